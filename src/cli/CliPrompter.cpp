@@ -1,0 +1,25 @@
+#include "cli/CliPrompter.h"
+
+#include <cstdio>
+
+Prompter::Answer CliPrompter::showMessage(const Message &message)
+{
+    ++m_messages;
+    QString text = message.text;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    std::fprintf(stderr, "%s: %s\n", qPrintable(message.title), qPrintable(text));
+    std::fflush(stderr);
+    return message.buttons == Buttons::YesNo ? m_yesNo : Answer::Ok;
+}
+
+std::optional<QString> CliPrompter::askInput(const QString &, const QString &, const QString &defaultText)
+{
+    if (m_inputs.isEmpty())
+        return defaultText;
+    return m_inputs.takeFirst();
+}
+
+Prompter::FileAnswer CliPrompter::askFile(const FileRequest &request)
+{
+    return {QString(), request.filterIndex};
+}

@@ -1,0 +1,14 @@
+#include "cli/Commands.h"
+
+#include <cstdio>
+
+QList<CliCommand> CliCommands()
+{
+    return {};
+}
+
+int UsageError(const QString &message)
+{
+    std::fprintf(stderr, "halvoran-cli: %s\nTry 'halvoran-cli --help'.\n", qPrintable(message));
+    return ExitCode::Usage;
+}

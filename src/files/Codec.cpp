@@ -1,0 +1,76 @@
+#include "files/Codec.h"
+
+#include <QStringDecoder>
+
+namespace Codec {
+
+// Characters of codes 0x80 to 0x9F; the unassigned codes map to themselves.
+static const char16_t kHighControls[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+QChar ansiChar(unsigned char code)
+{
+    if (code >= 0x80 && code <= 0x9F)
+        return QChar(kHighControls[code - 0x80]);
+    return QChar(char16_t(code));
+}
+
+unsigned char ansiCode(QChar ch)
+{
+    const char16_t u = ch.unicode();
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
+        return static_cast<unsigned char>(u);
+    for (int i = 0; i < 32; ++i)
+        if (kHighControls[i] == u)
+            return static_cast<unsigned char>(0x80 + i);
+    return '?';
+}
+
+QByteArray toAnsi(const QString &text)
+{
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar ch = text.at(i);
+        // A character outside the basic plane is one "?", not two.
+        if (ch.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            ++i;
+        bytes.append(char(ansiCode(ch)));
+    }
+    return bytes;
+}
+
+QString fromAnsi(const QByteArray &bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar *out = text.data();
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        out[i] = ansiChar(static_cast<unsigned char>(bytes[i]));
+    return text;
+}
+
+static bool hasNonAscii(const QByteArray &bytes)
+{
+    for (const char b : bytes)
+        if (static_cast<unsigned char>(b) >= 0x80)
+            return true;
+    return false;
+}
+
+QString decodeFile(const QByteArray &bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return QString::fromUtf8(bytes.constData() + 3, bytes.size() - 3);
+    if (hasNonAscii(bytes)) {
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        QString text = utf8.decode(bytes);
+        if (!utf8.hasError())
+            return text;
+        return fromAnsi(bytes);
+    }
+    return QString::fromLatin1(bytes);
+}
+
+} // namespace Codec

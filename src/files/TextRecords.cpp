@@ -1,0 +1,170 @@
+#include "files/TextRecords.h"
+
+#include "files/AtomicFile.h"
+#include "files/Codec.h"
+#include "grid/GridTable.h"
+
+#include <QIODevice>
+
+namespace {
+
+void appendQuoted(QString &line, const QString &text)
+{
+    line += QLatin1Char('"');
+    if (text.contains(QLatin1Char('"')))
+        line += QString(text).replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    else
+        line += text;
+    line += QLatin1Char('"');
+}
+
+} // namespace
+
+Outcome WriteTextFile(const GridTable &grid, const QString &path, int columns, int lastRow,
+                      const std::function<void(int)> &progress)
+{
+    const int last = lastRow < 0 ? grid.rows() - 1 : std::min(lastRow, grid.rows() - 1);
+    return WriteFileAtomically(path, [&](QIODevice &out) {
+        QString chunk;
+        for (int r = 1; r <= last; ++r) {
+            for (int c = 0; c < columns; ++c) {
+                if (c > 0)
+                    chunk += QLatin1Char(',');
+                appendQuoted(chunk, grid.textAt(r, c));
+            }
+            chunk += QStringLiteral("\r\n");
+            if (chunk.size() > 64 * 1024 || r == last) {
+                const QByteArray bytes = Codec::toAnsi(chunk);
+                if (out.write(bytes) != bytes.size())
+                    return false;
+                chunk.clear();
+                if (progress)
+                    progress(r);
+            }
+        }
+        return true;
+    });
+}
+
+TextFieldReader::TextFieldReader(QString text) : m_text(std::move(text)) {}
+
+Expected<TextFieldReader> TextFieldReader::open(const QString &path)
+{
+    const Expected<QByteArray> bytes = ReadWholeFile(path, kMaxInputFileBytes);
+    if (!bytes)
+        return Expected<TextFieldReader>::failure(bytes.reason());
+    return TextFieldReader(Codec::decodeFile(*bytes));
+}
+
+bool TextFieldReader::isLineEnd(qsizetype at) const
+{
+    const QChar ch = m_text.at(at);
+    return ch == QLatin1Char('\n') || ch == QLatin1Char('\r');
+}
+
+void TextFieldReader::skipLineEnd()
+{
+    if (m_pos < m_text.size() && m_text.at(m_pos) == QLatin1Char('\r'))
+        ++m_pos;
+    if (m_pos < m_text.size() && m_text.at(m_pos) == QLatin1Char('\n'))
+        ++m_pos;
+}
+
+void TextFieldReader::skipBlanks()
+{
+    while (m_pos < m_text.size() && (m_text.at(m_pos) == QLatin1Char(' ') || m_text.at(m_pos) == QLatin1Char('\t')))
+        ++m_pos;
+}
+
+bool TextFieldReader::atEnd() const
+{
+    for (qsizetype i = m_pos; i < m_text.size(); ++i) {
+        const QChar ch = m_text.at(i);
+        if (ch != QLatin1Char(' ') && ch != QLatin1Char('\t') && ch != QLatin1Char('\r') && ch != QLatin1Char('\n') &&
+            ch != QChar(0x1A)) // a DOS end-of-file mark
+            return false;
+    }
+    return true;
+}
+
+std::optional<QString> TextFieldReader::nextField()
+{
+    skipBlanks();
+    const qsizetype size = m_text.size();
+    if (m_pos >= size)
+        return std::nullopt;
+
+    QString field;
+    if (m_text.at(m_pos) == QLatin1Char('"')) {
+        ++m_pos;
+        while (m_pos < size) {
+            const QChar ch = m_text.at(m_pos++);
+            if (ch != QLatin1Char('"')) {
+                field += ch;
+                continue;
+            }
+            if (m_pos < size && m_text.at(m_pos) == QLatin1Char('"')) {
+                field += QLatin1Char('"');
+                ++m_pos;
+                continue;
+            }
+            break;
+        }
+        // Text between the closing quote and the delimiter belongs to the field.
+        skipBlanks();
+        const qsizetype tail = m_pos;
+        while (m_pos < size && m_text.at(m_pos) != QLatin1Char(',') && !isLineEnd(m_pos))
+            ++m_pos;
+        field += QStringView(m_text).mid(tail, m_pos - tail).trimmed();
+    } else {
+        const qsizetype start = m_pos;
+        while (m_pos < size && m_text.at(m_pos) != QLatin1Char(',') && !isLineEnd(m_pos))
+            ++m_pos;
+        field = QStringView(m_text).mid(start, m_pos - start).trimmed().toString();
+    }
+
+    if (m_pos < size) {
+        if (m_text.at(m_pos) == QLatin1Char(','))
+            ++m_pos;
+        else
+            skipLineEnd();
+    }
+    return field;
+}
+
+Expected<QStringList> TextFieldReader::nextRecord(int fields)
+{
+    QStringList record;
+    record.reserve(fields);
+    for (int i = 0; i < fields; ++i) {
+        std::optional<QString> field = nextField();
+        if (!field)
+            return Expected<QStringList>::failure(
+                QStringLiteral("The file ends in the middle of a record: record %1 has %2 of its %3 fields.")
+                    .arg(m_records + 1)
+                    .arg(i)
+                    .arg(fields));
+        record.append(std::move(*field));
+    }
+    ++m_records;
+    return record;
+}
+
+TextRecords ReadTextRecords(const QString &path, int fieldsPerRecord)
+{
+    TextRecords result;
+    Expected<TextFieldReader> reader = TextFieldReader::open(path);
+    if (!reader) {
+        result.outcome = reader.outcome();
+        return result;
+    }
+    while (!reader->atEnd()) {
+        Expected<QStringList> record = reader->nextRecord(fieldsPerRecord);
+        if (!record) {
+            result.outcome = record.outcome();
+            return result;
+        }
+        result.records.append(std::move(*record));
+    }
+    return result;
+}

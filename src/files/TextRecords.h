@@ -1,0 +1,57 @@
+#pragma once
+
+#include "files/Outcome.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+class GridTable;
+
+// Writes grid rows 1 .. lastRow (rows() - 1 when lastRow < 0, the spare row
+// included) as text records: columns 0 .. columns - 1 of a row on one line, every
+// field in double quotes (a quote inside written twice), commas between, CR LF at
+// the end, in windows-1252. The header row is not written. progress, when given,
+// hears the row number now and then.
+Outcome WriteTextFile(const GridTable &grid, const QString &path, int columns, int lastRow = -1,
+                      const std::function<void(int)> &progress = {});
+
+// The fields of a text file in order: a comma or a line end ends a field, so
+// records may be spread over lines in any way. A field in double quotes is taken
+// verbatim (commas inside kept, a doubled quote read as one); an unquoted field is
+// trimmed and kept as text.
+class TextFieldReader {
+public:
+    explicit TextFieldReader(QString text);
+    // Reads and decodes a file (windows-1252, or UTF-8 when it is UTF-8).
+    static Expected<TextFieldReader> open(const QString &path);
+
+    // True when only blanks and line ends are left.
+    bool atEnd() const;
+    // The next field, or nullopt at the end of the text.
+    std::optional<QString> nextField();
+    // The next record of n fields; a failure when the text ends inside it.
+    Expected<QStringList> nextRecord(int fields);
+
+    int recordsRead() const { return m_records; }
+
+private:
+    bool isLineEnd(qsizetype at) const;
+    void skipLineEnd();
+    void skipBlanks();
+
+    QString m_text;
+    qsizetype m_pos = 0;
+    int m_records = 0;
+};
+
+// Every record of a text file. On failure, records holds the complete records read
+// before it and outcome says why reading stopped.
+struct TextRecords {
+    QList<QStringList> records;
+    Outcome outcome = Outcome::success();
+};
+TextRecords ReadTextRecords(const QString &path, int fieldsPerRecord);

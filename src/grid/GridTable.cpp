@@ -1,0 +1,254 @@
+#include "grid/GridTable.h"
+
+#include <algorithm>
+
+GridTable::GridTable(const QString &format)
+{
+    setFormat(format);
+}
+
+GridTable::~GridTable()
+{
+    const auto observers = m_observers;
+    for (GridObserver *o : observers)
+        o->gridDestroyed();
+}
+
+GridTable::GridTable(const GridTable &other)
+    : m_cells(other.m_cells), m_rows(other.m_rows), m_cols(other.m_cols), m_row(other.m_row), m_col(other.m_col)
+{
+}
+
+GridTable &GridTable::operator=(const GridTable &other)
+{
+    if (this != &other)
+        assign(other);
+    return *this;
+}
+
+QStringList GridTable::captionsOf(const QString &format)
+{
+    QStringList captions = format.split(QLatin1Char('|'));
+    // "a|b|" gives a, b and one empty caption; "a|b" gives a and b.
+    if (captions.isEmpty())
+        captions.append(QString());
+    return captions;
+}
+
+void GridTable::setFormat(const QString &format)
+{
+    const QStringList captions = captionsOf(format);
+    if (!quiet())
+        for (GridObserver *o : m_observers)
+            o->aboutToReset();
+    m_cols = int(captions.size());
+    m_rows = 2;
+    m_cells.assign(size_t(m_rows) * size_t(m_cols), QString());
+    for (int c = 0; c < m_cols; ++c)
+        *cell(0, c) = captions[c];
+    m_row = 1;
+    m_col = 0;
+    if (m_batchDepth == 0)
+        for (GridObserver *o : m_observers)
+            o->resetDone();
+}
+
+void GridTable::setRows(int rows)
+{
+    rows = std::max(rows, 1);
+    if (rows == m_rows)
+        return;
+    const int old = m_rows;
+    if (rows > old) {
+        if (!quiet())
+            for (GridObserver *o : m_observers)
+                o->rowsAboutToBeInserted(old, rows - 1);
+        m_cells.resize(size_t(rows) * size_t(m_cols));
+        m_rows = rows;
+        if (!quiet())
+            for (GridObserver *o : m_observers)
+                o->rowsInserted();
+    } else {
+        if (!quiet())
+            for (GridObserver *o : m_observers)
+                o->rowsAboutToBeRemoved(rows, old - 1);
+        m_cells.resize(size_t(rows) * size_t(m_cols));
+        m_rows = rows;
+        clampCurrent();
+        if (!quiet())
+            for (GridObserver *o : m_observers)
+                o->rowsRemoved();
+    }
+}
+
+bool GridTable::setRow(int row)
+{
+    if (row < 0 || row >= m_rows)
+        return false;
+    m_row = row;
+    return true;
+}
+
+bool GridTable::setCol(int col)
+{
+    if (col < 0 || col >= m_cols)
+        return false;
+    m_col = col;
+    return true;
+}
+
+bool GridTable::setCurrent(int row, int col)
+{
+    if (!contains(row, col))
+        return false;
+    m_row = row;
+    m_col = col;
+    return true;
+}
+
+QString GridTable::textAt(int row, int col) const
+{
+    return contains(row, col) ? *cell(row, col) : QString();
+}
+
+bool GridTable::setTextAt(int row, int col, const QString &text)
+{
+    if (!contains(row, col))
+        return false;
+    QString *target = cell(row, col);
+    if (*target == text && target->isNull() == text.isNull())
+        return true;
+    *target = text;
+    if (m_batchDepth == 0)
+        for (GridObserver *o : m_observers)
+            o->cellChanged(row, col);
+    return true;
+}
+
+QStringList GridTable::rowTexts(int row) const
+{
+    QStringList texts;
+    if (row < 0 || row >= m_rows)
+        return texts;
+    texts.reserve(m_cols);
+    for (int c = 0; c < m_cols; ++c)
+        texts.append(*cell(row, c));
+    return texts;
+}
+
+bool GridTable::isRowEmpty(int row) const
+{
+    if (row < 0 || row >= m_rows)
+        return true;
+    for (int c = 0; c < m_cols; ++c)
+        if (!cell(row, c)->isEmpty())
+            return false;
+    return true;
+}
+
+bool GridTable::insertRow(int index, const QString &tabbedText)
+{
+    if (index < 1 || index > m_rows || m_cols == 0)
+        return false;
+    if (!quiet())
+        for (GridObserver *o : m_observers)
+            o->rowsAboutToBeInserted(index, index);
+    const auto at = m_cells.begin() + std::ptrdiff_t(index) * m_cols;
+    m_cells.insert(at, size_t(m_cols), QString());
+    ++m_rows;
+    if (!tabbedText.isEmpty()) {
+        const QStringList parts = tabbedText.split(QLatin1Char('\t'));
+        for (int c = 0; c < m_cols && c < parts.size(); ++c)
+            *cell(index, c) = parts[c];
+    }
+    if (m_batchDepth == 0)
+        for (GridObserver *o : m_observers)
+            o->rowsInserted();
+    return true;
+}
+
+bool GridTable::removeRow(int index)
+{
+    if (index < 1 || index >= m_rows)
+        return false;
+    if (!quiet())
+        for (GridObserver *o : m_observers)
+            o->rowsAboutToBeRemoved(index, index);
+    const auto first = m_cells.begin() + std::ptrdiff_t(index) * m_cols;
+    m_cells.erase(first, first + m_cols);
+    --m_rows;
+    clampCurrent();
+    if (m_batchDepth == 0)
+        for (GridObserver *o : m_observers)
+            o->rowsRemoved();
+    return true;
+}
+
+void GridTable::reset()
+{
+    Batch batch(*this);
+    setRows(2);
+    for (int c = 0; c < m_cols; ++c)
+        setTextAt(1, c, QString());
+    m_row = 1;
+    m_col = 0;
+}
+
+void GridTable::appendRow(const QStringList &cells)
+{
+    const int last = m_rows - 1;
+    if (last >= 1)
+        for (int c = 0; c < m_cols && c < cells.size(); ++c)
+            setTextAt(last, c, cells[c]);
+    addRow();
+}
+
+void GridTable::clearTexts()
+{
+    Batch batch(*this);
+    for (QString &text : m_cells)
+        text.clear();
+}
+
+void GridTable::assign(const GridTable &other)
+{
+    Batch batch(*this);
+    m_cells = other.m_cells;
+    m_rows = other.m_rows;
+    m_cols = other.m_cols;
+    m_row = other.m_row;
+    m_col = other.m_col;
+}
+
+void GridTable::addObserver(GridObserver *observer)
+{
+    if (std::find(m_observers.begin(), m_observers.end(), observer) == m_observers.end())
+        m_observers.push_back(observer);
+}
+
+void GridTable::removeObserver(GridObserver *observer)
+{
+    m_observers.erase(std::remove(m_observers.begin(), m_observers.end(), observer), m_observers.end());
+}
+
+void GridTable::beginBatch()
+{
+    if (m_batchDepth++ == 0) {
+        for (GridObserver *o : m_observers)
+            o->aboutToReset();
+    }
+}
+
+void GridTable::endBatch()
+{
+    if (--m_batchDepth == 0) {
+        for (GridObserver *o : m_observers)
+            o->resetDone();
+    }
+}
+
+void GridTable::clampCurrent()
+{
+    m_row = std::clamp(m_row, 0, std::max(m_rows - 1, 0));
+    m_col = std::clamp(m_col, 0, std::max(m_cols - 1, 0));
+}

@@ -1,0 +1,11 @@
+#include "platform/Printer.h"
+
+bool PrintDocument(Printer &printer, const QString &family, double pointSize, const QStringList &lines)
+{
+    if (!printer.setFont(family, pointSize))
+        return false;
+    for (const QString &line : lines)
+        if (!printer.printLine(line))
+            return false;
+    return printer.endDocument();
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "platform/Printer.h"
+
+#include <QFont>
+
+#include <memory>
+
+class QPainter;
+class QPrinter;
+
+// Prints to the desktop's default printer; every call fails when there is none.
+class QtPrinter : public Printer {
+public:
+    QtPrinter();
+    ~QtPrinter() override;
+    bool setFont(const QString &family, double pointSize) override;
+    bool printLine(const QString &line) override;
+    bool endDocument() override;
+
+private:
+    bool start();
+    void abandon();
+
+    QFont m_font;
+    std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<QPainter> m_painter;
+    int m_y = 0;
+};

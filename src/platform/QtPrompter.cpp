@@ -1,0 +1,80 @@
+#include "platform/QtPrompter.h"
+
+#include "platform/FileFilter.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+void QtPrompter::setBusy(bool busy)
+{
+    if (busy) {
+        if (m_busyDepth++ == 0)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else if (m_busyDepth > 0) {
+        if (--m_busyDepth == 0)
+            QApplication::restoreOverrideCursor();
+    }
+}
+
+Prompter::Answer QtPrompter::showMessage(const Message &message)
+{
+    QMessageBox box(m_parent);
+    box.setWindowTitle(message.title);
+    box.setText(message.text);
+    switch (message.icon) {
+    case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
+    case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
+    case Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+    case Icon::Information: box.setIcon(QMessageBox::Information); break;
+    case Icon::Question: box.setIcon(QMessageBox::Question); break;
+    }
+    if (message.buttons == Buttons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    // A busy pointer must not hide the box's buttons.
+    const bool busy = m_busyDepth > 0;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
+    const int result = box.exec();
+    if (busy)
+        QApplication::restoreOverrideCursor();
+    if (message.buttons == Buttons::YesNo)
+        return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    return Answer::Ok;
+}
+
+std::optional<QString> QtPrompter::askInput(const QString &prompt, const QString &title, const QString &defaultText)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(m_parent, title, prompt, QLineEdit::Normal, defaultText, &ok);
+    if (!ok)
+        return std::nullopt;
+    return text;
+}
+
+Prompter::FileAnswer QtPrompter::askFile(const FileRequest &request)
+{
+    const QStringList filters = QtFileFilters(request.filter);
+    QFileDialog dialog(m_parent, request.title, request.folder);
+    dialog.setNameFilters(filters);
+    const int index = (request.filterIndex >= 1 && request.filterIndex <= filters.size()) ? request.filterIndex : 1;
+    if (!filters.isEmpty())
+        dialog.selectNameFilter(filters.value(index - 1));
+    if (request.save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {QString(), index};
+    const int chosen = int(filters.indexOf(dialog.selectedNameFilter())) + 1;
+    return {dialog.selectedFiles().constFirst(), chosen > 0 ? chosen : index};
+}

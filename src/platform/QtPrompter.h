@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/Prompter.h"
+
+#include <QPointer>
+#include <QWidget>
+
+// Message boxes, input boxes and file dialogs of the desktop, modal to a window.
+class QtPrompter : public Prompter {
+public:
+    explicit QtPrompter(QWidget *parent = nullptr) : m_parent(parent) {}
+    void setParent(QWidget *parent) { m_parent = parent; }
+    void setBusy(bool busy) override;
+
+protected:
+    Answer showMessage(const Message &message) override;
+    std::optional<QString> askInput(const QString &prompt, const QString &title, const QString &defaultText) override;
+    FileAnswer askFile(const FileRequest &request) override;
+
+private:
+    QPointer<QWidget> m_parent;
+    int m_busyDepth = 0;
+};

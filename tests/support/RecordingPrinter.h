@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/Printer.h"
+
+// Records what the tools print; can be told to fail like a missing printer.
+class RecordingPrinter : public Printer {
+public:
+    bool fail = false;
+    QString fontFamily;
+    double fontSize = 0;
+    QStringList lines;
+    int documents = 0;
+
+    bool setFont(const QString &family, double pointSize) override
+    {
+        fontFamily = family;
+        fontSize = pointSize;
+        return !fail;
+    }
+    bool printLine(const QString &line) override
+    {
+        if (fail)
+            return false;
+        lines.append(line);
+        return true;
+    }
+    bool endDocument() override
+    {
+        if (fail)
+            return false;
+        ++documents;
+        return true;
+    }
+};
