@@ -1,10 +1,12 @@
 #include "cli/Commands.h"
 
+#include "cli/NamesCommand.h"
+
 #include <cstdio>
 
 QList<CliCommand> CliCommands()
 {
-    return {};
+    return {NamesCommand()};
 }
 
 int UsageError(const QString &message)

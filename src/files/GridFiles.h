@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class GridTable;
+class Prompter;
+
+// The tools' imports and exports of a grid, with their messages: the reader or
+// writer is chosen by the file type (FileExtOf), and whatever goes wrong is told
+// to the user here, so the tools only act on the result.
+namespace GridFiles {
+
+// The records of an import, read completely before any grid is touched.
+struct Import {
+    enum class Status { Read, Cancelled, Failed };
+    Status status = Status::Failed;
+    QList<QStringList> records;
+    bool read() const { return status == Status::Read; }
+};
+
+// Text types: records of `fields` fields ("UNABLE TO OPEN SPECIFIED FILE" when the
+// file cannot be read or ends inside a record). Any other type: "INVALID IMPORT
+// FILE TYPE".
+Import ReadRecords(Prompter &prompter, const QString &path, const QString &fileExt, int fields);
+
+enum class Written { Text, Workbook, Nothing };
+
+// Text types: rows 1 .. rows() - 1 of the grid, columns 0 .. textColumns - 1.
+// Any other type writes nothing and says so; a failed write is reported. Returns
+// what was written.
+Written WriteGrid(Prompter &prompter, const GridTable &grid, const QString &path, const QString &fileExt,
+                  int textColumns, bool withNes = true);
+
+} // namespace GridFiles

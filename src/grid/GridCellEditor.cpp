@@ -1,0 +1,71 @@
+#include "grid/GridCellEditor.h"
+
+#include <QFocusEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QTableView>
+
+GridCellEditor::GridCellEditor(QTableView *view) : QLineEdit(view->viewport()), m_view(view)
+{
+    setObjectName(QStringLiteral("txtTst"));
+    setFrame(false);
+    hide();
+    // The box follows its cell when columns or rows change size.
+    connect(view->horizontalHeader(), &QHeaderView::sectionResized, this, &GridCellEditor::place);
+    connect(view->verticalHeader(), &QHeaderView::sectionResized, this, &GridCellEditor::place);
+}
+
+void GridCellEditor::open(const QModelIndex &cell, const QString &text, int caret)
+{
+    m_cell = cell;
+    setFont(m_view->font());
+    setText(text);
+    setCursorPosition(std::min(caret, int(text.size())));
+    m_view->scrollTo(cell);
+    place();
+    show();
+    raise();
+    setFocus(Qt::OtherFocusReason);
+}
+
+void GridCellEditor::finish()
+{
+    const bool hadFocus = hasFocus();
+    hide();
+    if (hadFocus || !m_view->hasFocus())
+        m_view->setFocus(Qt::OtherFocusReason);
+}
+
+void GridCellEditor::place()
+{
+    if (!m_cell.isValid())
+        return;
+    setGeometry(m_view->visualRect(m_cell));
+}
+
+void GridCellEditor::keyPressEvent(QKeyEvent *event)
+{
+    EditorKey key;
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: key = EditorKey::Return; break;
+    case Qt::Key_Escape: key = EditorKey::Escape; break;
+    case Qt::Key_Down: key = EditorKey::Down; break;
+    case Qt::Key_Up: key = EditorKey::Up; break;
+    case Qt::Key_Left: key = EditorKey::Left; break;
+    case Qt::Key_Right: key = EditorKey::Right; break;
+    default:
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    emit keyCommand(key, text());
+}
+
+void GridCellEditor::focusOutEvent(QFocusEvent *event)
+{
+    QLineEdit::focusOutEvent(event);
+    if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason)
+        return;
+    emit focusLost(text());
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class GridTable;
+class Printer;
+class Prompter;
+
+// The tools' printed lists: one line per data row, each cell as " | " and the text
+// padded with blanks to 35 characters in column 2 and to 5 elsewhere (a longer
+// text is printed whole), in Courier New 9.75 pt.
+namespace PrintLines {
+inline const QString kFontFamily = QStringLiteral("Courier New");
+constexpr double kFontSize = 9.75;
+constexpr int kWideColumn = 2;
+constexpr int kWideWidth = 35;
+constexpr int kNarrowWidth = 5;
+
+// The line of one grid row, all columns.
+QString RowLine(const GridTable &grid, int row);
+// The lines of data rows 1 .. rows() - 1, the spare row included.
+QStringList GridLines(const GridTable &grid);
+// The input lines, three lines of one blank, then the output lines.
+QStringList InputAndOutputLines(const GridTable &input, const GridTable &output);
+
+inline const QString kPrinterProblemText = QStringLiteral(
+    "There was a problem contacting your default printer\r\n"
+    "Please insure that it is installed , connected, powered up and not out of paper");
+inline const QString kPrinterProblemTitle = QStringLiteral("Unable to communicate with Printer???");
+
+// Prints the lines as one document; on any failure shows the printer message and
+// returns false.
+bool Print(Printer &printer, Prompter &prompter, const QStringList &lines);
+} // namespace PrintLines

@@ -1,0 +1,101 @@
+// halvoran-cli names, run as a program: exit codes, messages and the bytes written.
+#include "support/TestHome.h"
+
+#include <QProcess>
+#include <QtTest>
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QString errors;
+};
+
+Run runCli(const QStringList &args)
+{
+    QProcess process;
+    process.start(QStringLiteral(HALVORAN_CLI_PATH), args);
+    if (!process.waitForFinished(60000))
+        return {};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+const QByteArray kOld = "old contents\r\n";
+
+} // namespace
+
+class TestNamesCli : public QObject {
+    Q_OBJECT
+private slots:
+    void names_data();
+    void names();
+};
+
+void TestNamesCli::names_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QByteArray>("inputBytes");
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QByteArray>("written"); // the output file afterwards; it held kOld before
+    QTest::addColumn<QString>("message");
+
+    const QByteArray names = "2001,\"JOHN SMITH\"\r\n 2002 , Ann\r\n";
+    QTest::newRow("text to text")
+        << "in.csv" << names << "out.nes" << QStringList() << 0
+        << QByteArray("\"770\",\"2001\",\"4A4F484E20534D495448\",\"\",\"JOHN SMITH\"\r\n"
+                      "\"770\",\"2002\",\"416E6E\",\"\",\"Ann\"\r\n\"\",\"\",\"\",\"\",\"\"\r\n")
+        << "For Your Information: File Exported Successfully!";
+    QTest::newRow("empty input gives the spare row")
+        << "in.txt" << QByteArray("") << "out.txt" << QStringList() << 0 << QByteArray("\"\",\"\",\"\",\"\",\"\"\r\n")
+        << "File Exported Successfully!";
+    QTest::newRow("odd number of fields") << "in.csv" << QByteArray("2001,\"A\",2002\r\n") << "out.csv"
+                                          << QStringList() << 1 << kOld
+                                          << "INCORRECT FILE FORMAT: UNABLE TO OPEN SPECIFIED FILE";
+    QTest::newRow("input type") << "in.doc" << names << "out.csv" << QStringList() << 1 << kOld
+                                << "UNABLE TO IMPORT: INVALID IMPORT FILE TYPE";
+    QTest::newRow("output type") << "in.csv" << names << "out.doc" << QStringList() << 1 << kOld
+                                 << "NOTHING WRITTEN: Nothing was written to";
+    QTest::newRow("missing input") << "" << QByteArray() << "out.csv" << QStringList() << 1 << kOld
+                                   << "UNABLE TO OPEN SPECIFIED FILE";
+    QTest::newRow("one file") << "in.csv" << names << "" << QStringList() << 2 << kOld << "Try 'halvoran-cli --help'";
+    QTest::newRow("unknown option") << "in.csv" << names << "out.csv" << QStringList{"--shet", "A"} << 2 << kOld
+                                    << "unknown option '--shet'";
+    QTest::newRow("sheet without a name") << "in.csv" << names << "out.csv" << QStringList{"--sheet"} << 2 << kOld
+                                          << "--sheet needs a sheet name";
+    QTest::newRow("empty sheet name") << "in.csv" << names << "out.csv" << QStringList{"--sheet="} << 2 << kOld
+                                      << "--sheet needs a sheet name";
+}
+
+void TestNamesCli::names()
+{
+    QFETCH(QString, input);
+    QFETCH(QByteArray, inputBytes);
+    QFETCH(QString, output);
+    QFETCH(QStringList, options);
+    QFETCH(int, exitCode);
+    QFETCH(QByteArray, written);
+    QFETCH(QString, message);
+
+    TestHome home;
+    QStringList args{QStringLiteral("names")};
+    const QString inputPath = home.file(input.isEmpty() ? QStringLiteral("missing.csv") : input);
+    if (!inputBytes.isNull())
+        QVERIFY(WriteBytes(inputPath, inputBytes));
+    args.append(inputPath);
+    const QString outputPath = home.file(output.isEmpty() ? QStringLiteral("unused.csv") : output);
+    QVERIFY(WriteBytes(outputPath, kOld));
+    if (!output.isEmpty())
+        args.append(outputPath);
+    args.append(options);
+
+    const Run run = runCli(args);
+    QVERIFY2(run.errors.contains(message), qPrintable(run.errors));
+    QCOMPARE(run.exitCode, exitCode);
+    QCOMPARE(ReadBytes(outputPath), written);
+}
+
+QTEST_GUILESS_MAIN(TestNamesCli)
+#include "test_names_cli.moc"
