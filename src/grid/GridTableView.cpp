@@ -7,7 +7,7 @@
 #include <QKeyEvent>
 
 GridTableView::GridTableView(GridTable *grid, QWidget *parent)
-    : QTableView(parent), m_grid(grid), m_model(new GridTableModel(grid, this))
+    : QTableView(parent), m_model(new GridTableModel(grid, this))
 {
     setModel(m_model);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -27,6 +27,11 @@ GridTableView::GridTableView(GridTable *grid, QWidget *parent)
     showGridCurrent();
 }
 
+GridTable *GridTableView::grid() const
+{
+    return m_model->grid();
+}
+
 QModelIndex GridTableView::indexOfCell(int row, int col) const
 {
     return m_model->indexOfCell(row, col);
@@ -34,9 +39,10 @@ QModelIndex GridTableView::indexOfCell(int row, int col) const
 
 void GridTableView::showGridCurrent()
 {
-    if (!m_grid)
+    const GridTable *shown = grid();
+    if (!shown)
         return;
-    const QModelIndex index = indexOfCell(m_grid->row(), m_grid->col());
+    const QModelIndex index = indexOfCell(shown->row(), shown->col());
     if (!index.isValid())
         return;
     if (index != currentIndex())
@@ -59,13 +65,13 @@ void GridTableView::fitColumnsToCaptions()
 void GridTableView::currentChanged(const QModelIndex &current, const QModelIndex &previous)
 {
     QTableView::currentChanged(current, previous);
-    if (m_grid && current.isValid())
-        m_grid->setCurrent(GridTableModel::gridRowOf(current), current.column());
+    if (GridTable *shown = grid(); shown && current.isValid())
+        shown->setCurrent(GridTableModel::gridRowOf(current), current.column());
 }
 
 void GridTableView::keyPressEvent(QKeyEvent *event)
 {
-    const char32_t code = TypedKeyCode(*event);
+    const char32_t code = m_startsEditing ? TypedKeyCode(*event) : 0;
     if (code != 0 && currentIndex().isValid()) {
         event->accept();
         emit editRequested(code);
@@ -77,7 +83,7 @@ void GridTableView::keyPressEvent(QKeyEvent *event)
 void GridTableView::mouseDoubleClickEvent(QMouseEvent *event)
 {
     QTableView::mouseDoubleClickEvent(event);
-    if (event->button() == Qt::LeftButton && indexAt(event->position().toPoint()).isValid())
+    if (m_startsEditing && event->button() == Qt::LeftButton && indexAt(event->position().toPoint()).isValid())
         emit editRequested(0);
 }
 

@@ -11,16 +11,19 @@ class GridTableModel;
 // both ways: moving in the view sets the grid's current cell, and
 // showGridCurrent() shows the grid's after a tool moved it.
 //
-// For input grids the view reports what starts the in-place editor: a typed key
-// (its character code: Return 13, Backspace 8, Escape 27, a blank 32, a printable
-// character its own code) and a double click (code 0).
+// An input grid's view (setStartsEditing) reports what starts the in-place
+// editor: a typed key (its character code: Return 13, Backspace 8, Escape 27, a
+// blank 32, a printable character its own code) and a double click (code 0).
 class GridTableView : public QTableView {
     Q_OBJECT
 public:
     explicit GridTableView(GridTable *grid, QWidget *parent = nullptr);
 
-    GridTable *grid() const { return m_grid; }
+    // The grid shown; null once the grid is gone.
+    GridTable *grid() const;
     GridTableModel *gridModel() const { return m_model; }
+
+    void setStartsEditing(bool startsEditing) { m_startsEditing = startsEditing; }
 
     // Makes the grid's current cell the view's current cell and scrolls to it.
     void showGridCurrent();
@@ -39,8 +42,8 @@ protected:
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
 
 private:
-    GridTable *m_grid;
     GridTableModel *m_model;
+    bool m_startsEditing = false;
 };
 
 // The character code a key press types into a grid, or 0 when it types none

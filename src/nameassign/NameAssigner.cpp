@@ -33,7 +33,6 @@ Outcome NameAssigner::load()
     const Outcome loaded =
         ToolStore::LoadTemplateGrid(m_store, StoreTables::kNameAssign, m_script, {kTemplateBlankColumn});
     ToolStore::LoadDialogSettings(m_store, StoreTables::kNameSettings, m_dialog);
-    m_updateMenuEnabled = false;
     return loaded;
 }
 

@@ -45,6 +45,8 @@ NameAssignerWindow::NameAssignerWindow(std::unique_ptr<Prompter> prompter, std::
 NameAssignerWindow::~NameAssignerWindow()
 {
     m_tool->setStateListener({});
+    // The views watch the tool's grids: they go first.
+    delete m_form;
 }
 
 void NameAssignerWindow::build()
