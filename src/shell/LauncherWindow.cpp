@@ -30,8 +30,11 @@ void setRunning(QTimer &timer, bool enabled)
 }
 } // namespace
 
+// The panel places itself below the screen's edge and slides in; window managers
+// would pull such a window on screen, so it bypasses them (as a menu does) and
+// takes the focus itself when it appears.
 LauncherWindow::LauncherWindow(LauncherState &state, QWidget *parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint), m_state(state)
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint), m_state(state)
 {
     setObjectName(QStringLiteral("Form6"));
     setWindowTitle(QStringLiteral("Halvoran"));

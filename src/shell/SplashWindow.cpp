@@ -29,7 +29,7 @@ SplashWindow::SplashWindow(QWidget *parent)
     palette.setColor(QPalette::WindowText, ShellArt::kSubtitle);
     m_label->setPalette(palette);
     const int textLeft = kMargin * 2 + kLogoSize;
-    m_label->setGeometry(textLeft, 138, kWidth - textLeft - kMargin, 70);
+    m_label->setGeometry(textLeft, 148, kWidth - textLeft - kMargin, 70);
     m_label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_label->setWordWrap(true);
 
@@ -68,7 +68,7 @@ void SplashWindow::paintEvent(QPaintEvent *)
                      QStringLiteral("Halvoran"));
 
     painter.setPen(QPen(ShellArt::kHighlightTop, 3));
-    painter.drawLine(textLeft + 2, 134, textLeft + 70, 134);
+    painter.drawLine(textLeft + 2, 138, textLeft + 70, 138);
 
     // A thin progress-like band along the bottom edge.
     QLinearGradient band(0, 0, width(), 0);
