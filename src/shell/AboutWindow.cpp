@@ -87,10 +87,7 @@ void AboutWindow::resizeEvent(QResizeEvent *) { m_cover->setGeometry(rect()); }
 void AboutWindow::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    QLinearGradient page(0, 0, 0, height());
-    page.setColorAt(0, QColor(0xfb, 0xfd, 0xff));
-    page.setColorAt(1, QColor(0xe8, 0xef, 0xf6));
-    painter.fillRect(rect(), page);
+    ShellArt::paintPage(painter, rect());
     QLinearGradient stripe(0, 0, 0, height());
     stripe.setColorAt(0, ShellArt::kHeaderTop);
     stripe.setColorAt(1, ShellArt::kHeaderBottom);

@@ -6,7 +6,6 @@
 #include "shell/WindowPlacement.h"
 
 #include <QGridLayout>
-#include <QLinearGradient>
 #include <QPainter>
 #include <QPointer>
 
@@ -86,10 +85,7 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 void HelpWindow::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    QLinearGradient page(0, 0, 0, height());
-    page.setColorAt(0, QColor(0xfb, 0xfd, 0xff));
-    page.setColorAt(1, QColor(0xe6, 0xed, 0xf4));
-    painter.fillRect(rect(), page);
+    ShellArt::paintPage(painter, rect());
 }
 
 HelpWindow *ShowHelpWindow(const QString &caption)

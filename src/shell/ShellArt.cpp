@@ -16,10 +16,7 @@ namespace {
 // coordinate system.
 QPixmap drawn(int size, qreal unit, const std::function<void(QPainter &)> &paint)
 {
-    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
-    QPixmap pixmap(QSize(size, size) * ratio);
-    pixmap.setDevicePixelRatio(ratio);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = blankPixmap(QSize(size, size));
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(size / unit, size / unit);
@@ -94,6 +91,23 @@ void paintPower(QPainter &p, const QColor &ink)
 }
 
 } // namespace
+
+QPixmap blankPixmap(QSize size)
+{
+    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
+    QPixmap pixmap(size * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    return pixmap;
+}
+
+void paintPage(QPainter &painter, const QRect &area)
+{
+    QLinearGradient page(area.topLeft(), area.bottomLeft());
+    page.setColorAt(0, QColor(0xfb, 0xfd, 0xff));
+    page.setColorAt(1, QColor(0xe7, 0xee, 0xf5));
+    painter.fillRect(area, page);
+}
 
 QPixmap logo(int size)
 {

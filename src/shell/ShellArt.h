@@ -4,6 +4,8 @@
 #include <QIcon>
 #include <QPixmap>
 
+class QPainter;
+
 // The shell's pictures and colours, all drawn here: the program's logo and icon,
 // the launcher entries' icons and the close image.
 namespace ShellArt {
@@ -16,6 +18,11 @@ inline const QColor kHighlightBottom{0x1f, 0x6f, 0xc4};
 inline const QColor kCaption{0xe8, 0xee, 0xf5};
 inline const QColor kCaptionDisabled{0x5d, 0x6d, 0x7e};
 inline const QColor kSubtitle{0xbb, 0xde, 0xfb};
+
+// A transparent pixmap of `size` logical pixels, sharp on the screen's pixel ratio.
+QPixmap blankPixmap(QSize size);
+// The light page behind the About and help windows' content.
+void paintPage(QPainter &painter, const QRect &area);
 
 // The logo (a rounded tile with an H and a signal) at `size` logical pixels.
 QPixmap logo(int size);

@@ -2,7 +2,6 @@
 
 #include "shell/ShellArt.h"
 
-#include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
 
@@ -123,10 +122,7 @@ void drawTabsAndGrid(QPainter &p)
 
 QPixmap NameAssignerPicture()
 {
-    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
-    QPixmap picture(QSize(kWidth, kHeight) * ratio);
-    picture.setDevicePixelRatio(ratio);
-    picture.fill(Qt::transparent);
+    QPixmap picture = ShellArt::blankPixmap(QSize(kWidth, kHeight));
     QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
@@ -157,10 +153,7 @@ QPixmap NameAssignerPicture()
 
 QPixmap HelpMark(int number, int size)
 {
-    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
-    QPixmap mark(QSize(size, size) * ratio);
-    mark.setDevicePixelRatio(ratio);
-    mark.fill(Qt::transparent);
+    QPixmap mark = ShellArt::blankPixmap(QSize(size, size));
     QPainter p(&mark);
     p.setRenderHint(QPainter::Antialiasing);
     drawMark(p, QPointF(size / 2.0, size / 2.0), size / 2.0 - 1, number);

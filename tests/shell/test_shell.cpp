@@ -107,6 +107,14 @@ struct Rig {
 };
 } // namespace
 
+// Rows for a Yes/No question: column "yes".
+void addAnswerRows()
+{
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("no") << false;
+    QTest::newRow("yes") << true;
+}
+
 class TestShell : public QObject {
     Q_OBJECT
 private slots:
@@ -359,12 +367,7 @@ void TestShell::aboutWindow()
     QTRY_VERIFY(!rig.shell.about());
 }
 
-void TestShell::quitQuestion_data()
-{
-    QTest::addColumn<bool>("yes");
-    QTest::newRow("no") << false;
-    QTest::newRow("yes") << true;
-}
+void TestShell::quitQuestion_data() { addAnswerRows(); }
 
 void TestShell::quitQuestion()
 {
@@ -377,10 +380,7 @@ void TestShell::quitQuestion()
     rig.rise();
     rig.hover(3);
     rig.hover(4);
-    if (yes)
-        rig.prompter.queueYes();
-    else
-        rig.prompter.queueNo();
+    rig.prompter.queueAnswer(yes ? Prompter::Answer::Yes : Prompter::Answer::No);
     rig.click(4);
 
     QCOMPARE(rig.prompter.messages.size(), 1);
@@ -429,22 +429,14 @@ void TestShell::losingTheFocusSendsTheLauncherAway()
     QVERIFY(rig.state().slideDownEnabled() || !rig.state().loaded());
 }
 
-void TestShell::sessionEnd_data()
-{
-    QTest::addColumn<bool>("yes");
-    QTest::newRow("no") << false;
-    QTest::newRow("yes") << true;
-}
+void TestShell::sessionEnd_data() { addAnswerRows(); }
 
 void TestShell::sessionEnd()
 {
     QFETCH(bool, yes);
     Rig<> rig;
     rig.shell.loadTrayWindow();
-    if (yes)
-        rig.prompter.queueYes();
-    else
-        rig.prompter.queueNo();
+    rig.prompter.queueAnswer(yes ? Prompter::Answer::Yes : Prompter::Answer::No);
     QCOMPARE(rig.shell.confirmSessionEnd(), yes);
     QCOMPARE(rig.prompter.messages.size(), 1);
     QCOMPARE(rig.prompter.messages[0].text, QStringLiteral("Are you sure you want to exit HVN?"));
