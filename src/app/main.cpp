@@ -1,6 +1,8 @@
+#include "nameassign/NameAssignerWindow.h"
 #include "platform/AppInfo.h"
 #include "platform/QtPrompter.h"
 #include "platform/QtTray.h"
+#include "shell/LauncherState.h"
 #include "shell/Shell.h"
 #include "shell/ShellArt.h"
 #include "shell/ToolWindows.h"
@@ -22,6 +24,7 @@ int main(int argc, char *argv[])
     QtTray tray(ShellArt::appIcon());
     // The tools register their windows here; an entry without one stays disabled.
     ToolWindows tools;
+    tools.setFactory(int(LauncherEntry::NameAssigner), [] { return new NameAssignerWindow; });
     Shell shell(tray, prompter, tools, [] { QCoreApplication::exit(0); });
     shell.start();
     return app.exec();

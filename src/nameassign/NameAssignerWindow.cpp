@@ -5,6 +5,7 @@
 #include "nameassign/AssignerForm.h"
 #include "platform/QtPrinter.h"
 #include "platform/QtPrompter.h"
+#include "shell/HelpWindow.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -71,7 +72,8 @@ void NameAssignerWindow::build()
     connect(m_form->updateButton(), &QPushButton::clicked, this, forward([this] { m_tool->updateInput(); }));
     connect(m_form->resetButton(), &QPushButton::clicked, this, forward([this] { m_tool->reset(); }));
     connect(m_form->printButton(), &QPushButton::clicked, this, forward([this] { m_tool->print(); }));
-    connect(m_form->helpButton(), &QPushButton::clicked, this, &NameAssignerWindow::showHelp);
+    connect(m_form->helpButton(), &QPushButton::clicked, this,
+            [] { ShowHelpWindow(HelpWindow::nameAssignerCaption()); });
 
     GridTableView *inputView = m_form->inputView();
     connect(inputView, &GridTableView::editRequested, this, &NameAssignerWindow::startEdit);
@@ -133,10 +135,6 @@ void NameAssignerWindow::commitOpenEdit()
 {
     if (m_tool->editorOpen())
         editorFocusLost(m_form->editor()->text());
-}
-
-void NameAssignerWindow::showHelp()
-{
 }
 
 void NameAssignerWindow::closeEvent(QCloseEvent *event)

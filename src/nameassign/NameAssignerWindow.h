@@ -37,7 +37,6 @@ private:
     void editorKey(EditorKey key, const QString &text);
     void editorFocusLost(const QString &text);
     void commitOpenEdit();
-    void showHelp();
 
     std::unique_ptr<Prompter> m_prompter;
     std::unique_ptr<Printer> m_printer;

@@ -3,6 +3,7 @@
 #include "grid/GridTableView.h"
 #include "nameassign/AssignerForm.h"
 #include "nameassign/NameAssignerWindow.h"
+#include "shell/HelpWindow.h"
 #include "support/RecordingPrinter.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestHome.h"
@@ -83,6 +84,12 @@ void TestNameAssignerWindow::focusLeavingTheEditorCommits()
         form->tabs()->setCurrentIndex(1);
         QVERIFY(window->grab().save(screens + QStringLiteral("/name-assigner-output.png")));
     }
+
+    // HELP opens the help window under the Name Assigner's caption.
+    form->helpButton()->click();
+    QVERIFY(OpenHelpWindow());
+    QCOMPARE(OpenHelpWindow()->windowTitle(), QStringLiteral("NAME ASSIGNER - HELP"));
+    delete OpenHelpWindow();
 
     // Closing runs the tool's close sequence and deletes the window.
     prompts->queueNo();
