@@ -1,10 +1,12 @@
 #include "cli/Commands.h"
 
+#include "cli/Version6Commands.h"
+
 #include <cstdio>
 
 QList<CliCommand> CliCommands()
 {
-    return {};
+    return {HandsetsCommand(), CompileCommand()};
 }
 
 int UsageError(const QString &message)
