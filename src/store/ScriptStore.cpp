@@ -81,8 +81,12 @@ auto withDatabase(const QString &path, Work work) -> decltype(work(std::declval<
     return result;
 }
 
+// Runs a prepared query; a statement that could not be prepared (a missing table,
+// a locked or broken file) reports the reason its preparation gave.
 Outcome exec(QSqlQuery &query, const QString &what)
 {
+    if (query.lastError().isValid())
+        return Outcome::failure(QStringLiteral("%1: %2").arg(what, describe(query.lastError())));
     if (query.exec())
         return Outcome::success();
     return Outcome::failure(QStringLiteral("%1: %2").arg(what, describe(query.lastError())));
@@ -253,9 +257,11 @@ Outcome ScriptStore::writeSettings(const QString &table, const QMap<int, QString
     if (Outcome exists = ensureExists(); !exists)
         return exists;
     return withDatabase(m_path, [&](QSqlDatabase &db) -> Outcome {
-        const QSqlRecord columns = db.record(table);
-        if (columns.isEmpty())
-            return Outcome::failure(QStringLiteral("The store has no table %1.").arg(table));
+        QSqlQuery shape(db);
+        shape.prepare(QStringLiteral("SELECT * FROM %1 LIMIT 0").arg(quoted(table)));
+        if (Outcome done = exec(shape, QStringLiteral("Cannot read %1").arg(table)); !done)
+            return done;
+        const QSqlRecord columns = shape.record();
         QStringList assignments;
         for (auto it = values.begin(); it != values.end(); ++it) {
             if (it.key() < 0 || it.key() >= columns.count())
