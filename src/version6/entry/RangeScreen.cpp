@@ -11,9 +11,6 @@ namespace {
 
 enum RangeColumn { FpColumn = 0, StartLenColumn, StopLenColumn, StartExtColumn, StopExtColumn };
 
-const QString kConflictTitle = QStringLiteral("Confliction Found");
-const QString kExtensionInUse = QStringLiteral("The Chosen extension number is already in use");
-
 } // namespace
 
 RangeScreen::RangeScreen(Prompter &prompter) : m_prompter(prompter), m_table(kHeader)
@@ -55,6 +52,24 @@ RangeScreen::Candidates RangeScreen::expand() const
     return {RangeExpansion::Extensions(m_startExt, size), RangeExpansion::Lens(m_fp, m_startLen, size)};
 }
 
+RangeScreen::AddResult RangeScreen::checkConflicts(const Candidates &candidates, const QString &lenMessage)
+{
+    const QString title = QStringLiteral("Confliction Found");
+    // Empty extensions never conflict: ranges without extensions may share them.
+    for (const QString &extension : candidates.extensions)
+        if (m_extensionSet.contains(extension)) {
+            m_prompter.message(QStringLiteral("The Chosen extension number is already in use"), title,
+                               Prompter::Icon::Information);
+            return AddResult::ExtensionInUse;
+        }
+    for (const QString &len : candidates.lens)
+        if (m_lenSet.contains(len)) {
+            m_prompter.message(lenMessage, title, Prompter::Icon::Information);
+            return AddResult::LenInUse;
+        }
+    return AddResult::Added;
+}
+
 void RangeScreen::registerNumbers(const Candidates &candidates)
 {
     m_usedLens += candidates.lens;
@@ -80,17 +95,10 @@ RangeScreen::AddResult RangeScreen::add()
         return AddResult::TooLarge;
     }
     const Candidates candidates = expand();
-    for (const QString &extension : candidates.extensions)
-        if (m_extensionSet.contains(extension)) {
-            m_prompter.message(kExtensionInUse, kConflictTitle, Prompter::Icon::Information);
-            return AddResult::ExtensionInUse;
-        }
-    for (const QString &len : candidates.lens)
-        if (m_lenSet.contains(len)) {
-            m_prompter.message(QStringLiteral("The Chosen The choosen LEN range is already in use!"), kConflictTitle,
-                               Prompter::Icon::Information);
-            return AddResult::LenInUse;
-        }
+    if (const AddResult conflict =
+            checkConflicts(candidates, QStringLiteral("The Chosen The choosen LEN range is already in use!"));
+        conflict != AddResult::Added)
+        return conflict;
     registerNumbers(candidates);
 
     // An empty range (stop below start) is listed without a Stop EXT.
@@ -128,17 +136,8 @@ void RangeScreen::remove()
     for (int r = 1; r < last; ++r) {
         setInputs(m_table.rowTexts(r));
         const Candidates candidates = expand();
-        for (const QString &extension : candidates.extensions)
-            if (m_extensionSet.contains(extension)) {
-                m_prompter.message(kExtensionInUse, kConflictTitle, Prompter::Icon::Information);
-                return;
-            }
-        for (const QString &len : candidates.lens)
-            if (m_lenSet.contains(len)) {
-                m_prompter.message(QStringLiteral("The Chosen LEN range is already in use"), kConflictTitle,
-                                   Prompter::Icon::Information);
-                return;
-            }
+        if (checkConflicts(candidates, QStringLiteral("The Chosen LEN range is already in use")) != AddResult::Added)
+            return;
         registerNumbers(candidates);
     }
     setInputs(m_table.rowTexts(last));

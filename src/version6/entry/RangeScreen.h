@@ -62,6 +62,9 @@ private:
         QStringList lens;
     };
     Candidates expand() const;
+    // Reports the first number of the candidates already in use (the LEN
+    // message differs between ADD and REMOVE); Added when there is none.
+    AddResult checkConflicts(const Candidates &candidates, const QString &lenMessage);
     void registerNumbers(const Candidates &candidates);
     void setInputs(const QStringList &row);
 

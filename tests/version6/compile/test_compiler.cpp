@@ -1,5 +1,6 @@
 #include "support/ScriptedPrompter.h"
 #include "support/TestHome.h"
+#include "version6/AddRange.h"
 #include "version6/compile/Compiler.h"
 #include "version6/compile/SpeedDialStart.h"
 #include "version6/compile/TemplateSet.h"
@@ -252,11 +253,7 @@ private slots:
         ScriptedPrompter prompter;
         Version6Tool tool(prompter);
         tool.open();
-        tool.fpChanged("01");
-        tool.startLenChanged("000");
-        tool.stopLenChanged("009");
-        tool.startExtChanged("2000");
-        tool.add();
+        AddRange(tool, "01", "000", "009", "2000");
         tool.next();
 
         int reentries = 0;
@@ -298,11 +295,7 @@ private slots:
         ScriptedPrompter prompter;
         Version6Tool tool(prompter);
         tool.open();
-        tool.fpChanged("01");
-        tool.startLenChanged("000");
-        tool.stopLenChanged("000");
-        tool.startExtChanged("2000");
-        tool.add();
+        AddRange(tool, "01", "000", "000", "2000");
         tool.next();
         tool.mainTabChosen("DATA");
         QCOMPARE(tool.outputs().grid(OutputGrids::HandsetData).rows(), 2);

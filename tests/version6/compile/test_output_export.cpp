@@ -2,6 +2,7 @@
 #include "platform/AppPaths.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestHome.h"
+#include "version6/AddRange.h"
 #include "version6/entry/Version6Tool.h"
 
 #include <QFile>
@@ -13,11 +14,7 @@ namespace {
 void compileTwoHandsets(Version6Tool &tool)
 {
     tool.open();
-    tool.fpChanged("01");
-    tool.startLenChanged("000");
-    tool.stopLenChanged("001");
-    tool.startExtChanged("2000");
-    tool.add();
+    AddRange(tool, "01", "000", "001", "2000");
     tool.next();
     tool.handsets().grid().setTextAt(1, 8, "3");
     tool.handsets().grid().setTextAt(2, 8, "3");

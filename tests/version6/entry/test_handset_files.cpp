@@ -2,6 +2,7 @@
 #include "platform/AppPaths.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestHome.h"
+#include "version6/AddRange.h"
 #include "version6/entry/HandsetColumns.h"
 #include "version6/entry/Version6Tool.h"
 
@@ -13,11 +14,7 @@ namespace {
 // A tool whose handset grid holds two handsets.
 void buildTwoHandsets(Version6Tool &tool)
 {
-    tool.fpChanged("01");
-    tool.startLenChanged("000");
-    tool.stopLenChanged("001");
-    tool.startExtChanged("2000");
-    tool.add();
+    AddRange(tool, "01", "000", "001", "2000");
     tool.next();
 }
 

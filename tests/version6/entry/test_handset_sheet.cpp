@@ -1,6 +1,7 @@
 #include "store/ScriptStore.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestHome.h"
+#include "version6/AddRange.h"
 #include "version6/entry/HandsetColumns.h"
 #include "version6/entry/Version6Tool.h"
 
@@ -10,11 +11,7 @@ namespace {
 
 void addRange(Version6Tool &tool, const QString &fp, const QString &start, const QString &stop, const QString &ext)
 {
-    tool.fpChanged(fp);
-    tool.startLenChanged(start);
-    tool.stopLenChanged(stop);
-    tool.startExtChanged(ext);
-    QCOMPARE(tool.add(), RangeScreen::AddResult::Added);
+    QCOMPARE(AddRange(tool, fp, start, stop, ext), RangeScreen::AddResult::Added);
 }
 
 QStringList defaults(const QString &len, const QString &ext, const QString &type = QStringLiteral("8 "))
