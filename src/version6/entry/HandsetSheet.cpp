@@ -29,7 +29,6 @@ void HandsetSheet::build(const QStringList &lens, const QStringList &extensions,
         m_advanced.clearTexts();
     m_advanced.setRow(1);
     fill(lens, extensions, handsetType, progress);
-    m_grid.setCol(0);
     if (!m_advancedChanges)
         return;
 
@@ -40,7 +39,6 @@ void HandsetSheet::build(const QStringList &lens, const QStringList &extensions,
         m_advancedChanges = false;
         m_advanced.clearTexts();
         fill(lens, extensions, handsetType, progress);
-        m_grid.setCol(0);
         return;
     }
     reapplyAdvanced(progress);
@@ -68,8 +66,8 @@ void HandsetSheet::reapplyAdvanced(const std::function<void(int, int)> &progress
 
 void HandsetSheet::snapshot()
 {
-    // The copy ends with one empty row, as the handset grid does; the grid itself
-    // (and its header) was emptied, as the build empties it.
+    // Every cell is emptied first, the header too (the grid is never shown); the
+    // copy then ends with one empty row, as the handset grid does.
     GridTable::Batch batch(m_advanced);
     m_advanced.clearTexts();
     m_advanced.setRows(m_grid.rows());

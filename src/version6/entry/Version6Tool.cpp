@@ -45,6 +45,8 @@ RangeScreen::AddResult Version6Tool::add()
 
 void Version6Tool::next()
 {
+    if (!m_nextEnabled)
+        return;
     m_status = QStringLiteral("Creating Screen Layout");
     showProgress(0, int(m_ranges.usedExtensions().size()) - 1);
     m_handsets.build(m_ranges.usedLens(), m_ranges.usedExtensions(), m_defaultHandset, m_prompter,
@@ -57,6 +59,8 @@ void Version6Tool::next()
 
 void Version6Tool::back()
 {
+    if (!m_backEnabled)
+        return;
     m_handsets.snapshot();
     m_workAreaVisible = false;
 }

@@ -39,8 +39,8 @@ public:
     const QString &defaultHandset() const { return m_defaultHandset; }
     RangeScreen::AddResult add();  // "ADD"
     void remove() { m_ranges.remove(); } // "REMOVE"
-    void next();                   // "NEXT"
-    void back();                   // "BACK"
+    void next();                   // "NEXT", once enabled by an "ADD"
+    void back();                   // "BACK", until a handset file was imported
     void reset();                  // "RESET"
 
     // ---- DATA tab ----

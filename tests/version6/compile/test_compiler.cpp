@@ -199,6 +199,21 @@ private slots:
         QCOMPARE(site.start.text(), QStringLiteral("1000"));
     }
 
+    // A start kept past the capacity is refused again, even when the answer is
+    // the text the field already holds.
+    void startPastCapacityRefusedAgain()
+    {
+        Site site;
+        site.start.setText("1001");
+        site.prompter.clear();
+        site.prompter.queueInput("1001");
+        site.setHandsets({handset("01000", "2001", "8 ", "10")});
+        const CompileResult result = site.compile();
+        QVERIFY(result.aborted);
+        QCOMPARE(site.prompter.messageTexts(), QStringList{kCapacity});
+        QCOMPARE(site.lines(OutputGrids::PersonalSpeedDials), Lines{kEmpty});
+    }
+
     // Cancel empties the field; blocks are then counted from nothing.
     void cancelledQuestionEmptiesTheField()
     {
