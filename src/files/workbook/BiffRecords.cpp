@@ -82,40 +82,37 @@ bool PieceCursor::readRaw(char *out, qsizetype count)
     return true;
 }
 
-bool PieceCursor::u8(quint8 &value)
+template <typename T>
+bool PieceCursor::little(T &value)
 {
-    char c;
-    if (!readRaw(&c, 1))
+    uchar b[sizeof(T)];
+    if (!readRaw(reinterpret_cast<char *>(b), sizeof(T)))
         return false;
-    value = quint8(c);
+    value = qFromLittleEndian<T>(b);
     return true;
 }
 
-bool PieceCursor::u16(quint16 &value)
-{
-    uchar b[2];
-    if (!readRaw(reinterpret_cast<char *>(b), 2))
-        return false;
-    value = qFromLittleEndian<quint16>(b);
-    return true;
-}
-
-bool PieceCursor::u32(quint32 &value)
-{
-    uchar b[4];
-    if (!readRaw(reinterpret_cast<char *>(b), 4))
-        return false;
-    value = qFromLittleEndian<quint32>(b);
-    return true;
-}
+bool PieceCursor::u8(quint8 &value) { return little(value); }
+bool PieceCursor::u16(quint16 &value) { return little(value); }
+bool PieceCursor::u32(quint32 &value) { return little(value); }
 
 bool PieceCursor::f64(double &value)
 {
-    uchar b[8];
-    if (!readRaw(reinterpret_cast<char *>(b), 8))
+    quint64 bits;
+    if (!little(bits))
         return false;
-    const quint64 bits = qFromLittleEndian<quint64>(b);
     std::memcpy(&value, &bits, sizeof value);
+    return true;
+}
+
+bool PieceCursor::length(int lengthBytes, quint16 &count)
+{
+    if (lengthBytes == 2)
+        return u16(count);
+    quint8 shortCount;
+    if (!u8(shortCount))
+        return false;
+    count = shortCount;
     return true;
 }
 
@@ -144,17 +141,9 @@ qint64 PieceCursor::remaining() const
 
 bool PieceCursor::unicodeString(QString &text, int lengthBytes)
 {
-    quint16 count = 0;
-    if (lengthBytes == 1) {
-        quint8 shortCount;
-        if (!u8(shortCount))
-            return false;
-        count = shortCount;
-    } else if (!u16(count)) {
-        return false;
-    }
+    quint16 count;
     quint8 options;
-    if (!u8(options))
+    if (!length(lengthBytes, count) || !u8(options))
         return false;
     quint16 runs = 0;
     quint32 phoneticBytes = 0;
@@ -202,16 +191,8 @@ bool PieceCursor::unicodeString(QString &text, int lengthBytes)
 
 bool PieceCursor::byteString(QByteArray &bytes, int lengthBytes)
 {
-    quint16 count = 0;
-    if (lengthBytes == 1) {
-        quint8 shortCount;
-        if (!u8(shortCount))
-            return false;
-        count = shortCount;
-    } else if (!u16(count)) {
-        return false;
-    }
-    if (count > remaining())
+    quint16 count;
+    if (!length(lengthBytes, count) || count > remaining())
         return false;
     bytes.resize(count);
     return readRaw(bytes.data(), count);

@@ -132,6 +132,9 @@ public:
     bool byteString(QByteArray &bytes, int lengthBytes);
 
 private:
+    template <typename T>
+    bool little(T &value);
+    bool length(int lengthBytes, quint16 &count);
     void stepToNextPiece();
     bool nextPieceIfDone();
     bool readRaw(char *out, qsizetype count);

@@ -5,6 +5,7 @@
 #include "files/workbook/OleContainer.h"
 #include "grid/TextValue.h"
 
+#include <QLocale>
 #include <QtEndian>
 
 #include <cmath>
@@ -298,8 +299,7 @@ WorkbookRecords WorkbookParser::readSheet(const SheetEntry &sheet)
             if (m_overBudget)
                 return Unreadable(m_fileName, QStringLiteral("the sheet \"%1\" has too many cells to read (more "
                                                              "than %2 including the empty ones)")
-                                                  .arg(sheet.name)
-                                                  .arg(cells.budget()));
+                                                  .arg(sheet.name, QLocale(QLocale::English).toString(cells.budget())));
             return damaged(QStringLiteral("a cell of the sheet \"%1\" is cut short").arg(sheet.name));
         }
     }

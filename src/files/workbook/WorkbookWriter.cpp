@@ -237,35 +237,33 @@ void WriteExtSst(BiffWriter &w, const QList<SstBucket> &buckets, int perBucket)
     w.end();
 }
 
+struct Setting {
+    quint16 id;
+    quint16 value;
+};
+
+void WriteSettings(BiffWriter &w, std::initializer_list<Setting> settings)
+{
+    for (const Setting &setting : settings)
+        w.recordU16(setting.id, setting.value);
+}
+
 void WriteWorkbookSettings(BiffWriter &w)
 {
-    w.recordU16(InterfaceHdr, kUtf16CodePage);
-    w.recordU16(Mms, 0);
+    WriteSettings(w, {{InterfaceHdr, kUtf16CodePage}, {Mms, 0}});
     w.record(InterfaceEnd);
     w.begin(WriteAccess); // the user name, blank-padded to 112 bytes
     const qsizetype start = w.size();
     w.string(QStringLiteral("Halvoran"));
     w.append(QByteArray(112 - (w.size() - start), ' '));
     w.end();
-    w.recordU16(CodePage, kUtf16CodePage);
-    w.recordU16(Dsf, 0);
-    w.recordU16(TabId, 1);
-    w.recordU16(FnGroupCount, 14);
-    w.recordU16(WindowProtect, 0);
-    w.recordU16(Protect, 0);
-    w.recordU16(Password, 0);
-    w.recordU16(Prot4Rev, 0);
-    w.recordU16(Prot4RevPass, 0);
+    WriteSettings(w, {{CodePage, kUtf16CodePage}, {Dsf, 0}, {TabId, 1}, {FnGroupCount, 14}, {WindowProtect, 0},
+                      {Protect, 0}, {Password, 0}, {Prot4Rev, 0}, {Prot4RevPass, 0}});
     w.begin(Window1);
     for (const quint16 value : {0x01E0, 0x005A, 0x3FCF, 0x2A4E, 0x0038, 0, 0, 1, 0x0258})
         w.u16(value);
     w.end();
-    w.recordU16(Backup, 0);
-    w.recordU16(HideObj, 0);
-    w.recordU16(Date1904, 0);
-    w.recordU16(CalcPrecision, 1);
-    w.recordU16(RefreshAll, 0);
-    w.recordU16(BookBool, 0);
+    WriteSettings(w, {{Backup, 0}, {HideObj, 0}, {Date1904, 0}, {CalcPrecision, 1}, {RefreshAll, 0}, {BookBool, 0}});
     for (int i = 0; i < 4; ++i)
         WriteFont(w);
     WriteFormats(w);
@@ -275,17 +273,11 @@ void WriteWorkbookSettings(BiffWriter &w)
 
 void WriteSheetSettings(BiffWriter &w)
 {
-    w.recordU16(CalcMode, 1);
-    w.recordU16(CalcCount, 100);
-    w.recordU16(RefMode, 1);
-    w.recordU16(Iteration, 0);
+    WriteSettings(w, {{CalcMode, 1}, {CalcCount, 100}, {RefMode, 1}, {Iteration, 0}});
     w.begin(Delta);
     w.f64(0.001);
     w.end();
-    w.recordU16(SaveRecalc, 1);
-    w.recordU16(PrintHeaders, 0);
-    w.recordU16(PrintGridlines, 0);
-    w.recordU16(GridSet, 1);
+    WriteSettings(w, {{SaveRecalc, 1}, {PrintHeaders, 0}, {PrintGridlines, 0}, {GridSet, 1}});
     w.begin(Guts);
     w.zeros(8);
     w.end();
@@ -293,8 +285,7 @@ void WriteSheetSettings(BiffWriter &w)
     w.u16(0);
     w.u16(0x00FF);
     w.end();
-    w.recordU16(WsBool, 0x04C1);
-    w.recordU16(DefColWidth, 8);
+    WriteSettings(w, {{WsBool, 0x04C1}, {DefColWidth, 8}});
 }
 
 void WriteDimensions(BiffWriter &w, const UsedArea &area)

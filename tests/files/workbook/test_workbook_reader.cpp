@@ -1,40 +1,18 @@
 #include "BiffBytes.h"
+#include "PeerSheets.h"
 #include "support/TestHome.h"
 
 #include "files/workbook/OleContainer.h"
 #include "files/workbook/Workbook.h"
 #include "files/workbook/WorkbookReader.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QProcess>
 #include <QtTest>
 
 using namespace BiffBytes;
 
-using Records = QList<QStringList>;
 Q_DECLARE_METATYPE(WorkbookFailure)
 
 namespace {
-
-// Records compared without the empty cells at the end of each row: a reader may
-// or may not keep them, callers read fields with value(i).
-Records Trimmed(Records records)
-{
-    for (QStringList &record : records)
-        while (!record.isEmpty() && record.last().isEmpty())
-            record.removeLast();
-    return records;
-}
-
-// Other readers also count rows of formatted empty cells.
-Records WithoutEmptyRowsAtEnd(Records records)
-{
-    while (!records.isEmpty() && records.last().isEmpty())
-        records.removeLast();
-    return records;
-}
 
 QString Fixture(const QString &name) { return TestData(QStringLiteral("workbooks/") + name); }
 
@@ -147,25 +125,13 @@ void TestWorkbookReader::fixturesAgreeWithXlrd_data()
 void TestWorkbookReader::fixturesAgreeWithXlrd()
 {
     QFETCH(QString, file);
-    QProcess python;
-    python.start(QStringLiteral(HALVORAN_SYSTEM_PYTHON),
-                 {QStringLiteral(WORKBOOK_TEST_DIR "/peer_cells.py"), QStringLiteral("xlrd"), Fixture(file)});
-    QVERIFY(python.waitForFinished(60000));
-    QVERIFY2(python.exitCode() == 0, python.readAllStandardError().constData());
-    const QJsonObject sheets = QJsonDocument::fromJson(python.readAllStandardOutput()).object()["sheets"].toObject();
-    QVERIFY(!sheets.isEmpty());
-    for (auto sheet = sheets.begin(); sheet != sheets.end(); ++sheet) {
-        Records expected;
-        for (const QJsonValue row : sheet.value().toArray()) {
-            QStringList cells;
-            for (const QJsonValue cell : row.toArray())
-                cells.append(cell.toObject()["text"].toString());
-            expected.append(cells);
-        }
+    const auto sheets = ReadWithPeer(QStringLiteral("xlrd"), Fixture(file));
+    QVERIFY(sheets && !sheets->isEmpty());
+    for (auto sheet = sheets->begin(); sheet != sheets->end(); ++sheet) {
         const WorkbookRecords read =
             ReadWorkbookBytes(ReadBytes(Fixture(file)), sheet.key(), file, HeadingRow::Keep);
         QVERIFY2(read.ok(), qPrintable(read.reason));
-        QCOMPARE(Trimmed(read.records), WithoutEmptyRowsAtEnd(Trimmed(expected)));
+        QCOMPARE(Trimmed(read.records), Trimmed(TextsOf(sheet.value())));
     }
 }
 
