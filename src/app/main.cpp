@@ -1,4 +1,9 @@
 #include "platform/AppInfo.h"
+#include "platform/QtPrompter.h"
+#include "platform/QtTray.h"
+#include "shell/Shell.h"
+#include "shell/ShellArt.h"
+#include "shell/ToolWindows.h"
 #include "store/ScriptStore.h"
 
 #include <QApplication>
@@ -8,7 +13,16 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(AppInfo::title());
     QApplication::setApplicationVersion(AppInfo::fullVersion());
+    QApplication::setWindowIcon(ShellArt::appIcon());
+    // The program lives in the notification area; closing its windows does not end it.
     QApplication::setQuitOnLastWindowClosed(false);
     ScriptStore::standard().ensureExists();
-    return 0;
+
+    QtPrompter prompter;
+    QtTray tray(ShellArt::appIcon());
+    // The tools register their windows here; an entry without one stays disabled.
+    ToolWindows tools;
+    Shell shell(tray, prompter, tools, [] { QCoreApplication::exit(0); });
+    shell.start();
+    return app.exec();
 }

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QLabel>
+#include <QWidget>
+
+#include <array>
+
+// The About window (Form7): name, version, build and a notice. A transparent label
+// over the whole window closes it at a click anywhere.
+class AboutWindow : public QWidget {
+public:
+    explicit AboutWindow(QWidget *parent = nullptr);
+
+    QLabel *label(int index) const { return m_labels.at(index); }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    std::array<QLabel *, 4> m_labels{};
+    QLabel *m_cover;
+};
