@@ -1,6 +1,7 @@
 #include "version6/compile/OutputExport.h"
 
 #include "files/TextRecords.h"
+#include "files/workbook/Workbook.h"
 #include "grid/GridTable.h"
 #include "platform/Prompter.h"
 
@@ -13,6 +14,7 @@ Outcome WriteOutputGrid(const GridTable &grid, const QString &path, FileKind kin
     case FileKind::Text:
         return WriteTextFile(grid, path, 5, grid.rows() - 2, progress);
     case FileKind::Workbook:
+        return WriteWorkbook(grid, path, WorkbookLayout{1, -1, 6, {}});
     case FileKind::Unsupported:
         break;
     }

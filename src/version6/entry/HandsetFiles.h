@@ -23,4 +23,8 @@ Outcome Write(const GridTable &grid, const QString &path, FileKind kind);
 // fields verbatim, unquoted ones trimmed and kept as text (05012 stays 05012).
 Expected<QList<QStringList>> ReadText(const QString &path);
 
+// The rows of a workbook's sheet after its heading row; fields 0 to 9 of a row are
+// the handset's columns (a missing field is empty).
+Expected<QList<QStringList>> ReadWorkbook(const QString &path, const QString &sheetName);
+
 } // namespace HandsetFiles

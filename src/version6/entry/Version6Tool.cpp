@@ -106,6 +106,14 @@ bool Version6Tool::importDataFrom(const QString &path)
     if (kind == FileKind::Text) {
         BusyPointer busy(m_prompter);
         records = HandsetFiles::ReadText(path);
+    } else {
+        // An empty answer (or Cancel) names no sheet and fails like a wrong name.
+        const QString sheet = m_prompter
+                                  .input(QStringLiteral("Please enter the Sheet name you wish to import"),
+                                         QStringLiteral("Import from XLS"), QStringLiteral("Sheet1$"))
+                                  .value_or(QString());
+        BusyPointer busy(m_prompter);
+        records = HandsetFiles::ReadWorkbook(path, sheet);
     }
     if (!records) {
         // The grid keeps what it held before the import.

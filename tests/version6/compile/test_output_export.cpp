@@ -1,4 +1,5 @@
 #include "files/FileDialog.h"
+#include "files/workbook/PeerSheets.h"
 #include "platform/AppPaths.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestHome.h"
@@ -80,6 +81,30 @@ private slots:
         QCOMPARE(lines.last(), QByteArray("\"\",\"\",\"\",\"\",\"\"\r"));
         QCOMPARE(lines[lines.size() - 2], QByteArray("\"73\",\"2001\",\"002002\",\"\",\"\"\r"));
         QCOMPARE(lines.first(), QByteArray("\"10\",\"01000\",\"2000\",\"\",\"ASSIGN EXTENSION TO LINE EQUIPMENT\"\r"));
+    }
+
+    // A workbook gets every row up to the last, six columns, and no header.
+    void workbookHasNoHeader()
+    {
+        TestHome home;
+        ScriptedPrompter prompter;
+        Version6Tool tool(prompter);
+        compileTwoHandsets(tool);
+        const QString path = home.file("handsets.xls");
+        QVERIFY(tool.exportOutputTo(OutputGrids::HandsetData, path));
+        QCOMPARE(prompter.messageTexts(), QStringList{"Exported to " + path});
+        QCOMPARE(prompter.messages[0].title, QStringLiteral("Halvoran"));
+
+        const auto sheets = ReadWithPeer("xlrd", path);
+        QVERIFY(sheets);
+        const GridTable &grid = tool.outputs().grid(OutputGrids::HandsetData);
+        Records expected;
+        for (int r = 1; r < grid.rows(); ++r)
+            expected.append(grid.rowTexts(r));
+        const Records rows = TextsOf(sheets->value("Sheet1"));
+        QCOMPARE(Trimmed(rows), Trimmed(expected));
+        QVERIFY(!rows.isEmpty() && rows[0].size() <= 6);
+        QCOMPARE(rows[0].value(0), QStringLiteral("10"));
     }
 
     void unsupportedTypeWritesNothing_data()

@@ -65,6 +65,26 @@ private slots:
         QVERIFY(ReadBytes(out + "/master-output.csv").endsWith("\"73\",\"\",\"004002\",\"\",\"\"\r\n\"\",\"\",\"\",\"\",\"\"\r\n"));
     }
 
+    void workbooks()
+    {
+        TestHome home;
+        const QString handsets = home.file("site.xls");
+        Run run = cli({"handsets", handsets, "--range", "05:008:012:0098"});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.err.contains("Exported to " + handsets));
+
+        const QString out = home.file("out");
+        run = cli({"compile", handsets, out, "--format", "xls", "--start", "100"});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, QStringLiteral("next block: 110\n"));
+        for (const char *name : {"handset-data", "pickup-groups", "personal-speed-dials", "master-output"})
+            QVERIFY2(QFile::exists(out + "/" + name + ".xls"), name);
+
+        run = cli({"compile", handsets, home.file("none"), "--sheet", "Sheet9$"});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY(run.err.contains("INCORRECT FILE FORMAT: UNABLE TO OPEN SPECIFIED FILE"));
+    }
+
     void conflictFails()
     {
         TestHome home;

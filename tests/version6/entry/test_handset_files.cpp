@@ -1,4 +1,6 @@
 #include "files/FileDialog.h"
+#include "files/workbook/PeerSheets.h"
+#include "grid/GridTable.h"
 #include "platform/AppPaths.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestHome.h"
@@ -184,6 +186,81 @@ private slots:
         QCOMPARE(prompter.messages[0].icon, Prompter::Icon::Critical);
         QVERIFY(prompter.messages[0].text.startsWith("Nothing was exported: the file could not be written.\r\n"));
         QVERIFY(QFileInfo(home.file("taken.csv")).isDir());
+    }
+
+    // A workbook holds the header row and every row; reading it back asks for
+    // the sheet and gives the handsets again.
+    void workbookRoundTrip()
+    {
+        TestHome home;
+        ScriptedPrompter prompter;
+        Version6Tool tool(prompter);
+        buildTwoHandsets(tool);
+        tool.handsets().grid().setTextAt(2, HandsetColumns::PickupVip, "07");
+        const GridTable exported = tool.handsets().grid();
+        const QString path = home.file("site.xls");
+        QVERIFY(tool.exportDataTo(path));
+        QCOMPARE(prompter.messageTexts(), QStringList{"Exported to " + path});
+        QCOMPARE(prompter.messages[0].title, QStringLiteral("Halvoran"));
+        QCOMPARE(prompter.messages[0].icon, Prompter::Icon::None);
+
+        const auto sheets = ReadWithPeer("xlrd", path);
+        QVERIFY(sheets);
+        const Records rows = TextsOf(sheets->value("Sheet1"));
+        QCOMPARE(rows.value(0), exported.header());
+        QCOMPARE(rows.value(1), exported.rowTexts(1));
+        QCOMPARE(rows.value(2), exported.rowTexts(2));
+        QCOMPARE(Trimmed(rows).size(), 3);
+
+        prompter.clear();
+        tool.handsets().grid().reset();
+        prompter.queueInput("Sheet1$");
+        QVERIFY(tool.importDataFrom(path));
+        QCOMPARE(prompter.inputs.size(), 1);
+        QCOMPARE(prompter.inputs[0].prompt, QStringLiteral("Please enter the Sheet name you wish to import"));
+        QCOMPARE(prompter.inputs[0].title, QStringLiteral("Import from XLS"));
+        QCOMPARE(prompter.inputs[0].defaultText, QStringLiteral("Sheet1$"));
+        QVERIFY(prompter.messages.isEmpty());
+        const GridTable &grid = tool.handsets().grid();
+        QCOMPARE(grid.rows(), 4);
+        QCOMPARE(grid.rowTexts(1), exported.rowTexts(1));
+        QCOMPARE(grid.rowTexts(2), exported.rowTexts(2));
+        QVERIFY(grid.isRowEmpty(3));
+        QVERIFY(!tool.backEnabled());
+    }
+
+    void workbookWithoutTheSheet_data()
+    {
+        QTest::addColumn<bool>("cancel");
+        QTest::addColumn<QString>("sheet");
+        QTest::newRow("wrong name") << false << "Sheet2$";
+        QTest::newRow("empty name") << false << "";
+        QTest::newRow("cancelled") << true << "";
+    }
+
+    void workbookWithoutTheSheet()
+    {
+        QFETCH(bool, cancel);
+        QFETCH(QString, sheet);
+        TestHome home;
+        ScriptedPrompter prompter;
+        Version6Tool tool(prompter);
+        buildTwoHandsets(tool);
+        const QString path = home.file("site.xls");
+        QVERIFY(tool.exportDataTo(path));
+        tool.handsets().grid().setTextAt(1, HandsetColumns::Loc, "05");
+        const GridTable before = tool.handsets().grid();
+        prompter.clear();
+        if (cancel)
+            prompter.queueInputCancel();
+        else
+            prompter.queueInput(sheet);
+        QVERIFY(!tool.importDataFrom(path));
+        QCOMPARE(prompter.messageTexts(), QStringList{"UNABLE TO OPEN SPECIFIED FILE"});
+        QCOMPARE(prompter.messages[0].title, QStringLiteral("INCORRECT FILE FORMAT"));
+        for (int r = 0; r < before.rows(); ++r)
+            QCOMPARE(tool.handsets().grid().rowTexts(r), before.rowTexts(r));
+        QVERIFY(!tool.backEnabled());
     }
 
     void cancelledImportOnlyMarksTheChange()
