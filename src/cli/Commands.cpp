@@ -1,12 +1,13 @@
 #include "cli/Commands.h"
 
 #include "cli/NamesCommand.h"
+#include "cli/Version6Commands.h"
 
 #include <cstdio>
 
 QList<CliCommand> CliCommands()
 {
-    return {NamesCommand()};
+    return {NamesCommand(), HandsetsCommand(), CompileCommand()};
 }
 
 int UsageError(const QString &message)

@@ -56,5 +56,9 @@ QString ShortestDecimal(double value)
 {
     if (value == 0.0)
         return QStringLiteral("0");
-    return QLocale::c().toString(value, 'g', QLocale::FloatingPointShortest);
+    // Plain digits over the range a spreadsheet shows so (100000, not 1e+05); the
+    // exponent form only for very large and very small magnitudes.
+    const double magnitude = std::fabs(value);
+    const char format = magnitude >= 1e-4 && magnitude < 1e16 ? 'f' : 'g';
+    return QLocale::c().toString(value, format, QLocale::FloatingPointShortest);
 }

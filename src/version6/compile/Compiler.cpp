@@ -1,0 +1,346 @@
+#include "version6/compile/Compiler.h"
+
+#include "grid/TextValue.h"
+#include "platform/Prompter.h"
+#include "version6/compile/Placeholders.h"
+#include "version6/compile/SpeedDialStart.h"
+#include "version6/compile/TemplateSet.h"
+#include "version6/entry/HandsetColumns.h"
+
+#include <cmath>
+#include <vector>
+
+QStringList OutputGrids::captions()
+{
+    return {QStringLiteral("Handset Data"), QStringLiteral("Pickup Groups"), QStringLiteral("Personal Speed Dials"),
+            QStringLiteral("Master Output")};
+}
+
+OutputGrids::OutputGrids()
+{
+    for (GridTable &grid : m_grids)
+        grid.setFormat(TemplateSet::kHeader);
+}
+
+void OutputGrids::clear()
+{
+    for (GridTable &grid : m_grids)
+        grid.reset();
+}
+
+QString CompileProgress::label3() const
+{
+    switch (stage) {
+    case Stage::Handsets:
+        return QStringLiteral("Compiling Handset Data...\r\n(%1 Handsets Remaining)").arg(handsetsRemaining);
+    case Stage::SpeedDials:
+        return QStringLiteral("Updating Speed Dial Data...");
+    case Stage::PickupGroups:
+        return QStringLiteral("NOW COMPILING PICKUP GROUPS");
+    case Stage::Finalising:
+    case Stage::Done:
+        return QStringLiteral("NOW FINALIZING OUTPUT FILES");
+    case Stage::Starting:
+        break;
+    }
+    return QStringLiteral("NOW COMPILING OUTPUT DATA");
+}
+
+QString CompileProgress::status() const
+{
+    switch (stage) {
+    case Stage::Starting:
+    case Stage::Handsets:
+    case Stage::SpeedDials:
+        return QStringLiteral("Compiling Output data - please wait");
+    case Stage::PickupGroups:
+    case Stage::Finalising:
+        return QStringLiteral("Compiling VIP pickup groups");
+    case Stage::Done:
+        break;
+    }
+    return QString();
+}
+
+namespace {
+
+// A template line with its cells upper-cased once for the whole compile.
+struct TemplateLine {
+    QString cells[5];
+};
+using Template = std::vector<TemplateLine>;
+
+// A line whose Command, First Data or Second Data is empty without a placeholder
+// can never be complete; it is left out here instead of once per handset.
+Template prepare(const GridTable &grid)
+{
+    Template lines;
+    for (int r = 1; r < grid.rows(); ++r) {
+        TemplateLine line;
+        for (int c = 0; c < 5; ++c)
+            line.cells[c] = grid.textAt(r, c).toUpper();
+        if (!line.cells[0].isEmpty() && !line.cells[1].isEmpty() && !line.cells[2].isEmpty())
+            lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
+// The four-digit counter of personal speed-dial memory: the first four
+// characters of the start field as digits d1 d2 d3 d4 (d4 "0" when missing).
+// Counting raises d4 and carries a digit above 9 into the one on its left; d1
+// grows without carry. A digit that counting never reached keeps its character.
+class BlockCounter {
+public:
+    explicit BlockCounter(const QString &start)
+    {
+        for (int i = 0; i < 4; ++i) {
+            m_text[i] = start.mid(i, 1);
+            m_value[i] = qint64(TextValue(m_text[i]));
+        }
+        if (m_text[3].isEmpty())
+            m_text[3] = QStringLiteral("0");
+    }
+
+    QString prefix() const { return m_text[0] + m_text[1] + m_text[2]; }
+
+    // Counts n locations at once; the same digits as counting them one by one.
+    void count(qint64 n)
+    {
+        qint64 carry = n;
+        for (int i = 3; i >= 0 && carry > 0; --i) {
+            const qint64 sum = m_value[i] + carry;
+            m_value[i] = i == 0 ? sum : sum % 10;
+            carry = i == 0 ? 0 : sum / 10;
+            m_text[i] = QString::number(m_value[i]);
+        }
+    }
+
+private:
+    QString m_text[4];
+    qint64 m_value[4] = {};
+};
+
+// The number of ten-location blocks as written after the start block: the count
+// in decimal, "0" put in front of a two-digit count, then "0" and its first two
+// characters (10 gives 001, 100 gives 010).
+QString blockCount(qint64 locations)
+{
+    QString text = QString::number(locations);
+    if (text.size() == 2)
+        text.prepend(QLatin1Char('0'));
+    return QLatin1Char('0') + text.left(2);
+}
+
+// A speed-dial count beyond this is no site's; it keeps the counter in range.
+constexpr qint64 kMaxSpeedDials = 1000000000000000LL;
+
+} // namespace
+
+// One compile from start to end.
+class CompileRun {
+public:
+    CompileRun(SpeedDialStart &start, OutputGrids &outputs, Prompter &prompter, const CompileProgressFn &progress)
+        : m_start(start), m_outputs(outputs), m_prompter(prompter), m_progress(progress)
+    {
+    }
+
+    CompileResult run(const GridTable &handsets, const TemplateSet &templates, const CompileOptions &options);
+
+private:
+    GridTable &out(int index) { return m_outputs.m_grids[size_t(index)]; }
+    void report()
+    {
+        if (m_progress)
+            m_progress(m_state);
+    }
+    void askStart(const CompileOptions &options);
+    void handsetPass();
+    // Appends the complete lines of a template for a handset.
+    void expand(const Template &lines, const HandsetValues &values, bool toHandsetData);
+    // The handset's "73" line; false when the abort flag ended the handset pass.
+    bool allocateSpeedDials(const QString &ext, const QString &speedDials);
+    void pickupPass();
+    void finalise();
+
+    // The input as it was when the compile started: the window may let the user
+    // edit while the compile runs.
+    GridTable m_handsets;
+    TemplateSet m_templates;
+    SpeedDialStart &m_start;
+    OutputGrids &m_outputs;
+    Prompter &m_prompter;
+    const CompileProgressFn &m_progress;
+    CompileProgress m_state;
+    std::vector<Template> m_prepared;
+};
+
+void CompileRun::askStart(const CompileOptions &options)
+{
+    m_start.clearAbort();
+    if (options.startLocation) {
+        m_start.setText(*options.startLocation);
+        return;
+    }
+    if (m_start.text() == QLatin1String("000"))
+        return;
+    const std::optional<QString> answer = m_prompter.input(QStringLiteral("Speed Dial Start Location"),
+                                                           QStringLiteral("Is this Correct?"), m_start.text());
+    m_start.setText(answer.value_or(QString()));
+}
+
+void CompileRun::expand(const Template &lines, const HandsetValues &values, bool toHandsetData)
+{
+    int row = 0;
+    for (const TemplateLine &line : lines) {
+        ++row;
+        QString command = SubstituteInUpperCase(line.cells[0], values);
+        if (command.isEmpty())
+            continue;
+        QString first = SubstituteInUpperCase(line.cells[1], values);
+        if (first.isEmpty())
+            continue;
+        QString second = SubstituteInUpperCase(line.cells[2], values);
+        if (second.isEmpty())
+            continue;
+        const QStringList cells{std::move(command), std::move(first), std::move(second),
+                                SubstituteInUpperCase(line.cells[3], values),
+                                SubstituteInUpperCase(line.cells[4], values)};
+        if (toHandsetData)
+            out(OutputGrids::HandsetData).appendRow(cells);
+        out(OutputGrids::MasterOutput).appendRow(cells);
+        if (toHandsetData) {
+            m_state.current = row;
+            report();
+        }
+    }
+}
+
+bool CompileRun::allocateSpeedDials(const QString &ext, const QString &speedDials)
+{
+    BlockCounter counter(m_start.text());
+    const QString prefix = counter.prefix();
+    const double wanted = TextValue(speedDials);
+    const qint64 locations = wanted < 1 ? 0 : qint64(std::floor(std::min(wanted, double(kMaxSpeedDials))));
+    if (locations > 0 && m_start.abort())
+        return false;
+    counter.count(locations);
+    m_state.stage = CompileProgress::Stage::SpeedDials;
+    report();
+
+    m_start.setText(counter.prefix());
+    out(OutputGrids::PersonalSpeedDials)
+        .appendRow({QStringLiteral("73"), ext, prefix + blockCount(locations), QString(), QString()});
+    out(OutputGrids::HandsetData).addRow();
+    return true;
+}
+
+void CompileRun::handsetPass()
+{
+    const int last = m_handsets.rows() - 1;
+    m_state.totalMaximum = last;
+    for (int r = 1; r <= last; ++r) {
+        m_state.total = r;
+        m_state.handsetsRemaining = last - r;
+        const HandsetValues values = HandsetValues::ofRow(m_handsets, r);
+        const int tab = m_templates.tabOfHandsetType(m_handsets.textAt(r, HandsetColumns::HandsetType));
+        if (tab >= 0) {
+            m_state.stage = CompileProgress::Stage::Handsets;
+            m_state.currentMaximum = m_templates.grid(tab).rows() - 1;
+            expand(m_prepared[size_t(tab)], values, true);
+            for (int data = TemplateSet::kFirstDataTab; data < TemplateSet::kCount; ++data)
+                expand(m_prepared[size_t(data)], values, false);
+        }
+        const QString speedDials = m_handsets.textAt(r, HandsetColumns::SpeedDials);
+        if (!speedDials.isEmpty() && !allocateSpeedDials(values.ext, speedDials))
+            return;
+        if (m_start.abort())
+            return;
+    }
+}
+
+void CompileRun::pickupPass()
+{
+    m_state.stage = CompileProgress::Stage::PickupGroups;
+    m_state.total = 0;
+    m_state.totalMaximum = 99;
+    report();
+
+    // The members of every group in one pass over the handsets, in grid order.
+    std::array<QStringList, 100> members;
+    for (int r = 1; r < m_handsets.rows(); ++r) {
+        const double group = TextValue(m_handsets.textAt(r, HandsetColumns::PickupVip));
+        if (group >= 1 && group <= 99 && group == std::floor(group))
+            members[size_t(group)].append(m_handsets.textAt(r, HandsetColumns::Ext));
+    }
+    for (int g = 1; g <= 99; ++g) {
+        QStringList &ring = members[size_t(g)];
+        if (!ring.isEmpty())
+            ring.append(ring.first());
+        for (qsizetype i = 0; i + 1 < ring.size(); ++i) {
+            const QStringList line{QStringLiteral("160"), ring[i], ring[i + 1], QString(), QString()};
+            out(OutputGrids::PickupGroups).appendRow(line);
+            out(OutputGrids::MasterOutput).appendRow(line);
+        }
+        m_state.total = g;
+        report();
+    }
+}
+
+void CompileRun::finalise()
+{
+    m_state.stage = CompileProgress::Stage::Finalising;
+    report();
+    const GridTable &speedDials = out(OutputGrids::PersonalSpeedDials);
+    GridTable &master = out(OutputGrids::MasterOutput);
+    for (int r = 1; r < speedDials.rows(); ++r)
+        master.appendRow(speedDials.rowTexts(r));
+    m_state.stage = CompileProgress::Stage::Done;
+    report();
+}
+
+CompileResult CompileRun::run(const GridTable &handsets, const TemplateSet &templates, const CompileOptions &options)
+{
+    CompileResult result;
+    if (m_outputs.m_compiling)
+        return result;
+    m_outputs.m_compiling = true;
+    struct Finished {
+        OutputGrids &outputs;
+        ~Finished() { outputs.m_compiling = false; }
+    } finished{m_outputs};
+    result.started = true;
+    const int messagesBefore = m_start.capacityMessages();
+    askStart(options);
+
+    m_handsets = handsets;
+    m_templates = templates;
+    m_prepared.resize(TemplateSet::kCount);
+    for (int tab = 0; tab < TemplateSet::kCount; ++tab)
+        if (TemplateSet::isHandsetTypeTab(tab))
+            m_prepared[size_t(tab)] = prepare(m_templates.grid(tab));
+
+    // The views hear of each output grid once, when the compile is done.
+    GridTable::Batch handsetData(out(OutputGrids::HandsetData));
+    GridTable::Batch pickupGroups(out(OutputGrids::PickupGroups));
+    GridTable::Batch speedDials(out(OutputGrids::PersonalSpeedDials));
+    GridTable::Batch master(out(OutputGrids::MasterOutput));
+    m_outputs.clear();
+
+    m_state.stage = CompileProgress::Stage::Starting;
+    m_state.totalMaximum = m_handsets.rows() - 1;
+    report();
+    handsetPass();
+    result.aborted = m_start.abort();
+    pickupPass();
+    finalise();
+    result.capacityExceeded = m_start.capacityMessages() != messagesBefore;
+    return result;
+}
+
+CompileResult CompileOutput(const GridTable &handsets, const TemplateSet &templates, SpeedDialStart &start,
+                            OutputGrids &outputs, Prompter &prompter, const CompileOptions &options,
+                            const CompileProgressFn &progress)
+{
+    CompileRun run(start, outputs, prompter, progress);
+    return run.run(handsets, templates, options);
+}

@@ -1,0 +1,45 @@
+#include "version6/compile/OutputExport.h"
+
+#include "files/TextRecords.h"
+#include "files/workbook/Workbook.h"
+#include "grid/GridTable.h"
+#include "platform/Prompter.h"
+
+namespace Version6Export {
+
+Outcome WriteOutputGrid(const GridTable &grid, const QString &path, FileKind kind,
+                        const std::function<void(int)> &progress)
+{
+    switch (kind) {
+    case FileKind::Text:
+        return WriteTextFile(grid, path, 5, grid.rows() - 2, progress);
+    case FileKind::Workbook:
+        return WriteWorkbook(grid, path, WorkbookLayout{1, -1, 6, {}});
+    case FileKind::Unsupported:
+        break;
+    }
+    return Outcome::failure(QStringLiteral("Files of this type cannot be written."));
+}
+
+void ReportExport(Prompter &prompter, FileKind kind, const QString &path, const Outcome &written)
+{
+    const QString failed = QStringLiteral("UNABLE TO EXPORT");
+    if (kind == FileKind::Unsupported) {
+        prompter.message(QStringLiteral("Nothing was exported: files of this type cannot be written.\r\n"
+                                        "Choose a name ending in .csv, .txt, .nev or .xls."),
+                         failed, Prompter::Icon::Critical);
+        return;
+    }
+    if (!written) {
+        prompter.message(QStringLiteral("Nothing was exported: the file could not be written.\r\n") + written.reason(),
+                         failed, Prompter::Icon::Critical);
+        return;
+    }
+    if (kind == FileKind::Text)
+        prompter.message(QStringLiteral("Data Exported Successfully!"), QStringLiteral("For Your Information"),
+                         Prompter::Icon::Information);
+    else
+        prompter.message(QStringLiteral("Exported to ") + path);
+}
+
+} // namespace Version6Export

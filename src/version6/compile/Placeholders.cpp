@@ -1,0 +1,37 @@
+#include "version6/compile/Placeholders.h"
+
+#include "grid/GridTable.h"
+#include "version6/entry/HandsetColumns.h"
+
+HandsetValues HandsetValues::ofRow(const GridTable &handsets, int row)
+{
+    using namespace HandsetColumns;
+    return {handsets.textAt(row, Ext),      handsets.textAt(row, Len),        handsets.textAt(row, Drd),
+            handsets.textAt(row, Drn),      handsets.textAt(row, ClassDay),   handsets.textAt(row, ClassNight),
+            handsets.textAt(row, Loc)};
+}
+
+QString SubstituteInUpperCase(const QString &upperCell, const HandsetValues &values)
+{
+    // Every token starts with "%": a cell without one is its own result (and the
+    // copy shares its text).
+    if (!upperCell.contains(QLatin1Char('%')))
+        return upperCell;
+    const std::pair<QLatin1String, const QString *> tokens[] = {
+        {QLatin1String("%EXT%"), &values.ext}, {QLatin1String("%LEN%"), &values.len},
+        {QLatin1String("%DR%"), &values.dr},   {QLatin1String("%NR%"), &values.nr},
+        {QLatin1String("%DS%"), &values.ds},   {QLatin1String("%NS%"), &values.ns},
+        {QLatin1String("%LC%"), &values.lc}};
+    QString text = upperCell;
+    for (const auto &[token, value] : tokens) {
+        const qsizetype at = text.indexOf(token);
+        if (at >= 0)
+            text.replace(at, token.size(), *value);
+    }
+    return text;
+}
+
+QString SubstitutePlaceholders(const QString &cell, const HandsetValues &values)
+{
+    return SubstituteInUpperCase(cell.toUpper(), values);
+}

@@ -1,0 +1,38 @@
+#include "version6/entry/HandsetFiles.h"
+
+#include "files/TextRecords.h"
+#include "files/workbook/Workbook.h"
+#include "grid/GridTable.h"
+
+namespace HandsetFiles {
+
+Outcome Write(const GridTable &grid, const QString &path, FileKind kind)
+{
+    switch (kind) {
+    case FileKind::Text:
+        return WriteTextFile(grid, path, kFields);
+    case FileKind::Workbook:
+        return WriteWorkbook(grid, path, WorkbookLayout{0, -1, grid.cols(), {}});
+    case FileKind::Unsupported:
+        break;
+    }
+    return Outcome::failure(QStringLiteral("Files of this type cannot be written."));
+}
+
+Expected<QList<QStringList>> ReadText(const QString &path)
+{
+    TextRecords read = ReadTextRecords(path, kFields);
+    if (!read.outcome)
+        return Expected<QList<QStringList>>::failure(read.outcome.reason());
+    return std::move(read.records);
+}
+
+Expected<QList<QStringList>> ReadWorkbook(const QString &path, const QString &sheetName)
+{
+    WorkbookRecords read = ReadWorkbookRecords(path, sheetName);
+    if (!read.ok())
+        return Expected<QList<QStringList>>::failure(read.reason);
+    return std::move(read.records);
+}
+
+} // namespace HandsetFiles

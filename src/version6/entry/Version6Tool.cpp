@@ -1,0 +1,245 @@
+#include "version6/entry/Version6Tool.h"
+
+#include "platform/AppPaths.h"
+#include "platform/Prompter.h"
+#include "version6/compile/OutputExport.h"
+#include "version6/entry/HandsetColumns.h"
+#include "version6/entry/HandsetFiles.h"
+
+namespace {
+
+const QString kNavigate = QStringLiteral("Use Up and Down arrows to navigate - Space to repeat or Return to change");
+
+// Fields 6 and 7 of the first "Versionsix" record: the dialog's folder and filter.
+constexpr int kFolderField = 6;
+constexpr int kFilterField = 7;
+
+} // namespace
+
+Version6Tool::Version6Tool(Prompter &prompter, ScriptStore store)
+    : m_prompter(prompter), m_store(std::move(store)), m_ranges(prompter), m_start(prompter)
+{
+    m_compileProgress.stage = CompileProgress::Stage::Done;
+    fillHandsetTypes();
+}
+
+void Version6Tool::open()
+{
+    m_templates.loadTabNames(AppPaths::tabNamesPath());
+    if (const Expected<QStringList> settings = m_store.readSettings(StoreTables::kVersionSixSettings)) {
+        m_dialog.folder = settings->value(kFolderField);
+        m_dialog.filterIndex = settings->value(kFilterField).toInt();
+    }
+    m_templates.loadFromStore(m_store);
+    fpChanged(QStringLiteral("00"));
+    fillHandsetTypes();
+}
+
+// ---- Range screen ----
+
+RangeScreen::AddResult Version6Tool::add()
+{
+    m_nextEnabled = true;
+    return m_ranges.add();
+}
+
+void Version6Tool::next()
+{
+    if (!m_nextEnabled)
+        return;
+    m_status = QStringLiteral("Creating Screen Layout");
+    showProgress(0, int(m_ranges.usedExtensions().size()) - 1);
+    m_handsets.build(m_ranges.usedLens(), m_ranges.usedExtensions(), m_defaultHandset, m_prompter,
+                     [this](int value, int maximum) { showProgress(value, maximum); });
+    hideProgress();
+    m_status = kNavigate;
+    m_workAreaVisible = true;
+    notify();
+}
+
+void Version6Tool::back()
+{
+    if (!m_backEnabled)
+        return;
+    m_handsets.snapshot();
+    m_workAreaVisible = false;
+}
+
+void Version6Tool::reset()
+{
+    m_ranges.clear();
+    m_handsets.clear();
+}
+
+// ---- DATA tab ----
+
+QString Version6Tool::checkCell(int column, const QString &typed)
+{
+    return CheckRange(m_prompter, column, typed);
+}
+
+QString Version6Tool::chooseFile(const QString &title)
+{
+    return ChooseFileV6(m_dialog, m_prompter, title, AppPaths::scriptsPath(), m_status);
+}
+
+void Version6Tool::importData()
+{
+    m_hasChanged = true;
+    const QString path = chooseFile(QStringLiteral("Open Script File"));
+    if (!path.isEmpty())
+        importDataFrom(path);
+}
+
+bool Version6Tool::importDataFrom(const QString &path)
+{
+    FileExtOf(m_dialog, path);
+    const FileKind kind = KindOfExt(m_dialog.fileExt);
+    if (kind == FileKind::Unsupported) {
+        m_prompter.message(QStringLiteral("INVALID IMPORT FILE TYPE"), QStringLiteral("UNABLE TO IMPORT"),
+                           Prompter::Icon::Critical);
+        return false;
+    }
+    // The handsets no longer follow from the ranges: the range screen is closed.
+    m_backEnabled = false;
+    Expected<QList<QStringList>> records = Expected<QList<QStringList>>::failure(QString());
+    if (kind == FileKind::Text) {
+        BusyPointer busy(m_prompter);
+        records = HandsetFiles::ReadText(path);
+    } else {
+        // An empty answer (or Cancel) names no sheet and fails like a wrong name.
+        const QString sheet = m_prompter
+                                  .input(QStringLiteral("Please enter the Sheet name you wish to import"),
+                                         QStringLiteral("Import from XLS"), QStringLiteral("Sheet1$"))
+                                  .value_or(QString());
+        BusyPointer busy(m_prompter);
+        records = HandsetFiles::ReadWorkbook(path, sheet);
+    }
+    if (!records) {
+        // The grid keeps what it held before the import.
+        m_prompter.message(QStringLiteral("UNABLE TO OPEN SPECIFIED FILE"), QStringLiteral("INCORRECT FILE FORMAT"),
+                           Prompter::Icon::Critical);
+        return false;
+    }
+    m_handsets.replaceRows(*records);
+    return true;
+}
+
+void Version6Tool::exportData()
+{
+    const QString path = chooseFile(QStringLiteral("EXPORT GRID"));
+    if (!path.isEmpty())
+        exportDataTo(path);
+}
+
+bool Version6Tool::exportDataTo(const QString &path)
+{
+    FileExtOf(m_dialog, path);
+    const FileKind kind = KindOfExt(m_dialog.fileExt, false);
+    Outcome written = Outcome::failure(QString());
+    if (kind != FileKind::Unsupported) {
+        BusyPointer busy(m_prompter);
+        written = HandsetFiles::Write(m_handsets.grid(), path, kind);
+    }
+    Version6Export::ReportExport(m_prompter, kind, path, written);
+    return kind != FileKind::Unsupported && written.ok();
+}
+
+// ---- SCRIPTS tab ----
+
+void Version6Tool::renameTab(int tab)
+{
+    if (tab < 0 || tab >= TemplateSet::kCount)
+        return;
+    const std::optional<QString> answer = m_prompter.input(
+        QStringLiteral("Please EDIT Tab name as appropriate then click OK or Click Cancel to EXIT without changing."),
+        QStringLiteral("RENAME TAB"), m_templates.caption(tab));
+    if (!answer || answer->isEmpty())
+        return;
+    m_templates.setCaption(tab, *answer);
+    if (const Outcome saved = m_templates.saveTabNames(AppPaths::tabNamesPath()); !saved)
+        m_prompter.message(QStringLiteral("The tab names could not be saved; the new name lasts until the window "
+                                          "closes.\r\n") +
+                               saved.reason(),
+                           QStringLiteral("UNABLE TO SAVE"), Prompter::Icon::Critical);
+    fillHandsetTypes();
+}
+
+void Version6Tool::fillHandsetTypes()
+{
+    m_handsetTypes = m_templates.handsetTypes();
+    m_defaultHandset = m_handsetTypes.value(0);
+    m_typeEditorText = m_handsetTypes.value(0);
+}
+
+// ---- OUTPUT tab ----
+
+void Version6Tool::mainTabChosen(const QString &caption)
+{
+    if (caption == QLatin1String("OUTPUT") && m_outputs.grid(OutputGrids::HandsetData).rows() < 3)
+        compile();
+}
+
+CompileResult Version6Tool::recompile()
+{
+    if (compiling())
+        return {};
+    m_outputs.clear();
+    return compile();
+}
+
+CompileResult Version6Tool::compile(const CompileOptions &options)
+{
+    if (compiling())
+        return {};
+    const CompileResult result =
+        CompileOutput(m_handsets.grid(), m_templates, m_start, m_outputs, m_prompter, options,
+                      [this](const CompileProgress &progress) {
+                          m_compileProgress = progress;
+                          m_status = progress.status();
+                          m_progress = {progress.visible(), progress.total, progress.totalMaximum};
+                          notify();
+                      });
+    return result;
+}
+
+void Version6Tool::exportOutput(int index)
+{
+    const QString path = chooseFile(QStringLiteral("EXPORT LOCATION"));
+    if (!path.isEmpty())
+        exportOutputTo(index, path);
+}
+
+bool Version6Tool::exportOutputTo(int index, const QString &path)
+{
+    if (index < 0 || index >= OutputGrids::Count)
+        return false;
+    FileExtOf(m_dialog, path);
+    const FileKind kind = KindOfExt(m_dialog.fileExt, false);
+    const GridTable &grid = m_outputs.grid(index);
+    Outcome written = Outcome::failure(QString());
+    if (kind != FileKind::Unsupported) {
+        BusyPointer busy(m_prompter);
+        showProgress(0, grid.rows() - 1);
+        written = Version6Export::WriteOutputGrid(grid, path, kind, [this, &grid](int row) {
+            showProgress(row, grid.rows() - 1);
+        });
+    }
+    hideProgress();
+    Version6Export::ReportExport(m_prompter, kind, path, written);
+    return kind != FileKind::Unsupported && written.ok();
+}
+
+// ---- Progress ----
+
+void Version6Tool::showProgress(int value, int maximum)
+{
+    m_progress = {true, value, maximum};
+    notify();
+}
+
+void Version6Tool::hideProgress()
+{
+    m_progress.visible = false;
+    notify();
+}

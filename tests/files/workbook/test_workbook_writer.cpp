@@ -1,0 +1,314 @@
+#include "PeerSheets.h"
+#include "support/TestHome.h"
+
+#include "files/workbook/BiffRecords.h"
+#include "files/workbook/OleContainer.h"
+#include "files/workbook/Workbook.h"
+#include "files/workbook/WorkbookReader.h"
+#include "grid/GridTable.h"
+
+#include <QDir>
+#include <QSet>
+#include <QStandardPaths>
+#include <QtEndian>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(WorkbookLayout)
+
+namespace {
+
+GridTable MakeGrid(const QString &format, const Records &rows)
+{
+    GridTable grid(format);
+    for (const QStringList &row : rows)
+        grid.appendRow(row);
+    return grid;
+}
+
+// Every row of the written sheet, the first included.
+Records ReadBack(const QString &path)
+{
+    const WorkbookRecords read = ReadWorkbookBytes(ReadBytes(path), QStringLiteral("Sheet1$"), path, HeadingRow::Keep);
+    if (!read.ok())
+        qWarning() << read.reason;
+    return Trimmed(read.records);
+}
+
+QString Repeat(const QString &pattern, int count)
+{
+    QString text;
+    text.reserve(count);
+    for (int i = 0; i < count; ++i)
+        text += pattern.at(i % pattern.size());
+    return text;
+}
+
+// Texts a spreadsheet likes to turn into something else, and texts in other scripts.
+Records AwkwardRows()
+{
+    static const QStringList kScripts{"Ελληνικά", "Кириллица", "日本語のテキスト", "中文", "한국어", "עברית",
+                                      "العربية", "हिन्दी", "ไทย", "Łódź ŻÓŁW", "Ærø Øst", "😀 smile"};
+    Records rows;
+    for (int i = 1; i <= 300; ++i) {
+        rows.append({QStringLiteral("%1").arg(i, 5, 10, QLatin1Char('0')),
+                     QStringLiteral("Smith, John %1").arg(i),
+                     QStringLiteral("say \"hi\" %1").arg(i),
+                     i % 3 == 0 ? QStringLiteral("=1+1") : i % 3 == 1 ? QStringLiteral("0123") : QStringLiteral("=A1&\"x\""),
+                     kScripts[i % kScripts.size()] + QString::number(i),
+                     i % 4 == 0 ? QString() : QStringLiteral("TRUE"),
+                     i % 5 == 0 ? QStringLiteral("1e5") : QStringLiteral("-0.50"),
+                     i % 50 == 0 ? Repeat(QStringLiteral("abcΔεζ "), 3000 + i) : QStringLiteral("&%1").arg(i)});
+    }
+    return rows;
+}
+
+quint16 U16At(const QByteArray &bytes, qsizetype at)
+{
+    return at >= 0 && at + 2 <= bytes.size() ? qFromLittleEndian<quint16>(bytes.constData() + at) : 0;
+}
+quint32 U32At(const QByteArray &bytes, qsizetype at)
+{
+    return at >= 0 && at + 4 <= bytes.size() ? qFromLittleEndian<quint32>(bytes.constData() + at) : 0;
+}
+
+} // namespace
+
+class TestWorkbookWriter : public QObject {
+    Q_OBJECT
+
+private slots:
+    void layouts_data();
+    void layouts();
+    void peersReadEveryCell_data();
+    void peersReadEveryCell();
+    void sharedStringTableStructure();
+    void limits_data();
+    void limits();
+    void replacesAnExistingFile();
+    void reportsFailedWrites();
+};
+
+void TestWorkbookWriter::layouts_data()
+{
+    QTest::addColumn<Records>("gridRows");
+    QTest::addColumn<QStringList>("spareRow"); // what the caller left in the grid's last row
+    QTest::addColumn<WorkbookLayout>("layout");
+    QTest::addColumn<Records>("sheet");
+
+    const Records two{{"2001", "Smith"}, {"2002", "Jones"}};
+    const Records twoRows{{"2001", "Smith"}, {"2002", "Jones"}};
+    QTest::newRow("header row, then grid row k in sheet row k + 1")
+        << two << QStringList() << WorkbookLayout{0, -1, 3, {}}
+        << Records{{"Extension", "Name"}, {"2001", "Smith"}, {"2002", "Jones"}};
+    QTest::newRow("no header row") << two << QStringList() << WorkbookLayout{1, -1, 3, {}} << twoRows;
+    QTest::newRow("header written instead of grid row 0")
+        << two << QStringList() << WorkbookLayout{0, -1, 3, {"NAME", "ACCESS CODE", "NUBER"}}
+        << Records{{"NAME", "ACCESS CODE", "NUBER"}, {"2001", "Smith"}, {"2002", "Jones"}};
+    QTest::newRow("header shorter than the columns")
+        << two << QStringList() << WorkbookLayout{0, -1, 3, {"ONLY"}}
+        << Records{{"ONLY"}, {"2001", "Smith"}, {"2002", "Jones"}};
+    QTest::newRow("header ignored without a header row")
+        << two << QStringList() << WorkbookLayout{1, -1, 3, {"NAME"}} << twoRows;
+    QTest::newRow("spare row included") << two << QStringList{"spare", "row", "x"} << WorkbookLayout{1, -1, 3, {}}
+                                        << Records{{"2001", "Smith"}, {"2002", "Jones"}, {"spare", "row", "x"}};
+    QTest::newRow("last row given") << two << QStringList{"left", "out"} << WorkbookLayout{1, 2, 3, {}} << twoRows;
+    QTest::newRow("last row beyond the grid") << two << QStringList() << WorkbookLayout{1, 99, 3, {}} << twoRows;
+    QTest::newRow("fewer columns") << two << QStringList() << WorkbookLayout{0, -1, 1, {}}
+                                   << Records{{"Extension"}, {"2001"}, {"2002"}};
+    QTest::newRow("more columns than the grid") << Records{{"a", "b", "c"}} << QStringList{"d", "e", "f"}
+                                                << WorkbookLayout{1, -1, 6, {}} << Records{{"a", "b", "c"}, {"d", "e", "f"}};
+    QTest::newRow("empty texts give empty cells") << Records{{"", "b"}, {}, {"c", ""}} << QStringList()
+                                                  << WorkbookLayout{1, -1, 3, {}} << Records{{"", "b"}, {}, {"c"}};
+}
+
+void TestWorkbookWriter::layouts()
+{
+    QFETCH(Records, gridRows);
+    QFETCH(QStringList, spareRow);
+    QFETCH(WorkbookLayout, layout);
+    QFETCH(Records, sheet);
+    TestHome home;
+    GridTable grid = MakeGrid(QStringLiteral("Extension|Name|"), gridRows);
+    for (int column = 0; column < spareRow.size(); ++column)
+        grid.setTextAt(grid.rows() - 1, column, spareRow[column]);
+    const QString path = home.file("layout.xls");
+    const Outcome written = WriteWorkbook(grid, path, layout);
+    QVERIFY2(written.ok(), qPrintable(written.reason()));
+    QCOMPARE(ReadBack(path), sheet);
+}
+
+void TestWorkbookWriter::peersReadEveryCell_data()
+{
+    QTest::addColumn<QString>("peer");
+    QTest::addColumn<QString>("program");
+    QTest::newRow("python3-xlrd") << "xlrd" << HALVORAN_SYSTEM_PYTHON;
+    QTest::newRow("LibreOffice") << "libreoffice" << "soffice";
+    QTest::newRow("Gnumeric") << "gnumeric" << "ssconvert";
+}
+
+// Another program reads every cell of an awkward table as the text we wrote.
+void TestWorkbookWriter::peersReadEveryCell()
+{
+    QFETCH(QString, peer);
+    QFETCH(QString, program);
+    if (QStandardPaths::findExecutable(program).isEmpty() && !QFileInfo::exists(program))
+        QSKIP(qPrintable(program + " is not installed"));
+
+    TestHome home;
+    const Records rows = AwkwardRows();
+    GridTable grid = MakeGrid(QStringLiteral("Extension|Name|Quote|Formula|Script|Flag|Number|Long|"), rows);
+    const QString path = home.file("awkward.xls");
+    const Outcome written = WriteWorkbook(grid, path, WorkbookLayout{0, -1, 8, {}});
+    QVERIFY2(written.ok(), qPrintable(written.reason()));
+
+    const auto sheets = ReadWithPeer(peer, path);
+    QVERIFY2(sheets && sheets->size() == 1, "the peer could not read the workbook");
+    const PeerRows &cells = sheets->first();
+    // Text cells with the Text number format: nothing is turned into a number.
+    if (peer == "xlrd") {
+        for (const QList<PeerCell> &row : cells)
+            for (const PeerCell &cell : row)
+                if (!cell.text.isEmpty())
+                    QVERIFY2(cell.kind == "text" && cell.format == "@", qPrintable(cell.text));
+    }
+    Records expected{grid.header().mid(0, 8)};
+    expected += rows;
+    expected = Trimmed(expected);
+    const Records got = Trimmed(TextsOf(cells));
+    QCOMPARE(got.size(), expected.size());
+    for (qsizetype i = 0; i < got.size(); ++i)
+        QCOMPARE(got[i], expected[i]);
+    QCOMPARE(ReadBack(path), expected);
+}
+
+// The shared-string table spans CONTINUE records, never beyond a record's limit,
+// and EXTSST points at the start of every bucket's first string.
+void TestWorkbookWriter::sharedStringTableStructure()
+{
+    TestHome home;
+    Records rows;
+    for (int i = 0; i < 3000; ++i)
+        rows.append({QStringLiteral("distinct text %1").arg(i), i % 2 ? QStringLiteral("Δ%1").arg(i) : QString(),
+                     i % 700 == 0 ? Repeat(i % 1400 ? "Ωx" : "xy", 9000 + i) : QString()});
+    GridTable grid = MakeGrid(QStringLiteral("A|B|C"), rows);
+    const QString path = home.file("strings.xls");
+    QVERIFY(WriteWorkbook(grid, path, WorkbookLayout{1, -1, 3, {}}).ok());
+    QCOMPARE(ReadBack(path), Trimmed(rows));
+
+    const Expected<OleWorkbookStream> stream = ReadOleWorkbookStream(ReadBytes(path));
+    QVERIFY(stream.ok());
+    const QByteArray &bytes = stream->bytes;
+    QList<qsizetype> sstRecords; // where the SST record and its CONTINUE records start
+    qsizetype sstStart = -1, extSst = -1, sheetOffset = -1;
+    for (qsizetype at = 0; at + 4 <= bytes.size();) {
+        const quint16 id = U16At(bytes, at), length = U16At(bytes, at + 2);
+        QVERIFY2(length <= Biff::kMaxRecordData, qPrintable(QString::number(id, 16)));
+        if (id == Biff::Sst)
+            sstStart = at;
+        if (id == Biff::Sst || (id == Biff::Continue && sstStart >= 0 && extSst < 0))
+            sstRecords.append(at);
+        if (id == Biff::ExtSst)
+            extSst = at;
+        if (id == Biff::BoundSheet)
+            sheetOffset = U32At(bytes, at + 4);
+        if (id == Biff::Eof)
+            break;
+        at += 4 + length;
+    }
+    QVERIFY(sstRecords.size() > 10);
+    QVERIFY(extSst > 0);
+    QCOMPARE(U16At(bytes, sheetOffset), quint16(Biff::Bof));
+    QCOMPARE(U16At(bytes, sheetOffset + 6), quint16(0x0010));
+
+    // The distinct texts in order of first use, row by row.
+    QStringList distinct;
+    QSet<QString> seen;
+    for (const QStringList &row : rows)
+        for (const QString &text : row)
+            if (!text.isEmpty() && !seen.contains(text)) {
+                seen.insert(text);
+                distinct.append(text);
+            }
+    QCOMPARE(U32At(bytes, sstStart + 8), quint32(distinct.size()));
+    const int perBucket = U16At(bytes, extSst + 4);
+    const int buckets = (U16At(bytes, extSst + 2) - 2) / 8;
+    QCOMPARE(buckets, int((distinct.size() + perBucket - 1) / perBucket));
+    QVERIFY(buckets <= 128);
+    for (int k = 0; k < buckets; ++k) {
+        const quint32 position = U32At(bytes, extSst + 6 + 8 * k);
+        const quint16 offset = U16At(bytes, extSst + 10 + 8 * k);
+        QVERIFY(sstRecords.contains(position - offset));
+        QCOMPARE(U16At(bytes, position), quint16(distinct[k * perBucket].size()));
+    }
+}
+
+void TestWorkbookWriter::limits_data()
+{
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("columns");
+    QTest::addColumn<int>("textLength");
+    QTest::addColumn<QString>("refusal"); // empty: written
+
+    QTest::newRow("65,536 rows") << 65536 << 1 << 5 << "";
+    QTest::newRow("65,537 rows") << 65537 << 1 << 5 << "at most 65,536";
+    QTest::newRow("256 columns") << 2 << 256 << 5 << "";
+    QTest::newRow("257 columns") << 2 << 257 << 5 << "at most 256";
+    QTest::newRow("32,767 characters") << 2 << 1 << 32767 << "";
+    QTest::newRow("32,768 characters") << 2 << 1 << 32768 << "at most 32,767";
+}
+
+// A grid larger than a sheet is refused, and the file already there stays.
+void TestWorkbookWriter::limits()
+{
+    QFETCH(int, rows);
+    QFETCH(int, columns);
+    QFETCH(int, textLength);
+    QFETCH(QString, refusal);
+    TestHome home;
+    QString format;
+    for (int i = 0; i < columns; ++i)
+        format += QStringLiteral("c%1|").arg(i);
+    format.chop(1);
+    GridTable grid(format);
+    grid.setRows(rows);
+    grid.setTextAt(rows - 1, columns - 1, QString(textLength, u'x'));
+    const QString path = home.file("limits.xls");
+    QVERIFY(WriteBytes(path, "old"));
+    const Outcome written = WriteWorkbook(grid, path, WorkbookLayout{0, -1, columns, {}});
+    if (refusal.isEmpty()) {
+        QVERIFY2(written.ok(), qPrintable(written.reason()));
+        const Records back = ReadBack(path);
+        QCOMPARE(back.size(), rows);
+        QCOMPARE(back.last().size(), columns);
+        QCOMPARE(back.last().last().size(), textLength);
+    } else {
+        QVERIFY(!written.ok());
+        QVERIFY2(written.reason().contains(refusal), qPrintable(written.reason()));
+        QCOMPARE(ReadBytes(path), QByteArray("old"));
+    }
+}
+
+void TestWorkbookWriter::replacesAnExistingFile()
+{
+    TestHome home;
+    const QString path = home.file("replace.xls");
+    QVERIFY(WriteWorkbook(MakeGrid("A", {{"first"}}), path, WorkbookLayout{1, -1, 1, {}}).ok());
+    QVERIFY(WriteWorkbook(MakeGrid("A", {{"second"}, {"more"}}), path, WorkbookLayout{1, -1, 1, {}}).ok());
+    QCOMPARE(ReadBack(path), (Records{{"second"}, {"more"}}));
+    QCOMPARE(QDir(home.path()).entryList(QDir::Files), QStringList{"replace.xls"});
+}
+
+void TestWorkbookWriter::reportsFailedWrites()
+{
+    TestHome home;
+    const GridTable grid = MakeGrid("A", {{"x"}});
+    const Outcome toFolder = WriteWorkbook(grid, home.path(), WorkbookLayout{1, -1, 1, {}});
+    QVERIFY(!toFolder.ok());
+    QVERIFY(!toFolder.reason().isEmpty());
+    const Outcome noFolder = WriteWorkbook(grid, home.file("missing/x.xls"), WorkbookLayout{1, -1, 1, {}});
+    QVERIFY(!noFolder.ok());
+    QVERIFY(!QFileInfo::exists(home.file("missing")));
+}
+
+QTEST_GUILESS_MAIN(TestWorkbookWriter)
+#include "test_workbook_writer.moc"

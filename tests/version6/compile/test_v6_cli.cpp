@@ -1,0 +1,150 @@
+#include "support/TestHome.h"
+
+#include <QProcess>
+#include <QtTest>
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Run cli(const QStringList &args)
+{
+    QProcess process;
+    process.start(QStringLiteral(HALVORAN_CLI_PATH), args);
+    Run run;
+    if (!process.waitForFinished(60000))
+        return run;
+    run.exitCode = process.exitCode();
+    run.out = QString::fromLocal8Bit(process.readAllStandardOutput());
+    run.err = QString::fromLocal8Bit(process.readAllStandardError());
+    return run;
+}
+
+} // namespace
+
+// halvoran-cli handsets and compile.
+class TestVersion6Cli : public QObject {
+    Q_OBJECT
+
+private slots:
+    void helpListsBoth()
+    {
+        const Run run = cli({"--help"});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.out.contains("handsets OUTPUT --range FP:STARTLEN:STOPLEN:STARTEXT [--range ...] [--type TYPE]"));
+        QVERIFY(run.out.contains("compile HANDSETS OUTDIR [--start BLOCK] [--format csv|xls]"));
+    }
+
+    void handsetsThenCompile()
+    {
+        TestHome home;
+        const QString handsets = home.file("site.csv");
+        Run run = cli({"handsets", handsets, "--range", "01:000:001:0098", "--range=02:010:010:", "--type", "Analog"});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(ReadBytes(handsets),
+                 QByteArray("\"01000\",\"0098\",\"Analog\",\"20\",\"1\",\"1\",\"15\",\"15\",\"\",\"00\"\r\n"
+                            "\"01001\",\"0099\",\"Analog\",\"20\",\"1\",\"1\",\"15\",\"15\",\"\",\"00\"\r\n"
+                            "\"02010\",\"\",\"Analog\",\"20\",\"1\",\"1\",\"15\",\"15\",\"\",\"00\"\r\n"
+                            "\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"));
+
+        const QString out = home.file("out");
+        run = cli({"compile", handsets, out});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, QStringLiteral("next block: 006\n"));
+        for (const char *name : {"handset-data", "pickup-groups", "personal-speed-dials", "master-output"})
+            QVERIFY2(QFile::exists(out + "/" + name + ".csv"), name);
+        QCOMPARE(ReadBytes(out + "/personal-speed-dials.csv"),
+                 QByteArray("\"73\",\"0098\",\"000002\",\"\",\"\"\r\n"
+                            "\"73\",\"0099\",\"002002\",\"\",\"\"\r\n"
+                            "\"73\",\"\",\"004002\",\"\",\"\"\r\n"));
+        QCOMPARE(ReadBytes(out + "/pickup-groups.csv"), QByteArray());
+        QVERIFY(ReadBytes(out + "/master-output.csv").endsWith("\"73\",\"\",\"004002\",\"\",\"\"\r\n\"\",\"\",\"\",\"\",\"\"\r\n"));
+    }
+
+    void workbooks()
+    {
+        TestHome home;
+        const QString handsets = home.file("site.xls");
+        Run run = cli({"handsets", handsets, "--range", "05:008:012:0098"});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.err.contains("Exported to " + handsets));
+
+        const QString out = home.file("out");
+        run = cli({"compile", handsets, out, "--format", "xls", "--start", "100"});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, QStringLiteral("next block: 110\n"));
+        for (const char *name : {"handset-data", "pickup-groups", "personal-speed-dials", "master-output"})
+            QVERIFY2(QFile::exists(out + "/" + name + ".xls"), name);
+
+        run = cli({"compile", handsets, home.file("none"), "--sheet", "Sheet9$"});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY(run.err.contains("INCORRECT FILE FORMAT: UNABLE TO OPEN SPECIFIED FILE"));
+    }
+
+    void conflictFails()
+    {
+        TestHome home;
+        const QString handsets = home.file("site.csv");
+        const Run run = cli({"handsets", handsets, "--range", "01:000:003:2000", "--range", "02:000:001:2003"});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY(run.err.contains("Confliction Found: The Chosen extension number is already in use"));
+        QVERIFY(!QFile::exists(handsets));
+    }
+
+    void warningsGiveExitThree()
+    {
+        TestHome home;
+        const QString handsets = home.file("site.txt");
+        const Run run = cli({"handsets", handsets, "--range", "32:000:000:123456"});
+        QCOMPARE(run.exitCode, 3);
+        QVERIFY(run.err.contains("You have selected an invalid FP!!!"));
+        QVERIFY(run.err.contains("Invalid Number: Extension number must be between 0 and 99999"));
+        QVERIFY(ReadBytes(handsets).startsWith("\"32000\",\"0\","));
+    }
+
+    void capacityGivesExitThree()
+    {
+        TestHome home;
+        const QString handsets = home.file("site.csv");
+        QVERIFY(WriteBytes(handsets, "\"01000\",\"2001\",\"8 \",\"30\",\"1\",\"1\",\"15\",\"15\",\"\",\"00\"\r\n"
+                                     "\"01001\",\"2002\",\"8 \",\"10\",\"1\",\"1\",\"15\",\"15\",\"\",\"00\"\r\n"));
+        const QString out = home.file("out");
+        const Run run = cli({"compile", handsets, out, "--start", "998"});
+        QCOMPARE(run.exitCode, 3);
+        QCOMPARE(run.out, QStringLiteral("next block: 1001\n"));
+        QVERIFY(run.err.contains("User input error: Unable to continue processing speed dials\n"));
+        QCOMPARE(ReadBytes(out + "/personal-speed-dials.csv"), QByteArray("\"73\",\"2001\",\"998003\",\"\",\"\"\r\n"));
+    }
+
+    void errors_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("no output") << QStringList{"handsets", "--range", "01:000:001:1"} << 2;
+        QTest::newRow("no range") << QStringList{"handsets", "x.csv"} << 2;
+        QTest::newRow("bad range") << QStringList{"handsets", "x.csv", "--range", "01:000:001"} << 2;
+        QTest::newRow("unknown option") << QStringList{"compile", "a.csv", "out", "--colour", "red"} << 2;
+        QTest::newRow("bad format") << QStringList{"compile", "a.csv", "out", "--format", "doc"} << 2;
+        QTest::newRow("missing handsets") << QStringList{"compile", "missing.csv", "out"} << 1;
+        QTest::newRow("unsupported output") << QStringList{"handsets", "x.nes", "--range", "01:000:001:1"} << 1;
+    }
+
+    void errors()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, exitCode);
+        TestHome home;
+        QDir::setCurrent(home.path());
+        const Run run = cli(args);
+        QCOMPARE(run.exitCode, exitCode);
+        QVERIFY(!run.err.isEmpty());
+        QVERIFY(!QFile::exists(home.file("x.nes")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestVersion6Cli)
+#include "test_v6_cli.moc"
