@@ -25,7 +25,28 @@ Import ReadRecords(Prompter &prompter, const QString &path, const QString &fileE
         import.status = Import::Status::Read;
         return import;
     }
-    case FileKind::Workbook:
+    case FileKind::Workbook: {
+        const std::optional<QString> sheet =
+            prompter.input(FileMessages::kSheetPrompt, FileMessages::kSheetTitle, FileMessages::kDefaultSheet);
+        if (!sheet || sheet->isEmpty()) {
+            import.status = Import::Status::Cancelled;
+            return import;
+        }
+        WorkbookRecords book;
+        {
+            BusyPointer busy(prompter);
+            book = ReadWorkbookRecords(path, *sheet);
+        }
+        if (!book.ok()) {
+            prompter.message(FileMessages::kBadSheetText, FileMessages::kBadSheetTitle, Prompter::Icon::Critical);
+            return import;
+        }
+        import.records = std::move(book.records);
+        for (QStringList &record : import.records)
+            record.resize(fields);
+        import.status = Import::Status::Read;
+        return import;
+    }
     case FileKind::Unsupported:
         break;
     }
@@ -34,27 +55,23 @@ Import ReadRecords(Prompter &prompter, const QString &path, const QString &fileE
 }
 
 Written WriteGrid(Prompter &prompter, const GridTable &grid, const QString &path, const QString &fileExt,
-                  int textColumns, bool withNes)
+                  int textColumns, const WorkbookLayout &layout, bool withNes)
 {
-    switch (KindOfExt(fileExt, withNes)) {
-    case FileKind::Text: {
-        Outcome outcome = Outcome::success();
-        {
-            BusyPointer busy(prompter);
-            outcome = WriteTextFile(grid, path, textColumns);
-        }
-        if (!outcome) {
-            FileMessages::ShowWriteFailed(prompter, path, outcome);
-            return Written::Nothing;
-        }
-        return Written::Text;
+    const FileKind kind = KindOfExt(fileExt, withNes);
+    if (kind == FileKind::Unsupported) {
+        FileMessages::ShowNothingWritten(prompter, path, withNes);
+        return Written::Nothing;
     }
-    case FileKind::Workbook:
-    case FileKind::Unsupported:
-        break;
+    Outcome outcome = Outcome::success();
+    {
+        BusyPointer busy(prompter);
+        outcome = kind == FileKind::Text ? WriteTextFile(grid, path, textColumns) : WriteWorkbook(grid, path, layout);
     }
-    FileMessages::ShowNothingWritten(prompter, path, withNes);
-    return Written::Nothing;
+    if (!outcome) {
+        FileMessages::ShowWriteFailed(prompter, path, outcome);
+        return Written::Nothing;
+    }
+    return kind == FileKind::Text ? Written::Text : Written::Workbook;
 }
 
 } // namespace GridFiles

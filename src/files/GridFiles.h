@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/workbook/Workbook.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -21,16 +23,19 @@ struct Import {
 };
 
 // Text types: records of `fields` fields ("UNABLE TO OPEN SPECIFIED FILE" when the
-// file cannot be read or ends inside a record). Any other type: "INVALID IMPORT
-// FILE TYPE".
+// file cannot be read or ends inside a record). XLS: asks for the sheet name
+// (cancelled by an empty answer) and takes the sheet's rows below its headings,
+// each cut or padded to `fields` fields ("INVALID SHEET NAME" when the workbook,
+// the sheet or its data rows are missing). Any other type: "INVALID IMPORT FILE
+// TYPE".
 Import ReadRecords(Prompter &prompter, const QString &path, const QString &fileExt, int fields);
 
 enum class Written { Text, Workbook, Nothing };
 
 // Text types: rows 1 .. rows() - 1 of the grid, columns 0 .. textColumns - 1.
-// Any other type writes nothing and says so; a failed write is reported. Returns
-// what was written.
+// XLS: a workbook of the layout. Any other type writes nothing and says so; a
+// failed write is reported. Returns what was written.
 Written WriteGrid(Prompter &prompter, const GridTable &grid, const QString &path, const QString &fileExt,
-                  int textColumns, bool withNes = true);
+                  int textColumns, const WorkbookLayout &layout, bool withNes = true);
 
 } // namespace GridFiles

@@ -10,10 +10,13 @@
 namespace {
 // Records of a Name Assigner file: extension and name.
 constexpr int kImportFields = 2;
-// Exports write command, extension, hex name, blank and text; updates write
-// extension and name.
+// Text exports write command, extension, hex name, blank and text, workbooks all
+// six columns under the header row. Text updates write extension and name,
+// workbooks all three columns under the header row.
 constexpr int kExportTextColumns = 5;
 constexpr int kUpdateTextColumns = 2;
+const WorkbookLayout kExportWorkbook{0, -1, 6, {}};
+const WorkbookLayout kUpdateWorkbook{0, -1, 3, {}};
 // The "NULL" word stands for an empty BLANK in the template.
 constexpr int kTemplateBlankColumn = 3;
 } // namespace
@@ -125,7 +128,8 @@ bool NameAssigner::exportNow()
         m_exportPath = path;
     }
     FileExtOf(m_dialog, m_exportPath);
-    switch (GridFiles::WriteGrid(m_prompter, m_output, m_exportPath, m_dialog.fileExt, kExportTextColumns)) {
+    switch (GridFiles::WriteGrid(m_prompter, m_output, m_exportPath, m_dialog.fileExt, kExportTextColumns,
+                                 kExportWorkbook)) {
     case GridFiles::Written::Text:
         m_prompter.message(FileMessages::kExportedText, FileMessages::kInformationTitle, Prompter::Icon::Information);
         return true;
@@ -150,7 +154,8 @@ bool NameAssigner::updateInput()
     }
     FileExtOf(m_dialog, m_importPath);
     m_updateMenuEnabled = false;
-    switch (GridFiles::WriteGrid(m_prompter, m_input, m_importPath, m_dialog.fileExt, kUpdateTextColumns)) {
+    switch (GridFiles::WriteGrid(m_prompter, m_input, m_importPath, m_dialog.fileExt, kUpdateTextColumns,
+                                 kUpdateWorkbook)) {
     case GridFiles::Written::Text:
         m_updateButtonVisible = false;
         m_prompter.message(FileMessages::kUpdatedText, FileMessages::kInformationTitle, Prompter::Icon::Information);

@@ -1,5 +1,6 @@
 // The Name Assigner tool with scripted prompts and a recording printer.
 #include "files/FileMessages.h"
+#include "files/workbook/Workbook.h"
 #include "grid/PrintLines.h"
 #include "nameassign/NameAssigner.h"
 #include "store/ScriptStore.h"
@@ -35,6 +36,35 @@ struct Fixture {
     }
 };
 
+// A workbook whose Sheet1 holds a heading row and the rows given.
+bool WriteSheet(const QString &path, const QList<QStringList> &rows)
+{
+    GridTable sheet(QStringLiteral("EXT|NAME"));
+    for (const QStringList &row : rows)
+        sheet.appendRow(row);
+    return WriteWorkbook(sheet, path, {0, sheet.rows() - 2, 2, {}}).ok();
+}
+
+// The cells of a workbook's first sheet as python's xlrd reads them, each row
+// padded to `columns`, trailing empty rows left out.
+QList<QStringList> PeerReadSheet(const QString &path, int columns)
+{
+    const QString script = QStringLiteral(
+        "import sys, xlrd\n"
+        "s = xlrd.open_workbook(sys.argv[1]).sheet_by_index(0)\n"
+        "rows = [[str(v) for v in s.row_values(r)] + [''] * (int(sys.argv[2]) - s.ncols) for r in range(s.nrows)]\n"
+        "while rows and not any(rows[-1]): rows.pop()\n"
+        "sys.stdout.write('\\n'.join('\\t'.join(r) for r in rows))\n");
+    QProcess python;
+    python.start(QStringLiteral(HALVORAN_SYSTEM_PYTHON), {QStringLiteral("-c"), script, path, QString::number(columns)});
+    if (!python.waitForFinished(60000) || python.exitCode() != 0)
+        return {{QStringLiteral("xlrd failed: ") + QString::fromUtf8(python.readAllStandardError())}};
+    QList<QStringList> rows;
+    for (const QString &line : QString::fromUtf8(python.readAllStandardOutput()).split(QLatin1Char('\n')))
+        rows.append(line.split(QLatin1Char('\t')));
+    return rows;
+}
+
 QStringList column(const GridTable &grid, int col)
 {
     QStringList texts;
@@ -53,6 +83,9 @@ private slots:
     void failedImportLeavesGrids_data();
     void failedImportLeavesGrids();
     void importKeepsATypedSpareRow();
+    void workbookImport_data();
+    void workbookImport();
+    void workbookWrites();
     void exportWritesFiveFields();
     void exportNeedsTargetOrDialog();
     void exportThatWritesNothing_data();
@@ -171,6 +204,105 @@ void TestNameAssigner::importKeepsATypedSpareRow()
     f.import("list.txt", kTwoNames);
     QCOMPARE(column(f.tool.input(), 0), (QStringList{"999", "100", "101", ""}));
     QCOMPARE(column(f.tool.output(), 1), (QStringList{"999", "100", "101", ""}));
+}
+
+void TestNameAssigner::workbookImport_data()
+{
+    QTest::addColumn<bool>("workbook");
+    QTest::addColumn<QList<QStringList>>("sheet"); // rows below the headings
+    QTest::addColumn<bool>("answered");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QString>("message");
+    const QList<QStringList> rows{{"2001", "JOHN SMITH"}, {"2002", ""}, {"0123"}};
+    const int imported = int(NameAssigner::ImportResult::Imported);
+    const int cancelled = int(NameAssigner::ImportResult::Cancelled);
+    const int failed = int(NameAssigner::ImportResult::Failed);
+    QTest::newRow("default sheet") << true << rows << true << "Sheet1$" << imported << "";
+    QTest::newRow("sheet name in another case") << true << rows << true << "SHEET1" << imported << "";
+    QTest::newRow("empty answer") << true << rows << true << "" << cancelled << "";
+    QTest::newRow("box cancelled") << true << rows << false << "" << cancelled << "";
+    QTest::newRow("wrong sheet") << true << rows << true << "Sheet2$" << failed << FileMessages::kBadSheetText;
+    QTest::newRow("headings only") << true << QList<QStringList>() << true << "Sheet1$" << failed << FileMessages::kBadSheetText;
+    QTest::newRow("not a workbook") << false << rows << true << "Sheet1$" << failed << FileMessages::kBadSheetText;
+}
+
+void TestNameAssigner::workbookImport()
+{
+    QFETCH(bool, workbook);
+    QFETCH(QList<QStringList>, sheet);
+    QFETCH(bool, answered);
+    QFETCH(QString, answer);
+    QFETCH(int, result);
+    QFETCH(QString, message);
+    Fixture f;
+    f.import("first.csv", "7,\"Kept\"\r\n");
+    f.prompter.clear();
+    const QString path = f.file("site.xls");
+    if (workbook)
+        QVERIFY(WriteSheet(path, sheet));
+    else
+        QVERIFY(WriteBytes(path, kTwoNames));
+    if (answered)
+        f.prompter.queueInput(answer);
+    else
+        f.prompter.queueInputCancel();
+    f.prompter.queueFile(path, 2);
+
+    QCOMPARE(int(f.tool.chooseImport()), result);
+    QCOMPARE(f.prompter.inputs.size(), 1);
+    QCOMPARE(f.prompter.inputs[0].prompt, QStringLiteral("Please enter the Sheet name you wish to import"));
+    QCOMPARE(f.prompter.inputs[0].title, QStringLiteral("Import from XLS"));
+    QCOMPARE(f.prompter.inputs[0].defaultText, QStringLiteral("Sheet1$"));
+    if (message.isEmpty()) {
+        QVERIFY(f.prompter.messages.isEmpty());
+    } else {
+        QCOMPARE(f.prompter.messageTexts(), QStringList{message});
+        QCOMPARE(f.prompter.messages[0].title, QStringLiteral("INCORRECT FILE INFORMATION"));
+        QCOMPARE(f.prompter.messages[0].icon, Prompter::Icon::Critical);
+    }
+    if (result != int(NameAssigner::ImportResult::Imported)) {
+        QCOMPARE(column(f.tool.input(), 0), (QStringList{"7", ""}));
+        return;
+    }
+    QCOMPARE(column(f.tool.input(), 0), (QStringList{"7", "2001", "2002", "0123", ""}));
+    QCOMPARE(f.tool.output().rowTexts(2), (QStringList{"770", "2001", "4A4F484E20534D495448", "", "JOHN SMITH", ""}));
+    // An empty name cell gives an empty name and hex name.
+    QCOMPARE(f.tool.output().rowTexts(3), (QStringList{"770", "2002", "", "", "", ""}));
+}
+
+void TestNameAssigner::workbookWrites()
+{
+    Fixture f;
+    const QString source = f.file("site.xls");
+    QVERIFY(WriteSheet(source, {{"2001", "JOHN SMITH"}, {"2002", "Ann"}}));
+    f.prompter.queueInput(QStringLiteral("Sheet1$"));
+    f.prompter.queueFile(source);
+    f.tool.chooseImport();
+    f.prompter.queueFile(f.file("out/names.xls"));
+    f.tool.chooseExportTarget();
+    f.prompter.clear();
+
+    QVERIFY(f.tool.exportNow());
+    QCOMPARE(f.prompter.messages.size(), 1);
+    QCOMPARE(f.prompter.messages[0].text, "Exported to " + f.file("out/names.xls"));
+    QCOMPARE(f.prompter.messages[0].title, QStringLiteral("Halvoran"));
+    QCOMPARE(f.prompter.messages[0].icon, Prompter::Icon::None);
+    QCOMPARE(PeerReadSheet(f.file("out/names.xls"), 6),
+             (QList<QStringList>{f.tool.output().header(),
+                                 {"770", "2001", "4A4F484E20534D495448", "", "JOHN SMITH", ""},
+                                 {"770", "2002", "416E6E", "", "Ann", ""}}));
+
+    // The update writes the three input columns back under their headings, silently.
+    f.tool.input().setCurrent(2, 0);
+    f.tool.startEdit('3');
+    f.tool.commitEdit(QStringLiteral("3002"));
+    f.prompter.clear();
+    QVERIFY(f.tool.updateInput());
+    QVERIFY(f.prompter.messages.isEmpty());
+    QVERIFY(!f.tool.updateButtonVisible());
+    QCOMPARE(PeerReadSheet(source, 3),
+             (QList<QStringList>{f.tool.input().header(), {"2001", "JOHN SMITH", ""}, {"3002", "Ann", ""}}));
 }
 
 void TestNameAssigner::exportWritesFiveFields()

@@ -1,4 +1,6 @@
 // halvoran-cli names, run as a program: exit codes, messages and the bytes written.
+#include "files/workbook/Workbook.h"
+#include "grid/GridTable.h"
 #include "support/TestHome.h"
 
 #include <QProcess>
@@ -30,6 +32,9 @@ class TestNamesCli : public QObject {
 private slots:
     void names_data();
     void names();
+    void workbookInput_data();
+    void workbookInput();
+    void workbookOutput();
 };
 
 void TestNamesCli::names_data()
@@ -95,6 +100,55 @@ void TestNamesCli::names()
     QVERIFY2(run.errors.contains(message), qPrintable(run.errors));
     QCOMPARE(run.exitCode, exitCode);
     QCOMPARE(ReadBytes(outputPath), written);
+}
+
+void TestNamesCli::workbookInput_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QByteArray>("written");
+    QTest::addColumn<QString>("message");
+    const QByteArray lines = "\"770\",\"0123\",\"4A4F484E20534D495448\",\"\",\"JOHN SMITH\"\r\n"
+                             "\"\",\"\",\"\",\"\",\"\"\r\n";
+    QTest::newRow("default sheet") << QStringList() << 0 << lines << "File Exported Successfully!";
+    QTest::newRow("sheet named") << QStringList{"--sheet", "sheet1"} << 0 << lines << "File Exported Successfully!";
+    QTest::newRow("no such sheet") << QStringList{"--sheet=Names$"} << 1 << kOld
+                                   << "INCORRECT FILE INFORMATION: INVALID SHEET NAME";
+}
+
+void TestNamesCli::workbookInput()
+{
+    QFETCH(QStringList, options);
+    QFETCH(int, exitCode);
+    QFETCH(QByteArray, written);
+    QFETCH(QString, message);
+    TestHome home;
+    GridTable sheet(QStringLiteral("EXTENSION|NAME"));
+    sheet.appendRow({QStringLiteral("0123"), QStringLiteral("JOHN SMITH")});
+    QVERIFY(WriteWorkbook(sheet, home.file(QStringLiteral("in.xls")), {0, 1, 2, {}}));
+    QVERIFY(WriteBytes(home.file(QStringLiteral("out.csv")), kOld));
+
+    const Run run = runCli(QStringList{QStringLiteral("names"), home.file(QStringLiteral("in.xls")),
+                                       home.file(QStringLiteral("out.csv"))} +
+                           options);
+    QVERIFY2(run.errors.contains(message), qPrintable(run.errors));
+    QCOMPARE(run.exitCode, exitCode);
+    QCOMPARE(ReadBytes(home.file(QStringLiteral("out.csv"))), written);
+}
+
+void TestNamesCli::workbookOutput()
+{
+    TestHome home;
+    QVERIFY(WriteBytes(home.file(QStringLiteral("in.txt")), "2001,\"Ann\"\r\n"));
+    const QString output = home.file(QStringLiteral("out.xls"));
+    const Run run = runCli({QStringLiteral("names"), home.file(QStringLiteral("in.txt")), output});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.errors.contains(QStringLiteral("Halvoran: Exported to ") + output), qPrintable(run.errors));
+    // Below the heading row the name line; the spare row's cells are empty, so none are stored.
+    const WorkbookRecords book = ReadWorkbookRecords(output, QStringLiteral("Sheet1$"));
+    QVERIFY2(book.ok(), qPrintable(book.reason));
+    QCOMPARE(book.records.size(), 1);
+    QCOMPARE(book.records[0].mid(0, 5), (QStringList{"770", "2001", "416E6E", "", "Ann"}));
 }
 
 QTEST_GUILESS_MAIN(TestNamesCli)
