@@ -77,15 +77,14 @@ AssignerForm::AssignerForm(GridTable *input, GridTable *output, GridTable *scrip
     m_printButton = button(QStringLiteral("Command13"), QStringLiteral("PRINT"), actionBox);
     m_helpButton = button(QStringLiteral("Command3"), QStringLiteral("HELP"), actionBox);
     auto *actions = new QGridLayout(actionBox);
-    actions->addWidget(m_exportButton, 0, 0, 1, 2);
+    actions->addWidget(m_exportButton, 0, 0, 1, 3);
     actions->addWidget(m_resetButton, 1, 0);
     actions->addWidget(m_printButton, 1, 1);
-    actions->addWidget(m_helpButton, 2, 0, 1, 2);
-    actions->setRowStretch(3, 1);
-    const int buttonWidth = m_exportButton->fontMetrics().horizontalAdvance(QStringLiteral("EXPORT NOW")) + 40;
-    for (QPushButton *b : {m_resetButton, m_printButton})
-        b->setMinimumWidth(buttonWidth / 2 + 10);
-    m_exportButton->setMinimumHeight(m_exportButton->sizeHint().height() + 8);
+    actions->addWidget(m_helpButton, 1, 2);
+    actions->setRowStretch(2, 1);
+    const int buttonWidth = m_resetButton->fontMetrics().horizontalAdvance(QStringLiteral("RESET")) + 36;
+    for (QPushButton *b : {m_resetButton, m_printButton, m_helpButton})
+        b->setMinimumWidth(buttonWidth);
 
     auto *top = new QHBoxLayout;
     top->addWidget(files, 1);
