@@ -1,9 +1,12 @@
 #include "cli/NamesCommand.h"
 
 #include "cli/CliPrompter.h"
+#include "files/FileDialog.h"
 #include "files/FileMessages.h"
 #include "nameassign/NameAssigner.h"
 #include "platform/Printer.h"
+
+#include <cstdio>
 
 namespace {
 
@@ -67,6 +70,14 @@ int runNames(const QStringList &args)
     const std::optional<NamesArguments> parsed = parse(args, error);
     if (!parsed)
         return UsageError(error);
+
+    // In the window a name without a type keeps the type of the last file; on the
+    // command line that would be the input's, which is rarely what was meant.
+    if (FileTypeOf(parsed->output).isEmpty()) {
+        std::fprintf(stderr, "halvoran-cli: %s has no file type; name it .csv, .txt, .nev, .nes or .xls\n",
+                     qPrintable(parsed->output));
+        return ExitCode::Failed;
+    }
 
     CliPrompter prompter;
     prompter.queueInput(parsed->sheet);

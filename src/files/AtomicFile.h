@@ -17,6 +17,3 @@ Outcome WriteFileAtomically(const QString &path, const QByteArray &bytes);
 
 // Reads a whole user file, refusing one larger than maxBytes.
 Expected<QByteArray> ReadWholeFile(const QString &path, qint64 maxBytes);
-
-// The limit for files read as a whole: far above any site, far below memory.
-constexpr qint64 kMaxInputFileBytes = 512LL * 1024 * 1024;

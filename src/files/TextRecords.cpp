@@ -50,7 +50,7 @@ TextFieldReader::TextFieldReader(QString text) : m_text(std::move(text)) {}
 
 Expected<TextFieldReader> TextFieldReader::open(const QString &path)
 {
-    const Expected<QByteArray> bytes = ReadWholeFile(path, kMaxInputFileBytes);
+    const Expected<QByteArray> bytes = ReadWholeFile(path, kMaxTextFileBytes);
     if (!bytes)
         return Expected<TextFieldReader>::failure(bytes.reason());
     return TextFieldReader(Codec::decodeFile(*bytes));
@@ -78,13 +78,17 @@ void TextFieldReader::skipBlanks()
 
 bool TextFieldReader::atEnd() const
 {
-    for (qsizetype i = m_pos; i < m_text.size(); ++i) {
-        const QChar ch = m_text.at(i);
-        if (ch != QLatin1Char(' ') && ch != QLatin1Char('\t') && ch != QLatin1Char('\r') && ch != QLatin1Char('\n') &&
-            ch != QChar(0x1A)) // a DOS end-of-file mark
-            return false;
+    if (m_contentAt < m_pos) {
+        m_contentAt = m_pos;
+        while (m_contentAt < m_text.size()) {
+            const QChar ch = m_text.at(m_contentAt);
+            if (ch != QLatin1Char(' ') && ch != QLatin1Char('\t') && ch != QLatin1Char('\r') &&
+                ch != QLatin1Char('\n') && ch != QChar(0x1A)) // a DOS end-of-file mark
+                break;
+            ++m_contentAt;
+        }
     }
-    return true;
+    return m_contentAt >= m_text.size();
 }
 
 std::optional<QString> TextFieldReader::nextField()

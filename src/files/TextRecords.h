@@ -19,6 +19,10 @@ class GridTable;
 Outcome WriteTextFile(const GridTable &grid, const QString &path, int columns, int lastRow = -1,
                       const std::function<void(int)> &progress = {});
 
+// The largest text file read: several times the largest site, while the records
+// of a file of tiny fields still fit in memory many times over.
+constexpr qint64 kMaxTextFileBytes = 16LL * 1024 * 1024;
+
 // The fields of a text file in order: a comma or a line end ends a field, so
 // records may be spread over lines in any way. A field in double quotes is taken
 // verbatim (commas inside kept, a doubled quote read as one); an unquoted field is
@@ -45,6 +49,9 @@ private:
 
     QString m_text;
     qsizetype m_pos = 0;
+    // Where the next character that is not a blank or line end stands, once looked
+    // for: asking atEnd() before every record stays linear over long blank runs.
+    mutable qsizetype m_contentAt = -1;
     int m_records = 0;
 };
 

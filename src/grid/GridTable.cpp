@@ -156,6 +156,9 @@ bool GridTable::insertRow(int index, const QString &tabbedText)
     const auto at = m_cells.begin() + std::ptrdiff_t(index) * m_cols;
     m_cells.insert(at, size_t(m_cols), QString());
     ++m_rows;
+    // The current cell stays on the row it was on.
+    if (m_row >= index)
+        ++m_row;
     if (!tabbedText.isEmpty()) {
         const QStringList parts = tabbedText.split(QLatin1Char('\t'));
         for (int c = 0; c < m_cols && c < parts.size(); ++c)
@@ -177,6 +180,10 @@ bool GridTable::removeRow(int index)
     const auto first = m_cells.begin() + std::ptrdiff_t(index) * m_cols;
     m_cells.erase(first, first + m_cols);
     --m_rows;
+    // The current cell stays on the row it was on; on the removed row it takes the
+    // row that moved up into its place.
+    if (m_row > index)
+        --m_row;
     clampCurrent();
     if (m_batchDepth == 0)
         for (GridObserver *o : m_observers)

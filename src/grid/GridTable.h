@@ -53,7 +53,8 @@ public:
     bool isRowEmpty(int row) const;
 
     // AddItem: inserts a row at index (1 .. rows()), its cells taken from a
-    // tab-separated text. RemoveItem: removes a data row. Both keep row 0.
+    // tab-separated text. RemoveItem: removes a data row. Both keep row 0, and the
+    // current cell stays on its row.
     bool insertRow(int index, const QString &tabbedText = QString());
     bool removeRow(int index);
 

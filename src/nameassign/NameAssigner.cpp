@@ -65,11 +65,13 @@ NameAssigner::ImportResult NameAssigner::chooseImport()
 
 NameAssigner::ImportResult NameAssigner::importFrom(const QString &path)
 {
-    m_importPath = path;
     FileExtOf(m_dialog, path);
     const GridFiles::Import import = GridFiles::ReadRecords(m_prompter, path, m_dialog.fileExt, kImportFields);
     switch (import.status) {
     case GridFiles::Import::Status::Read:
+        // Only a file that was read becomes the source that "UPDATE INPUT DATA"
+        // writes back: a file that failed to import must never be overwritten.
+        m_importPath = path;
         appendRecords(import.records);
         return ImportResult::Imported;
     case GridFiles::Import::Status::Cancelled:

@@ -162,6 +162,18 @@ void TestTextRecords::unreadableFilesAreErrors()
     }();
     QVERIFY(!tooLarge.ok());
     QVERIFY(tooLarge.reason().contains("too large"));
+
+    const QString huge = home.file("huge.csv");
+    QVERIFY(WriteBytes(huge, QByteArray(kMaxTextFileBytes + 1, ',')));
+    QVERIFY(ReadTextRecords(huge, 2).outcome.reason().contains("too large"));
+
+    // Long runs of blank lines read in linear time: 300,000 of them are 300,000 empty fields.
+    const QString blanks = home.file("blanks.csv");
+    QVERIFY(WriteBytes(blanks, "1,A" + QByteArray("\r\n").repeated(300001) + "2,B"));
+    const TextRecords spread = ReadTextRecords(blanks, 2);
+    QVERIFY(spread.outcome.ok());
+    QCOMPARE(spread.records.size(), 150002);
+    QCOMPARE(spread.records.last(), (QStringList{"2", "B"}));
 }
 
 void TestTextRecords::writtenFilesReadBack()

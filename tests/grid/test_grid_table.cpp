@@ -67,6 +67,16 @@ void TestGridTable::addItemAndRemoveItemKeepTheHeader()
     QCOMPARE(grid.header(), (QStringList{"A", "B"}));
     QVERIFY(grid.insertRow(grid.rows())); // AddItem at the end
     QCOMPARE(grid.rows(), 5);
+
+    // The current cell stays on its row: views and tools keep pointing at the same data.
+    grid.setCurrent(2, 1);
+    grid.insertRow(1, "0\tzero");
+    QCOMPARE(grid.text(), QString("three"));
+    grid.removeRow(1);
+    QCOMPARE(grid.text(), QString("three"));
+    grid.removeRow(2); // the current row itself: the next row takes its place
+    QCOMPARE(grid.row(), 2);
+    QVERIFY(grid.isRowEmpty(2));
 }
 
 void TestGridTable::rowsGrowAndShrinkAtTheEnd()

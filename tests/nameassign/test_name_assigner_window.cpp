@@ -77,6 +77,14 @@ void TestNameAssignerWindow::focusLeavingTheEditorCommits()
     QCOMPARE(view->currentIndex(), view->indexOfCell(3, 0));
     QVERIFY(view->hasFocus());
 
+    // "Remove Row" on the highlighted row: the view and the tool then agree on the
+    // row that took its place, so the next edit lands where the user sees it.
+    view->setCurrentIndex(view->indexOfCell(1, 0));
+    tool.removeRow();
+    QCOMPARE(tool.input().textAt(1, 0), QStringLiteral("101"));
+    QCOMPARE(view->currentIndex(), view->indexOfCell(tool.input().row(), tool.input().col()));
+    QCOMPARE(tool.input().row(), 1);
+
     const QString screens = qEnvironmentVariable("HALVORAN_SCREENSHOT_DIR");
     if (!screens.isEmpty()) {
         QDir().mkpath(screens);

@@ -63,6 +63,8 @@ void TestNamesCli::names_data()
                                 << "UNABLE TO IMPORT: INVALID IMPORT FILE TYPE";
     QTest::newRow("output type") << "in.csv" << names << "out.doc" << QStringList() << 1 << kOld
                                  << "NOTHING WRITTEN: Nothing was written to";
+    QTest::newRow("output without a type") << "in.csv" << names << "out" << QStringList() << 1 << kOld
+                                           << "has no file type";
     QTest::newRow("missing input") << "" << QByteArray() << "out.csv" << QStringList() << 1 << kOld
                                    << "UNABLE TO OPEN SPECIFIED FILE";
     QTest::newRow("one file") << "in.csv" << names << "" << QStringList() << 2 << kOld << "Try 'halvoran-cli --help'";
