@@ -2,10 +2,8 @@
 
 #include "files/FileMessages.h"
 #include "files/GridFiles.h"
-#include "grid/PrintLines.h"
 #include "nameassign/NameRows.h"
 #include "platform/Prompter.h"
-#include "store/ToolStore.h"
 
 namespace {
 // Records of a Name Assigner file: extension and name.
@@ -22,45 +20,9 @@ constexpr int kTemplateBlankColumn = 3;
 } // namespace
 
 NameAssigner::NameAssigner(Prompter &prompter, Printer &printer, ScriptStore store)
-    : m_prompter(prompter),
-      m_printer(printer),
-      m_store(std::move(store)),
-      m_input(NameRows::kInputFormat),
-      m_output(NameRows::kOutputFormat),
-      m_script(NameRows::kScriptFormat)
+    : AssignerTool(prompter, printer, std::move(store), NameRows::kInputFormat, NameRows::kOutputFormat,
+                   {StoreTables::kNameAssign, {kTemplateBlankColumn}, StoreTables::kNameSettings})
 {
-}
-
-Outcome NameAssigner::load()
-{
-    const Outcome loaded =
-        ToolStore::LoadTemplateGrid(m_store, StoreTables::kNameAssign, m_script, {kTemplateBlankColumn});
-    ToolStore::LoadDialogSettings(m_store, StoreTables::kNameSettings, m_dialog);
-    return loaded;
-}
-
-void NameAssigner::notify() const
-{
-    if (m_listener)
-        m_listener();
-}
-
-QString NameAssigner::chooseFile(const QString &title)
-{
-    m_statusPrompt.clear();
-    notify();
-    const QString path = ChooseFile(m_dialog, m_prompter, title, m_statusPrompt);
-    notify();
-    return path;
-}
-
-NameAssigner::ImportResult NameAssigner::chooseImport()
-{
-    m_hasChanged = true;
-    const QString path = chooseFile(kImportDialogTitle);
-    if (path.isEmpty())
-        return ImportResult::Cancelled;
-    return importFrom(path);
 }
 
 NameAssigner::ImportResult NameAssigner::importFrom(const QString &path)
@@ -102,20 +64,6 @@ void NameAssigner::appendEmptyRows()
     m_output.addRow();
 }
 
-void NameAssigner::chooseExportTarget()
-{
-    m_hasChanged = true;
-    const QString path = chooseFile(kExportDialogTitle);
-    if (!path.isEmpty())
-        setExportTarget(path);
-}
-
-void NameAssigner::setExportTarget(const QString &path)
-{
-    m_exportPath = path;
-    m_exportEnabled = true;
-}
-
 bool NameAssigner::exportNow()
 {
     m_hasChanged = false;
@@ -127,59 +75,27 @@ bool NameAssigner::exportNow()
         }
         m_exportPath = path;
     }
-    FileExtOf(m_dialog, m_exportPath);
-    switch (GridFiles::WriteGrid(m_prompter, m_output, m_exportPath, m_dialog.fileExt, kExportTextColumns,
-                                 kExportWorkbook)) {
-    case GridFiles::Written::Text:
-        m_prompter.message(FileMessages::kExportedText, FileMessages::kInformationTitle, Prompter::Icon::Information);
-        return true;
-    case GridFiles::Written::Workbook:
-        m_prompter.message(FileMessages::kExportedToText + m_exportPath);
-        return true;
-    case GridFiles::Written::Nothing:
-        break;
-    }
-    // Nothing was exported, so the changes are still unexported.
-    m_hasChanged = true;
-    return false;
+    return writeExport(kExportTextColumns, kExportWorkbook, true);
 }
 
 bool NameAssigner::updateInput()
 {
-    if (m_importPath.isEmpty()) {
-        const QString path = chooseFile(kExportDialogTitle);
-        if (path.isEmpty())
-            return false;
-        m_importPath = path;
-    }
-    FileExtOf(m_dialog, m_importPath);
-    m_updateMenuEnabled = false;
-    switch (GridFiles::WriteGrid(m_prompter, m_input, m_importPath, m_dialog.fileExt, kUpdateTextColumns,
-                                 kUpdateWorkbook)) {
-    case GridFiles::Written::Text:
-        m_updateButtonVisible = false;
+    switch (writeInputBack(kUpdateTextColumns, kUpdateWorkbook)) {
+    case WriteBack::Cancelled:
+        return false;
+    case WriteBack::Text:
+        m_updateMenuEnabled = false;
         m_prompter.message(FileMessages::kUpdatedText, FileMessages::kInformationTitle, Prompter::Icon::Information);
         return true;
-    case GridFiles::Written::Workbook:
-        m_updateButtonVisible = false;
+    case WriteBack::Workbook:
+        m_updateMenuEnabled = false;
         return true;
-    case GridFiles::Written::Nothing:
+    case WriteBack::Nothing:
         break;
     }
     // The source file still lacks the edits: both ways to write it stay open.
     m_updateMenuEnabled = true;
     return false;
-}
-
-void NameAssigner::reset()
-{
-    m_input.reset();
-    m_output.reset();
-}
-
-bool NameAssigner::print()
-{
-    return PrintLines::Print(m_printer, m_prompter, PrintLines::InputAndOutputLines(m_input, m_output));
 }
 
 void NameAssigner::addRow()
@@ -202,24 +118,6 @@ void NameAssigner::removeRow()
         appendEmptyRows();
 }
 
-void NameAssigner::close()
-{
-    if (m_hasChanged && m_prompter.askYesNo(kLossText, kLossTitle)) {
-        exportNow();
-        updateInput();
-    }
-    // The settings are a convenience: a store that cannot be written loses nothing.
-    ToolStore::SaveDialogSettings(m_store, StoreTables::kNameSettings, m_dialog);
-}
-
-EditorStart NameAssigner::startEdit(char32_t keyCode)
-{
-    m_statusPrompt = kManualPrompt;
-    m_updateButtonVisible = true;
-    m_hasChanged = true;
-    return m_editor.open(keyCode);
-}
-
 bool NameAssigner::commitEdit(const QString &text)
 {
     if (!m_editor.close())
@@ -233,12 +131,4 @@ bool NameAssigner::commitEdit(const QString &text)
     m_updateButtonVisible = true;
     m_updateMenuEnabled = true;
     return true;
-}
-
-void NameAssigner::editorKey(EditorKey key, const QString &text)
-{
-    if (!commitEdit(text))
-        return;
-    if (m_editor.move(key) == EditorMove::AppendRow)
-        appendEmptyRows();
 }
