@@ -1,13 +1,14 @@
 #include "cli/Commands.h"
 
 #include "cli/NamesCommand.h"
+#include "cli/SpeedDialCommand.h"
 #include "cli/Version6Commands.h"
 
 #include <cstdio>
 
 QList<CliCommand> CliCommands()
 {
-    return {NamesCommand(), HandsetsCommand(), CompileCommand()};
+    return {NamesCommand(), SpeedDialCommand(), HandsetsCommand(), CompileCommand()};
 }
 
 int UsageError(const QString &message)

@@ -1,19 +1,11 @@
 #include "cli/NamesCommand.h"
 
 #include "cli/CliPrompter.h"
+#include "cli/NoPrinter.h"
 #include "files/FileMessages.h"
 #include "nameassign/NameAssigner.h"
-#include "platform/Printer.h"
 
 namespace {
-
-// The command prints nothing; a printer is part of the tool all the same.
-class NoPrinter : public Printer {
-public:
-    bool setFont(const QString &, double) override { return false; }
-    bool printLine(const QString &) override { return false; }
-    bool endDocument() override { return false; }
-};
 
 struct NamesArguments {
     QString input;
