@@ -51,6 +51,23 @@ AssignerTool::ImportResult AssignerTool::chooseImport()
     return importFrom(path);
 }
 
+AssignerTool::ImportResult AssignerTool::importFrom(const QString &path)
+{
+    m_importPath = path;
+    FileExtOf(m_dialog, path);
+    const GridFiles::Import import = GridFiles::ReadRecords(m_prompter, path, m_dialog.fileExt, importFields());
+    switch (import.status) {
+    case GridFiles::Import::Status::Read:
+        appendImported(import.records);
+        return ImportResult::Imported;
+    case GridFiles::Import::Status::Cancelled:
+        return ImportResult::Cancelled;
+    case GridFiles::Import::Status::Failed:
+        break;
+    }
+    return ImportResult::Failed;
+}
+
 void AssignerTool::chooseExportTarget()
 {
     m_hasChanged = true;

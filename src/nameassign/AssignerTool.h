@@ -76,8 +76,10 @@ public:
 
     // "..." beside "Import From :": choose a file and import it.
     ImportResult chooseImport();
-    // The import of a chosen file.
-    virtual ImportResult importFrom(const QString &path) = 0;
+    // The import of a chosen file: its records are read whole (text records, or the
+    // rows of a workbook sheet the user names) and appended; a file that cannot be
+    // read changes nothing and the user is told why.
+    ImportResult importFrom(const QString &path);
     // "..." beside "Export to :".
     void chooseExportTarget();
     // An export target given by name, as the dialog would have given it.
@@ -111,6 +113,9 @@ protected:
 
     QString chooseFile(const QString &title);
     void notify() const;
+    // The fields of an import record, and their appending to the grids.
+    virtual int importFields() const = 0;
+    virtual void appendImported(const QList<QStringList> &records) = 0;
     // Down in the editor on the last input row: the rows the tool appends.
     virtual void appendRowForEditor() = 0;
 

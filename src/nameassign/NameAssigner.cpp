@@ -1,13 +1,10 @@
 #include "nameassign/NameAssigner.h"
 
 #include "files/FileMessages.h"
-#include "files/GridFiles.h"
 #include "nameassign/NameRows.h"
 #include "platform/Prompter.h"
 
 namespace {
-// Records of a Name Assigner file: extension and name.
-constexpr int kImportFields = 2;
 // Text exports write command, extension, hex name, blank and text, workbooks all
 // six columns under the header row. Text updates write extension and name,
 // workbooks all three columns under the header row.
@@ -25,24 +22,7 @@ NameAssigner::NameAssigner(Prompter &prompter, Printer &printer, ScriptStore sto
 {
 }
 
-NameAssigner::ImportResult NameAssigner::importFrom(const QString &path)
-{
-    m_importPath = path;
-    FileExtOf(m_dialog, path);
-    const GridFiles::Import import = GridFiles::ReadRecords(m_prompter, path, m_dialog.fileExt, kImportFields);
-    switch (import.status) {
-    case GridFiles::Import::Status::Read:
-        appendRecords(import.records);
-        return ImportResult::Imported;
-    case GridFiles::Import::Status::Cancelled:
-        return ImportResult::Cancelled;
-    case GridFiles::Import::Status::Failed:
-        break;
-    }
-    return ImportResult::Failed;
-}
-
-void NameAssigner::appendRecords(const QList<QStringList> &records)
+void NameAssigner::appendImported(const QList<QStringList> &records)
 {
     // Records go after the rows already there: a spare row the user typed into is
     // kept, not overwritten.

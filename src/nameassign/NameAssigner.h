@@ -15,9 +15,6 @@ public:
 
     bool updateMenuEnabled() const { return m_updateMenuEnabled; } // "Update Input File"
 
-    // Appends the file's records to both grids, or leaves them as they were and
-    // says why.
-    ImportResult importFrom(const QString &path) override;
     // Without a target the export asks for one.
     bool exportNow() override;
     // "UPDATE INPUT DATA" and "Update Input File".
@@ -28,10 +25,12 @@ public:
     bool commitEdit(const QString &text) override;
 
 protected:
+    // Records of extension and name; each gives a row of both grids.
+    int importFields() const override { return 2; }
+    void appendImported(const QList<QStringList> &records) override;
     void appendRowForEditor() override { appendEmptyRows(); }
 
 private:
-    void appendRecords(const QList<QStringList> &records);
     void appendEmptyRows();
 
     bool m_updateMenuEnabled = false;

@@ -1,14 +1,11 @@
 #include "speeddial/SpeedDialAssigner.h"
 
-#include "files/GridFiles.h"
 #include "nameassign/NameHex.h"
 #include "platform/Prompter.h"
 #include "speeddial/DialPairs.h"
 #include "speeddial/MemoryLocation.h"
 
 namespace {
-// Records of a speed-dial file: name, access code, number.
-constexpr int kImportFields = 3;
 // Text exports write COMMAND to TEXT; workbooks all six columns from output row 1
 // on, without a header row. Input write-backs: name, access code and number,
 // under the header row in a workbook.
@@ -75,27 +72,9 @@ void SpeedDialAssigner::showMaximum()
 
 // --- Import -----------------------------------------------------------------
 
-SpeedDialAssigner::ImportResult SpeedDialAssigner::importFrom(const QString &path)
+void SpeedDialAssigner::appendImported(const QList<QStringList> &records)
 {
-    m_importPath = path;
-    FileExtOf(m_dialog, path);
-    // The file is read whole before anything changes, so a file that cannot be
-    // read leaves the tables, the box and the used list as they were.
-    const GridFiles::Import import = GridFiles::ReadRecords(m_prompter, path, m_dialog.fileExt, kImportFields);
-    switch (import.status) {
-    case GridFiles::Import::Status::Read:
-        appendEntries(import.records, KindOfExt(m_dialog.fileExt) == FileKind::Workbook);
-        return ImportResult::Imported;
-    case GridFiles::Import::Status::Cancelled:
-        return ImportResult::Cancelled;
-    case GridFiles::Import::Status::Failed:
-        break;
-    }
-    return ImportResult::Failed;
-}
-
-void SpeedDialAssigner::appendEntries(const QList<QStringList> &records, bool fromWorkbook)
-{
+    const bool fromWorkbook = KindOfExt(m_dialog.fileExt) == FileKind::Workbook;
     // Entry k stands in input row k beside its pair in output rows 2k - 1 and 2k,
     // so the first new entry takes the input row after the last pair: a typed
     // entry above is kept, and rows added by Down below it are filled.

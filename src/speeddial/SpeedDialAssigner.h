@@ -65,10 +65,6 @@ public:
     int clickCol() const { return m_clickCol; }
     bool clickPending() const { return m_clickPending; }
 
-    // Appends each record (name, access code, number) as an entry with its pair at
-    // the box's location, the box advancing after each, until the records or the
-    // locations run out. A file that cannot be read leaves everything as it was.
-    ImportResult importFrom(const QString &path) override;
     // Without a target: "Please Enter an export location 1st!". Text: five fields a
     // row; workbook: six columns, no header row; other types write nothing.
     bool exportNow() override;
@@ -85,13 +81,18 @@ public:
     bool commitEdit(const QString &text) override;
 
 protected:
+    // Records of name, access code and number. Each becomes an entry with its pair
+    // at the box's location, the box advancing after each, until the records or
+    // the locations run out. A file that cannot be read leaves the tables, the box
+    // and the used list as they were.
+    int importFields() const override { return 3; }
+    void appendImported(const QList<QStringList> &records) override;
     // Down on the last input row adds an input row only: the output gains rows
     // when an entry is committed.
     void appendRowForEditor() override { m_input.addRow(); }
 
 private:
     void showMaximum();
-    void appendEntries(const QList<QStringList> &records, bool fromWorkbook);
     bool appendPairForEdit(int entry);
     void applyEdit(int entry, int col, const QString &text);
     void endOnClickedCell();

@@ -2,29 +2,12 @@
 #include "files/workbook/PeerSheets.h"
 #include "files/workbook/Workbook.h"
 #include "grid/GridTable.h"
+#include "support/CliRun.h"
 #include "support/TestHome.h"
 
-#include <QProcess>
 #include <QtTest>
 
 namespace {
-
-struct Run {
-    int exitCode = -1;
-    QString output;
-    QString errors;
-};
-
-Run runCli(const QStringList &args)
-{
-    QProcess process;
-    process.start(QStringLiteral(HALVORAN_CLI_PATH), args);
-    if (!process.waitForFinished(60000))
-        return {};
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromLocal8Bit(process.readAllStandardOutput()),
-            QString::fromLocal8Bit(process.readAllStandardError())};
-}
 
 const QByteArray kOld = "old contents\r\n";
 const QByteArray kThreeDials = "Reception,9,0123456789\r\n\"Smith, John\",,2001\r\nNight,9,555\r\n";
@@ -114,9 +97,9 @@ void TestSpeedDialCli::speeddial()
         args.append(outputPath);
     args.append(options);
 
-    const Run run = runCli(args);
-    const QString shown = exitCode == 0 ? run.output : run.errors;
-    QVERIFY2(shown.contains(message), qPrintable(run.output + run.errors));
+    const CliRun run = RunCli(args);
+    const QString shown = exitCode == 0 ? run.out : run.err;
+    QVERIFY2(shown.contains(message), qPrintable(run.out + run.err));
     QCOMPARE(run.exitCode, exitCode);
     QCOMPARE(ReadBytes(outputPath), written);
 }
@@ -132,17 +115,17 @@ void TestSpeedDialCli::workbooks()
     const QString output = home.file(QStringLiteral("out.xls"));
 
     // A sheet that is not there: nothing written.
-    Run run = runCli({QStringLiteral("speeddial"), input, output, QStringLiteral("--sheet"), QStringLiteral("Dials$")});
+    CliRun run = RunCli({QStringLiteral("speeddial"), input, output, QStringLiteral("--sheet"), QStringLiteral("Dials$")});
     QCOMPARE(run.exitCode, 1);
-    QVERIFY2(run.errors.contains(QStringLiteral("INCORRECT FILE INFORMATION: INVALID SHEET NAME")),
-             qPrintable(run.errors));
+    QVERIFY2(run.err.contains(QStringLiteral("INCORRECT FILE INFORMATION: INVALID SHEET NAME")),
+             qPrintable(run.err));
     QVERIFY(!QFile::exists(output));
 
-    run = runCli({QStringLiteral("speeddial"), input, output, QStringLiteral("--sheet=sheet1"),
+    run = RunCli({QStringLiteral("speeddial"), input, output, QStringLiteral("--sheet=sheet1"),
                   QStringLiteral("--leading-zero"), QStringLiteral("--start"), QStringLiteral("010")});
     QCOMPARE(run.exitCode, 0);
-    QVERIFY2(run.errors.contains(QStringLiteral("Halvoran: Exported to ") + output), qPrintable(run.errors));
-    QVERIFY(run.output.contains(QStringLiteral("next location: 012")));
+    QVERIFY2(run.err.contains(QStringLiteral("Halvoran: Exported to ") + output), qPrintable(run.err));
+    QVERIFY(run.out.contains(QStringLiteral("next location: 012")));
     // From sheet row 1, no header row; empty texts are empty cells, which the sheet
     // does not store.
     const auto sheets = ReadWithPeer(QStringLiteral("xlrd"), output);
