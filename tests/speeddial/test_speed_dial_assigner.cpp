@@ -578,6 +578,16 @@ void TestSpeedDialAssigner::importAfterTyping()
     QCOMPARE(dataRows(f.tool.input()), (Records{{"Typed", "", "", ""}, {"A", "9", "1", ""}, {"", "", "", ""}}));
     QCOMPARE(f.tool.output().rowTexts(3), (QStringList{"720", "001", "9,1", "", "", ""}));
     QCOMPARE(f.tool.output().rowTexts(4).mid(0, 2), (QStringList{"721", "001"}));
+
+    // Rows without pairs (a note in the unnamed column, then Down) take the
+    // imported entries beside their pairs; the note stays.
+    Fixture g;
+    g.tool.input().setCurrent(1, 3);
+    g.tool.startEdit(U'n');
+    g.tool.editorKey(EditorKey::Down, QStringLiteral("note"));
+    g.import("two.csv", "A,9,1\r\nB,,2\r\n");
+    QCOMPARE(dataRows(g.tool.input()), (Records{{"A", "9", "1", "note"}, {"B", "", "2", ""}, {"", "", "", ""}}));
+    QCOMPARE(g.tool.output().rowTexts(3), (QStringList{"720", "001", "2", "", "", ""}));
 }
 
 void TestSpeedDialAssigner::textFiles()
