@@ -6,6 +6,7 @@
 #include "shell/Shell.h"
 #include "shell/ShellArt.h"
 #include "shell/ToolWindows.h"
+#include "speeddial/SpeedDialAssignerWindow.h"
 #include "store/ScriptStore.h"
 
 #include <QApplication>
@@ -25,6 +26,7 @@ int main(int argc, char *argv[])
     // The tools register their windows here; an entry without one stays disabled.
     ToolWindows tools;
     tools.setFactory(int(LauncherEntry::NameAssigner), [] { return new NameAssignerWindow; });
+    tools.setFactory(int(LauncherEntry::SpeedDialer), [] { return new SpeedDialAssignerWindow; });
     Shell shell(tray, prompter, tools, [] { QCoreApplication::exit(0); });
     shell.start();
     return app.exec();

@@ -25,3 +25,8 @@ QList<CliCommand> CliCommands();
 
 // Prints "halvoran-cli: message" and a hint to standard error; returns ExitCode::Usage.
 int UsageError(const QString &message);
+
+// In a window a file name without a type keeps the type of the file worked on
+// before; on the command line that would be the input's, which is rarely meant.
+// False, after saying so on standard error, when the output name has no type.
+bool OutputNamesItsType(const QString &path);

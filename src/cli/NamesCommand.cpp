@@ -1,22 +1,11 @@
 #include "cli/NamesCommand.h"
 
 #include "cli/CliPrompter.h"
-#include "files/FileDialog.h"
+#include "cli/NoPrinter.h"
 #include "files/FileMessages.h"
 #include "nameassign/NameAssigner.h"
-#include "platform/Printer.h"
-
-#include <cstdio>
 
 namespace {
-
-// The command prints nothing; a printer is part of the tool all the same.
-class NoPrinter : public Printer {
-public:
-    bool setFont(const QString &, double) override { return false; }
-    bool printLine(const QString &) override { return false; }
-    bool endDocument() override { return false; }
-};
 
 struct NamesArguments {
     QString input;
@@ -71,13 +60,8 @@ int runNames(const QStringList &args)
     if (!parsed)
         return UsageError(error);
 
-    // In the window a name without a type keeps the type of the last file; on the
-    // command line that would be the input's, which is rarely what was meant.
-    if (FileTypeOf(parsed->output).isEmpty()) {
-        std::fprintf(stderr, "halvoran-cli: %s has no file type; name it .csv, .txt, .nev, .nes or .xls\n",
-                     qPrintable(parsed->output));
+    if (!OutputNamesItsType(parsed->output))
         return ExitCode::Failed;
-    }
 
     CliPrompter prompter;
     prompter.queueInput(parsed->sheet);

@@ -1,5 +1,6 @@
 #include "cli/Version6Commands.h"
 
+#include "cli/CliArgs.h"
 #include "cli/CliPrompter.h"
 #include "platform/AppPaths.h"
 #include "version6/entry/Version6Tool.h"
@@ -10,45 +11,9 @@
 
 namespace {
 
-// Options of a subcommand: "--name value" or "--name=value"; the rest positional.
-struct ParsedArgs {
-    QStringList positional;
-    QMultiMap<QString, QString> options;
-    QString error;
-};
-
-ParsedArgs parse(const QStringList &args, const QStringList &known)
-{
-    ParsedArgs parsed;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString &arg = args[i];
-        if (!arg.startsWith(QLatin1String("--")) || arg == QLatin1String("--")) {
-            parsed.positional.append(arg);
-            continue;
-        }
-        QString name = arg.mid(2);
-        QString value;
-        if (const qsizetype eq = name.indexOf(QLatin1Char('=')); eq >= 0) {
-            value = name.mid(eq + 1);
-            name = name.left(eq);
-        } else if (i + 1 < args.size()) {
-            value = args[++i];
-        } else {
-            parsed.error = QStringLiteral("option --%1 needs a value").arg(name);
-            return parsed;
-        }
-        if (!known.contains(name)) {
-            parsed.error = QStringLiteral("unknown option --%1").arg(name);
-            return parsed;
-        }
-        parsed.options.insert(name, value);
-    }
-    return parsed;
-}
-
 int runHandsets(const QStringList &args)
 {
-    const ParsedArgs parsed = parse(args, {QStringLiteral("range"), QStringLiteral("type")});
+    const ParsedArgs parsed = ParseArgs(args, {QStringLiteral("range"), QStringLiteral("type")});
     if (!parsed.error.isEmpty())
         return UsageError(parsed.error);
     if (parsed.positional.size() != 1)
@@ -85,7 +50,7 @@ const char *const kOutputNames[OutputGrids::Count] = {"handset-data", "pickup-gr
 int runCompile(const QStringList &args)
 {
     const ParsedArgs parsed =
-        parse(args, {QStringLiteral("start"), QStringLiteral("format"), QStringLiteral("sheet")});
+        ParseArgs(args, {QStringLiteral("start"), QStringLiteral("format"), QStringLiteral("sheet")});
     if (!parsed.error.isEmpty())
         return UsageError(parsed.error);
     if (parsed.positional.size() != 2)

@@ -32,6 +32,14 @@ Outcome WriteFileAtomically(const QString &path, const QByteArray &bytes)
     return WriteFileAtomically(path, [&bytes](QIODevice &out) { return out.write(bytes) == bytes.size(); });
 }
 
+bool IsFileThere(const QString &path)
+{
+    if (path.isEmpty() || QFileInfo(path).isDir())
+        return false;
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly);
+}
+
 Expected<QByteArray> ReadWholeFile(const QString &path, qint64 maxBytes)
 {
     QFile file(path);

@@ -15,5 +15,9 @@ class QIODevice;
 Outcome WriteFileAtomically(const QString &path, const std::function<bool(QIODevice &)> &write);
 Outcome WriteFileAtomically(const QString &path, const QByteArray &bytes);
 
+// IsFileThere: whether a file at the path can be opened for reading (a folder
+// cannot).
+bool IsFileThere(const QString &path);
+
 // Reads a whole user file, refusing one larger than maxBytes.
 Expected<QByteArray> ReadWholeFile(const QString &path, qint64 maxBytes);

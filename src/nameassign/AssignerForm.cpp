@@ -99,7 +99,6 @@ AssignerForm::AssignerForm(GridTable *input, GridTable *output, GridTable *scrip
     m_inputView = new GridTableView(input, inputPage);
     m_inputView->setObjectName(QStringLiteral("MSFlexGrid1"));
     m_inputView->setStartsEditing(true);
-    m_inputView->setContextMenuPolicy(Qt::CustomContextMenu);
     m_editor = new GridCellEditor(m_inputView);
     m_updateButton = button(QStringLiteral("Command2"), QStringLiteral("UPDATE INPUT DATA"), inputPage);
     m_updateButton->setVisible(false);

@@ -14,9 +14,6 @@ inline const QString kInputFormat = QStringLiteral("EXTENSION  |   NAME         
 inline const QString kOutputFormat = QStringLiteral(
     "COMMAND   | EXTENSION  |   NAME IN HEX                                            | BLANK |  TEXT"
     "                                                 |");
-inline const QString kScriptFormat = QStringLiteral(
-    "COMMAND   | FIRST  DATA   |  SECOND DATA             | BLANK |  TEXT"
-    "                                                      |");
 
 inline const QString kCommand = QStringLiteral("770");
 // The handset shows 16 characters, which take at most 32 hex digits.

@@ -4,9 +4,7 @@
 #include "grid/PrintLines.h"
 #include "nameassign/NameAssigner.h"
 #include "store/ScriptStore.h"
-#include "support/RecordingPrinter.h"
-#include "support/ScriptedPrompter.h"
-#include "support/TestHome.h"
+#include "support/ToolFixture.h"
 
 #include <QtTest>
 
@@ -14,27 +12,7 @@ namespace {
 
 const QByteArray kTwoNames = "100,\"JOHN SMITH\"\r\n101,\"Ann\"\r\n";
 
-struct Fixture {
-    TestHome home;
-    ScriptedPrompter prompter;
-    RecordingPrinter printer;
-    NameAssigner tool{prompter, printer};
-
-    QString file(const QString &name, const QByteArray &bytes = QByteArray())
-    {
-        const QString path = home.file(name);
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        if (!bytes.isNull())
-            WriteBytes(path, bytes);
-        return path;
-    }
-    // Imports a text file through the "..." button.
-    NameAssigner::ImportResult import(const QString &name, const QByteArray &bytes)
-    {
-        prompter.queueFile(file(name, bytes));
-        return tool.chooseImport();
-    }
-};
+using Fixture = ToolFixture<NameAssigner>;
 
 // A workbook whose Sheet1 holds a heading row and the rows given.
 bool WriteSheet(const QString &path, const QList<QStringList> &rows)

@@ -1,27 +1,12 @@
 // halvoran-cli names, run as a program: exit codes, messages and the bytes written.
 #include "files/workbook/Workbook.h"
 #include "grid/GridTable.h"
+#include "support/CliRun.h"
 #include "support/TestHome.h"
 
-#include <QProcess>
 #include <QtTest>
 
 namespace {
-
-struct Run {
-    int exitCode = -1;
-    QString errors;
-};
-
-Run runCli(const QStringList &args)
-{
-    QProcess process;
-    process.start(QStringLiteral(HALVORAN_CLI_PATH), args);
-    if (!process.waitForFinished(60000))
-        return {};
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromLocal8Bit(process.readAllStandardError())};
-}
 
 const QByteArray kOld = "old contents\r\n";
 
@@ -98,8 +83,8 @@ void TestNamesCli::names()
         args.append(outputPath);
     args.append(options);
 
-    const Run run = runCli(args);
-    QVERIFY2(run.errors.contains(message), qPrintable(run.errors));
+    const CliRun run = RunCli(args);
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
     QCOMPARE(run.exitCode, exitCode);
     QCOMPARE(ReadBytes(outputPath), written);
 }
@@ -130,10 +115,10 @@ void TestNamesCli::workbookInput()
     QVERIFY(WriteWorkbook(sheet, home.file(QStringLiteral("in.xls")), {0, 1, 2, {}}));
     QVERIFY(WriteBytes(home.file(QStringLiteral("out.csv")), kOld));
 
-    const Run run = runCli(QStringList{QStringLiteral("names"), home.file(QStringLiteral("in.xls")),
+    const CliRun run = RunCli(QStringList{QStringLiteral("names"), home.file(QStringLiteral("in.xls")),
                                        home.file(QStringLiteral("out.csv"))} +
                            options);
-    QVERIFY2(run.errors.contains(message), qPrintable(run.errors));
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
     QCOMPARE(run.exitCode, exitCode);
     QCOMPARE(ReadBytes(home.file(QStringLiteral("out.csv"))), written);
 }
@@ -143,9 +128,9 @@ void TestNamesCli::workbookOutput()
     TestHome home;
     QVERIFY(WriteBytes(home.file(QStringLiteral("in.txt")), "2001,\"Ann\"\r\n"));
     const QString output = home.file(QStringLiteral("out.xls"));
-    const Run run = runCli({QStringLiteral("names"), home.file(QStringLiteral("in.txt")), output});
+    const CliRun run = RunCli({QStringLiteral("names"), home.file(QStringLiteral("in.txt")), output});
     QCOMPARE(run.exitCode, 0);
-    QVERIFY2(run.errors.contains(QStringLiteral("Halvoran: Exported to ") + output), qPrintable(run.errors));
+    QVERIFY2(run.err.contains(QStringLiteral("Halvoran: Exported to ") + output), qPrintable(run.err));
     // Below the heading row the name line; the spare row's cells are empty, so none are stored.
     const WorkbookRecords book = ReadWorkbookRecords(output, QStringLiteral("Sheet1$"));
     QVERIFY2(book.ok(), qPrintable(book.reason));

@@ -1,30 +1,7 @@
+#include "support/CliRun.h"
 #include "support/TestHome.h"
 
-#include <QProcess>
 #include <QtTest>
-
-namespace {
-
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run cli(const QStringList &args)
-{
-    QProcess process;
-    process.start(QStringLiteral(HALVORAN_CLI_PATH), args);
-    Run run;
-    if (!process.waitForFinished(60000))
-        return run;
-    run.exitCode = process.exitCode();
-    run.out = QString::fromLocal8Bit(process.readAllStandardOutput());
-    run.err = QString::fromLocal8Bit(process.readAllStandardError());
-    return run;
-}
-
-} // namespace
 
 // halvoran-cli handsets and compile.
 class TestVersion6Cli : public QObject {
@@ -33,7 +10,7 @@ class TestVersion6Cli : public QObject {
 private slots:
     void helpListsBoth()
     {
-        const Run run = cli({"--help"});
+        const CliRun run = RunCli({"--help"});
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.out.contains("handsets OUTPUT --range FP:STARTLEN:STOPLEN:STARTEXT [--range ...] [--type TYPE]"));
         QVERIFY(run.out.contains("compile HANDSETS OUTDIR [--start BLOCK] [--format csv|xls]"));
@@ -43,7 +20,7 @@ private slots:
     {
         TestHome home;
         const QString handsets = home.file("site.csv");
-        Run run = cli({"handsets", handsets, "--range", "01:000:001:0098", "--range=02:010:010:", "--type", "Analog"});
+        CliRun run = RunCli({"handsets", handsets, "--range", "01:000:001:0098", "--range=02:010:010:", "--type", "Analog"});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(ReadBytes(handsets),
                  QByteArray("\"01000\",\"0098\",\"Analog\",\"20\",\"1\",\"1\",\"15\",\"15\",\"\",\"00\"\r\n"
@@ -52,7 +29,7 @@ private slots:
                             "\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"));
 
         const QString out = home.file("out");
-        run = cli({"compile", handsets, out});
+        run = RunCli({"compile", handsets, out});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.out, QStringLiteral("next block: 006\n"));
         for (const char *name : {"handset-data", "pickup-groups", "personal-speed-dials", "master-output"})
@@ -69,18 +46,18 @@ private slots:
     {
         TestHome home;
         const QString handsets = home.file("site.xls");
-        Run run = cli({"handsets", handsets, "--range", "05:008:012:0098"});
+        CliRun run = RunCli({"handsets", handsets, "--range", "05:008:012:0098"});
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.err.contains("Exported to " + handsets));
 
         const QString out = home.file("out");
-        run = cli({"compile", handsets, out, "--format", "xls", "--start", "100"});
+        run = RunCli({"compile", handsets, out, "--format", "xls", "--start", "100"});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.out, QStringLiteral("next block: 110\n"));
         for (const char *name : {"handset-data", "pickup-groups", "personal-speed-dials", "master-output"})
             QVERIFY2(QFile::exists(out + "/" + name + ".xls"), name);
 
-        run = cli({"compile", handsets, home.file("none"), "--sheet", "Sheet9$"});
+        run = RunCli({"compile", handsets, home.file("none"), "--sheet", "Sheet9$"});
         QCOMPARE(run.exitCode, 1);
         QVERIFY(run.err.contains("INCORRECT FILE FORMAT: UNABLE TO OPEN SPECIFIED FILE"));
     }
@@ -89,7 +66,7 @@ private slots:
     {
         TestHome home;
         const QString handsets = home.file("site.csv");
-        const Run run = cli({"handsets", handsets, "--range", "01:000:003:2000", "--range", "02:000:001:2003"});
+        const CliRun run = RunCli({"handsets", handsets, "--range", "01:000:003:2000", "--range", "02:000:001:2003"});
         QCOMPARE(run.exitCode, 1);
         QVERIFY(run.err.contains("Confliction Found: The Chosen extension number is already in use"));
         QVERIFY(!QFile::exists(handsets));
@@ -99,7 +76,7 @@ private slots:
     {
         TestHome home;
         const QString handsets = home.file("site.txt");
-        const Run run = cli({"handsets", handsets, "--range", "32:000:000:123456"});
+        const CliRun run = RunCli({"handsets", handsets, "--range", "32:000:000:123456"});
         QCOMPARE(run.exitCode, 3);
         QVERIFY(run.err.contains("You have selected an invalid FP!!!"));
         QVERIFY(run.err.contains("Invalid Number: Extension number must be between 0 and 99999"));
@@ -113,7 +90,7 @@ private slots:
         QVERIFY(WriteBytes(handsets, "\"01000\",\"2001\",\"8 \",\"30\",\"1\",\"1\",\"15\",\"15\",\"\",\"00\"\r\n"
                                      "\"01001\",\"2002\",\"8 \",\"10\",\"1\",\"1\",\"15\",\"15\",\"\",\"00\"\r\n"));
         const QString out = home.file("out");
-        const Run run = cli({"compile", handsets, out, "--start", "998"});
+        const CliRun run = RunCli({"compile", handsets, out, "--start", "998"});
         QCOMPARE(run.exitCode, 3);
         QCOMPARE(run.out, QStringLiteral("next block: 1001\n"));
         QVERIFY(run.err.contains("User input error: Unable to continue processing speed dials\n"));
@@ -139,7 +116,7 @@ private slots:
         QFETCH(int, exitCode);
         TestHome home;
         QDir::setCurrent(home.path());
-        const Run run = cli(args);
+        const CliRun run = RunCli(args);
         QCOMPARE(run.exitCode, exitCode);
         QVERIFY(!run.err.isEmpty());
         QVERIFY(!QFile::exists(home.file("x.nes")));

@@ -1,0 +1,169 @@
+#include "nameassign/AssignerTool.h"
+
+#include "files/AtomicFile.h"
+#include "files/FileMessages.h"
+#include "files/GridFiles.h"
+#include "grid/PrintLines.h"
+#include "platform/Prompter.h"
+#include "store/ToolStore.h"
+
+AssignerTool::AssignerTool(Prompter &prompter, Printer &printer, ScriptStore store, const QString &inputFormat,
+                           const QString &outputFormat, StoreNames storeNames)
+    : m_prompter(prompter),
+      m_printer(printer),
+      m_store(std::move(store)),
+      m_storeNames(std::move(storeNames)),
+      m_input(inputFormat),
+      m_output(outputFormat),
+      m_script(kScriptFormat)
+{
+}
+
+Outcome AssignerTool::load()
+{
+    const Outcome loaded =
+        ToolStore::LoadTemplateGrid(m_store, m_storeNames.script, m_script, m_storeNames.nullWordColumns);
+    ToolStore::LoadDialogSettings(m_store, m_storeNames.settings, m_dialog);
+    return loaded;
+}
+
+void AssignerTool::notify() const
+{
+    if (m_listener)
+        m_listener();
+}
+
+QString AssignerTool::chooseFile(const QString &title)
+{
+    m_statusPrompt.clear();
+    notify();
+    const QString path = ChooseFile(m_dialog, m_prompter, title, m_statusPrompt);
+    notify();
+    return path;
+}
+
+AssignerTool::ImportResult AssignerTool::chooseImport()
+{
+    m_hasChanged = true;
+    const QString path = chooseFile(kImportDialogTitle);
+    if (path.isEmpty())
+        return ImportResult::Cancelled;
+    return importFrom(path);
+}
+
+AssignerTool::ImportResult AssignerTool::importFrom(const QString &path)
+{
+    FileExtOf(m_dialog, path);
+    const GridFiles::Import import = GridFiles::ReadRecords(m_prompter, path, m_dialog.fileExt, importFields());
+    switch (import.status) {
+    case GridFiles::Import::Status::Read:
+        // Only a file that was read becomes the source that "UPDATE INPUT DATA"
+        // writes back: a file that failed to import must never be overwritten.
+        m_importPath = path;
+        appendImported(import.records);
+        return ImportResult::Imported;
+    case GridFiles::Import::Status::Cancelled:
+        return ImportResult::Cancelled;
+    case GridFiles::Import::Status::Failed:
+        break;
+    }
+    return ImportResult::Failed;
+}
+
+void AssignerTool::chooseExportTarget()
+{
+    m_hasChanged = true;
+    const QString path = chooseFile(kExportDialogTitle);
+    if (!path.isEmpty())
+        setExportTarget(path);
+}
+
+void AssignerTool::setExportTarget(const QString &path)
+{
+    m_exportPath = path;
+    m_exportEnabled = true;
+}
+
+bool AssignerTool::writeExport(int textColumns, const WorkbookLayout &workbook, bool withNes)
+{
+    FileExtOf(m_dialog, m_exportPath);
+    switch (GridFiles::WriteGrid(m_prompter, m_output, m_exportPath, m_dialog.fileExt, textColumns, workbook,
+                                 withNes)) {
+    case GridFiles::Written::Text:
+        m_prompter.message(FileMessages::kExportedText, FileMessages::kInformationTitle, Prompter::Icon::Information);
+        return true;
+    case GridFiles::Written::Workbook:
+        // "Exported to" names a file the user can open: confirm it is there.
+        if (!IsFileThere(m_exportPath)) {
+            FileMessages::ShowWriteFailed(m_prompter, m_exportPath,
+                                          Outcome::failure(QStringLiteral("The file cannot be opened after writing.")));
+            break;
+        }
+        m_prompter.message(FileMessages::kExportedToText + m_exportPath);
+        return true;
+    case GridFiles::Written::Nothing:
+        break;
+    }
+    // Nothing was exported, so the changes are still unexported.
+    m_hasChanged = true;
+    return false;
+}
+
+AssignerTool::WriteBack AssignerTool::writeInputBack(int textColumns, const WorkbookLayout &workbook)
+{
+    if (m_importPath.isEmpty()) {
+        const QString path = chooseFile(kExportDialogTitle);
+        if (path.isEmpty())
+            return WriteBack::Cancelled;
+        m_importPath = path;
+    }
+    FileExtOf(m_dialog, m_importPath);
+    switch (GridFiles::WriteGrid(m_prompter, m_input, m_importPath, m_dialog.fileExt, textColumns, workbook)) {
+    case GridFiles::Written::Text:
+        m_updateButtonVisible = false;
+        return WriteBack::Text;
+    case GridFiles::Written::Workbook:
+        m_updateButtonVisible = false;
+        return WriteBack::Workbook;
+    case GridFiles::Written::Nothing:
+        break;
+    }
+    return WriteBack::Nothing;
+}
+
+void AssignerTool::reset()
+{
+    m_input.reset();
+    m_output.reset();
+}
+
+bool AssignerTool::print()
+{
+    return PrintLines::Print(m_printer, m_prompter, PrintLines::InputAndOutputLines(m_input, m_output));
+}
+
+void AssignerTool::close()
+{
+    if (m_hasChanged && m_prompter.askYesNo(kLossText, kLossTitle)) {
+        exportNow();
+        updateInput();
+    }
+    // The settings are a convenience: a store that cannot be written loses nothing.
+    ToolStore::SaveDialogSettings(m_store, m_storeNames.settings, m_dialog);
+}
+
+EditorStart AssignerTool::startEdit(char32_t keyCode)
+{
+    m_statusPrompt = kManualPrompt;
+    m_updateButtonVisible = true;
+    m_hasChanged = true;
+    return m_editor.open(keyCode);
+}
+
+void AssignerTool::editorKey(EditorKey key, const QString &text)
+{
+    if (!commitEdit(text))
+        return;
+    if (m_editor.move(key) == EditorMove::AppendRow)
+        appendRowForEditor();
+}

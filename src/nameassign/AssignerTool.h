@@ -1,0 +1,153 @@
+#pragma once
+
+#include "files/FileDialog.h"
+#include "files/Outcome.h"
+#include "files/workbook/Workbook.h"
+#include "grid/GridEditor.h"
+#include "grid/GridTable.h"
+#include "store/ScriptStore.h"
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+class Printer;
+class Prompter;
+
+// What the Name Assigner and its twin, the Speed Dial Assigner, share without
+// their windows: the input, output and script grids, the change flag
+// (HASCHANGED), the status prompt, the path fields and the buttons the window
+// shows, the file dialog state, the in-place editor, the load from the store, the
+// printed list and the closing sequence. Each tool adds its import, its two
+// writes and what a commit of an edit does. It reaches the desktop only through a
+// Prompter and a Printer.
+class AssignerTool {
+public:
+    enum class ImportResult { Imported, Cancelled, Failed };
+
+    static inline const QString kStartPrompt = QStringLiteral("OPEN A FILE FOR IMPORTATION TO BEGIN");
+    static inline const QString kManualPrompt = QStringLiteral("MANUAL INPUT");
+    static inline const QString kImportDialogTitle = QStringLiteral("Open file for Conversion");
+    static inline const QString kExportDialogTitle = QStringLiteral("Export Location");
+    static inline const QString kLossTitle = QStringLiteral("LOSS OF DATA!");
+    static inline const QString kLossText =
+        QStringLiteral("YOU HAVE CHANGED INFORMATION ON THIS SCREEN SINCE YOUR LAST EXPORT\r\n"
+                       "WOULD YOU LIKE TO RE-EXPORT WITH THESE CHANGES?");
+    // The SCRIPT grid of both tools.
+    static inline const QString kScriptFormat = QStringLiteral(
+        "COMMAND   | FIRST  DATA   |  SECOND DATA             | BLANK |  TEXT"
+        "                                                      |");
+
+    // Where a tool keeps its default script and its dialog settings in the store.
+    struct StoreNames {
+        QString script;
+        QList<int> nullWordColumns; // columns where the word "NULL" stands for an empty cell
+        QString settings;
+    };
+
+    virtual ~AssignerTool() = default;
+    AssignerTool(const AssignerTool &) = delete;
+    AssignerTool &operator=(const AssignerTool &) = delete;
+
+    // Window load: the script grid from the tool's template and the dialog settings.
+    // A failure to read the template is returned for the window to report; the tool
+    // works without it (the script grid is not used).
+    Outcome load();
+
+    GridTable &input() { return m_input; }
+    GridTable &output() { return m_output; }
+    GridTable &script() { return m_script; }
+    const GridTable &input() const { return m_input; }
+    const GridTable &output() const { return m_output; }
+
+    // HASCHANGED: the grids changed since the last export.
+    bool hasChanged() const { return m_hasChanged; }
+    const QString &statusPrompt() const { return m_statusPrompt; }
+    const QString &importPath() const { return m_importPath; } // "Import From :"
+    const QString &exportPath() const { return m_exportPath; } // "Export to :"
+    bool exportEnabled() const { return m_exportEnabled; }     // "EXPORT NOW"
+    bool updateButtonVisible() const { return m_updateButtonVisible; } // "UPDATE INPUT DATA"
+    const FileDialogState &dialog() const { return m_dialog; }
+
+    // Told when the state shown by the window changes while an action is still
+    // running (the status prompt empties while a file dialog is open).
+    void setStateListener(std::function<void()> listener) { m_listener = std::move(listener); }
+
+    // "..." beside "Import From :": choose a file and import it.
+    ImportResult chooseImport();
+    // The import of a chosen file: its records are read whole (text records, or the
+    // rows of a workbook sheet the user names) and appended; a file that cannot be
+    // read changes nothing and the user is told why.
+    ImportResult importFrom(const QString &path);
+    // "..." beside "Export to :".
+    void chooseExportTarget();
+    // An export target given by name, as the dialog would have given it.
+    void setExportTarget(const QString &path);
+    // "EXPORT NOW": writes the output grid; true when a file was written.
+    virtual bool exportNow() = 0;
+    // "UPDATE INPUT DATA": writes the input grid back to its source file; true when
+    // a file was written.
+    virtual bool updateInput() = 0;
+    // "RESET": both grids back to the header and one empty row.
+    virtual void reset();
+    // "PRINT": false (after the printer message) when printing failed.
+    bool print();
+    // Closing the window: the LOSS OF DATA question, then the settings save.
+    void close();
+
+    // The in-place editor. startEdit: a double click (keyCode 0) or a key typed on
+    // the input grid; returns the editor's text and caret. commitEdit: the editor
+    // lost the focus; false when it was not open. editorKey: Return, Escape and the
+    // arrows, which commit and then move.
+    virtual EditorStart startEdit(char32_t keyCode);
+    virtual bool commitEdit(const QString &text) = 0;
+    void editorKey(EditorKey key, const QString &text);
+    bool editorOpen() const { return m_editor.isOpen(); }
+    int editRow() const { return m_editor.editRow(); }
+    int editCol() const { return m_editor.editCol(); }
+
+protected:
+    AssignerTool(Prompter &prompter, Printer &printer, ScriptStore store, const QString &inputFormat,
+                 const QString &outputFormat, StoreNames storeNames);
+
+    QString chooseFile(const QString &title);
+    void notify() const;
+    // The fields of an import record, and their appending to the grids.
+    virtual int importFields() const = 0;
+    virtual void appendImported(const QList<QStringList> &records) = 0;
+    // Down in the editor on the last input row: the rows the tool appends.
+    virtual void appendRowForEditor() = 0;
+
+    // Writes the output grid to the export path by its type and announces it;
+    // withNes as KindOfExt. Returns true when written; otherwise the user was told
+    // why and the change flag is set again, as nothing was exported.
+    bool writeExport(int textColumns, const WorkbookLayout &workbook, bool withNes);
+
+    enum class WriteBack { Cancelled, Text, Workbook, Nothing };
+    // Writes the input grid back to the import path (asking for one when there is
+    // none) by its type; hides "UPDATE INPUT DATA" once written. Nothing: the user
+    // was told why.
+    WriteBack writeInputBack(int textColumns, const WorkbookLayout &workbook);
+
+    Prompter &m_prompter;
+    Printer &m_printer;
+    ScriptStore m_store;
+    StoreNames m_storeNames;
+
+    GridTable m_input;
+    GridTable m_output;
+    GridTable m_script;
+    GridEditor m_editor{m_input};
+    FileDialogState m_dialog;
+
+    bool m_hasChanged = false;
+    QString m_statusPrompt = kStartPrompt;
+    QString m_importPath;
+    QString m_exportPath;
+    bool m_exportEnabled = false;
+    bool m_updateButtonVisible = false;
+
+private:
+    std::function<void()> m_listener;
+};
