@@ -22,7 +22,12 @@ ParsedArgs parse(const QStringList &args, const QStringList &known)
     ParsedArgs parsed;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString &arg = args[i];
-        if (!arg.startsWith(QLatin1String("--")) || arg == QLatin1String("--")) {
+        if (arg == QLatin1String("--")) {
+            // The end of the options: a file may be named "--x".
+            parsed.positional.append(args.mid(i + 1));
+            break;
+        }
+        if (!arg.startsWith(QLatin1String("--"))) {
             parsed.positional.append(arg);
             continue;
         }
@@ -94,10 +99,6 @@ int runCompile(const QStringList &args)
     if (format != QLatin1String("csv") && format != QLatin1String("xls"))
         return UsageError(QStringLiteral("--format must be csv or xls"));
     const QString outDir = parsed.positional[1];
-    if (!QDir().mkpath(outDir)) {
-        std::fprintf(stderr, "halvoran-cli: cannot create the folder %s\n", qPrintable(outDir));
-        return ExitCode::Failed;
-    }
 
     CliPrompter prompter;
     if (parsed.options.contains(QStringLiteral("sheet")))
@@ -106,6 +107,11 @@ int runCompile(const QStringList &args)
     tool.open();
     if (!tool.importDataFrom(parsed.positional[0]))
         return ExitCode::Failed;
+    // Only once there is something to write: a failed import leaves no folder behind.
+    if (!QDir().mkpath(outDir)) {
+        std::fprintf(stderr, "halvoran-cli: cannot create the folder %s\n", qPrintable(outDir));
+        return ExitCode::Failed;
+    }
 
     CompileOptions options;
     options.startLocation = parsed.options.value(QStringLiteral("start"), QStringLiteral("000"));
