@@ -7,6 +7,7 @@
 #include "shell/ShellArt.h"
 #include "shell/ToolWindows.h"
 #include "store/ScriptStore.h"
+#include "version6/window/Version6Window.h"
 
 #include <QApplication>
 
@@ -25,6 +26,7 @@ int main(int argc, char *argv[])
     // The tools register their windows here; an entry without one stays disabled.
     ToolWindows tools;
     tools.setFactory(int(LauncherEntry::NameAssigner), [] { return new NameAssignerWindow; });
+    tools.setFactory(int(LauncherEntry::VersionSix), [] { return new Version6Window; });
     Shell shell(tray, prompter, tools, [] { QCoreApplication::exit(0); });
     shell.start();
     return app.exec();
