@@ -27,7 +27,7 @@ DataPage::DataPage(Version6Tool &tool, Printer &printer, RunAction run, QWidget 
     m_back = Button(QStringLiteral("Command4"), QStringLiteral("BACK"), this);
     m_import = Button(QStringLiteral("Command11"), QStringLiteral("IMPORT DATA"), this);
     m_export = Button(QStringLiteral("Command10"), QStringLiteral("EXPORT DATA"), this);
-    m_print = Button(QStringLiteral("Command12"), QStringLiteral("PRINT"), this);
+    m_print = Button(QStringLiteral("Command13"), QStringLiteral("PRINT"), this);
     m_back->setToolTip(tr("Back to the ranges; the edits are offered again after NEXT"));
     m_import->setToolTip(tr("Replace the handsets with those of a file"));
     m_export->setToolTip(tr("Save the handsets to a file"));

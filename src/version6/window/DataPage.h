@@ -36,7 +36,7 @@ public:
     QPushButton *backButton() const { return m_back; }          // Command4
     QPushButton *importButton() const { return m_import; }      // Command11
     QPushButton *exportButton() const { return m_export; }      // Command10
-    QPushButton *printButton() const { return m_print; }        // prt's button
+    QPushButton *printButton() const { return m_print; }        // Command13
 
 private:
     void keyOnGrid(char32_t keyCode);
