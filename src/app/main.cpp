@@ -8,6 +8,7 @@
 #include "shell/ToolWindows.h"
 #include "speeddial/SpeedDialAssignerWindow.h"
 #include "store/ScriptStore.h"
+#include "version6/window/Version6Window.h"
 
 #include <QApplication>
 
@@ -27,6 +28,7 @@ int main(int argc, char *argv[])
     ToolWindows tools;
     tools.setFactory(int(LauncherEntry::NameAssigner), [] { return new NameAssignerWindow; });
     tools.setFactory(int(LauncherEntry::SpeedDialer), [] { return new SpeedDialAssignerWindow; });
+    tools.setFactory(int(LauncherEntry::VersionSix), [] { return new Version6Window; });
     Shell shell(tray, prompter, tools, [] { QCoreApplication::exit(0); });
     shell.start();
     return app.exec();

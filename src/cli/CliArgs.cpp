@@ -5,7 +5,12 @@ ParsedArgs ParseArgs(const QStringList &args, const QStringList &valued, const Q
     ParsedArgs parsed;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString &arg = args[i];
-        if (!arg.startsWith(QLatin1String("--")) || arg == QLatin1String("--")) {
+        if (arg == QLatin1String("--")) {
+            // The end of the options: a file may be named "--x".
+            parsed.positional.append(args.mid(i + 1));
+            break;
+        }
+        if (!arg.startsWith(QLatin1String("--"))) {
             parsed.positional.append(arg);
             continue;
         }

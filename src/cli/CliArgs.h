@@ -6,7 +6,8 @@
 #include <QStringList>
 
 // The arguments of a subcommand: "--name value" or "--name=value" for the options
-// that take a value, "--name" alone for flags, everything else positional.
+// that take a value, "--name" alone for flags, everything else positional; "--"
+// ends the options.
 struct ParsedArgs {
     QStringList positional;
     QMultiMap<QString, QString> options;

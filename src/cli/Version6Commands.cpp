@@ -59,10 +59,6 @@ int runCompile(const QStringList &args)
     if (format != QLatin1String("csv") && format != QLatin1String("xls"))
         return UsageError(QStringLiteral("--format must be csv or xls"));
     const QString outDir = parsed.positional[1];
-    if (!QDir().mkpath(outDir)) {
-        std::fprintf(stderr, "halvoran-cli: cannot create the folder %s\n", qPrintable(outDir));
-        return ExitCode::Failed;
-    }
 
     CliPrompter prompter;
     if (parsed.options.contains(QStringLiteral("sheet")))
@@ -71,6 +67,11 @@ int runCompile(const QStringList &args)
     tool.open();
     if (!tool.importDataFrom(parsed.positional[0]))
         return ExitCode::Failed;
+    // Only once there is something to write: a failed import leaves no folder behind.
+    if (!QDir().mkpath(outDir)) {
+        std::fprintf(stderr, "halvoran-cli: cannot create the folder %s\n", qPrintable(outDir));
+        return ExitCode::Failed;
+    }
 
     CompileOptions options;
     options.startLocation = parsed.options.value(QStringLiteral("start"), QStringLiteral("000"));

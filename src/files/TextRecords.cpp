@@ -172,3 +172,11 @@ TextRecords ReadTextRecords(const QString &path, int fieldsPerRecord)
     }
     return result;
 }
+
+Expected<QList<QStringList>> ReadAllTextRecords(const QString &path, int fieldsPerRecord)
+{
+    TextRecords read = ReadTextRecords(path, fieldsPerRecord);
+    if (!read.outcome)
+        return Expected<QList<QStringList>>::failure(read.outcome.reason());
+    return std::move(read.records);
+}

@@ -62,3 +62,5 @@ struct TextRecords {
     Outcome outcome = Outcome::success();
 };
 TextRecords ReadTextRecords(const QString &path, int fieldsPerRecord);
+// Every record of a text file, or why reading failed (nothing of the file then).
+Expected<QList<QStringList>> ReadAllTextRecords(const QString &path, int fieldsPerRecord);

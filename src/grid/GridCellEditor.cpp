@@ -28,6 +28,12 @@ void GridCellEditor::open(const QModelIndex &cell, const QString &text, int care
     setFocus(Qt::OtherFocusReason);
 }
 
+void GridCellEditor::openSelected(const QModelIndex &cell, const QString &text)
+{
+    open(cell, text, int(text.size()));
+    selectAll();
+}
+
 void GridCellEditor::finish()
 {
     const bool hadFocus = hasFocus();

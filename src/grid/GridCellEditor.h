@@ -19,6 +19,8 @@ public:
 
     // Opens over the cell with the text and the caret, shows itself and takes the focus.
     void open(const QModelIndex &cell, const QString &text, int caret);
+    // The same with the whole text selected, so that the next key replaces it.
+    void openSelected(const QModelIndex &cell, const QString &text);
     // Hides and gives the focus back to the view.
     void finish();
 

@@ -2,11 +2,16 @@
 
 #include "grid/GridTable.h"
 
-EditorStart GridEditor::open(char32_t keyCode)
+void GridEditor::begin()
 {
     m_editRow = m_grid.row();
     m_editCol = m_grid.col();
     m_open = true;
+}
+
+EditorStart GridEditor::open(char32_t keyCode)
+{
+    begin();
     if (keyCode > U' ') {
         const QString typed = QString::fromUcs4(&keyCode, 1);
         return {typed, int(typed.size())};
@@ -34,6 +39,8 @@ EditorMove GridEditor::move(EditorKey key)
             m_grid.setRow(row + 1);
             return EditorMove::Moved;
         }
+        if (m_atLastRow == AtLastRow::Stay)
+            return EditorMove::Stayed;
         m_grid.setCol(0);
         return EditorMove::AppendRow;
     case EditorKey::Up:

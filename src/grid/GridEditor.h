@@ -27,7 +27,14 @@ enum class EditorMove {
 // commit writes is the tool's: it calls close() and then writes the cell.
 class GridEditor {
 public:
-    explicit GridEditor(GridTable &grid) : m_grid(grid) {}
+    // What Down on the last row does: ask the caller to append rows (input grids
+    // that grow as the user types), or stay (grids of a fixed set of rows).
+    enum class AtLastRow { Append, Stay };
+
+    explicit GridEditor(GridTable &grid, AtLastRow atLastRow = AtLastRow::Append)
+        : m_grid(grid), m_atLastRow(atLastRow)
+    {
+    }
 
     // GridEdit: opens the editor on the grid's current cell. keyCode is the code of
     // the typed character, 0 for a double click. A character above the blank
@@ -35,6 +42,8 @@ public:
     // (Return, Backspace, Escape) or 0 opens the cell's own text with the caret at
     // its end.
     EditorStart open(char32_t keyCode);
+    // Opens the editor on the grid's current cell; the caller decides the text.
+    void begin();
 
     bool isOpen() const { return m_open; }
     int editRow() const { return m_editRow; }
@@ -48,11 +57,12 @@ public:
 
     // After the commit of a key: Up, Left and Right move within the data rows and
     // columns; Down moves down, or on the last row makes column 0 current and asks
-    // the caller to append rows.
+    // the caller to append rows (AtLastRow::Stay: stays).
     EditorMove move(EditorKey key);
 
 private:
     GridTable &m_grid;
+    AtLastRow m_atLastRow;
     bool m_open = false;
     int m_editRow = 0;
     int m_editCol = 0;

@@ -69,6 +69,12 @@ void GridTableView::currentChanged(const QModelIndex &current, const QModelIndex
         shown->setCurrent(GridTableModel::gridRowOf(current), current.column());
 }
 
+void GridTableView::scrollContentsBy(int dx, int dy)
+{
+    QTableView::scrollContentsBy(dx, dy);
+    emit contentsScrolled();
+}
+
 void GridTableView::keyPressEvent(QKeyEvent *event)
 {
     const char32_t code = m_startsEditing ? TypedKeyCode(*event) : 0;

@@ -35,11 +35,14 @@ public:
 
 signals:
     void editRequested(char32_t keyCode);
+    // The rows or columns shown moved (scroll bar, wheel, keys).
+    void contentsScrolled();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+    void scrollContentsBy(int dx, int dy) override;
 
 private:
     GridTableModel *m_model;

@@ -2,6 +2,7 @@
 
 #include "grid/GridCellEditor.h"
 #include "grid/GridTableView.h"
+#include "platform/QtStatusBar.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -120,14 +121,7 @@ AssignerForm::AssignerForm(GridTable *input, GridTable *output, GridTable *scrip
     // The script is the tool's default template; it is not offered to the user.
     m_tabs->setTabEnabled(scriptTab, false);
 
-    auto *status = new QStatusBar(this);
-    status->setObjectName(QStringLiteral("StatusBar1"));
-    m_statusPanel = new QLabel(status);
-    m_statusPanel->setObjectName(QStringLiteral("StatusPanel1"));
-    m_statusPanel->setFrameShape(QFrame::Panel);
-    m_statusPanel->setFrameShadow(QFrame::Sunken);
-    m_statusPanel->setMinimumWidth(320);
-    status->addWidget(m_statusPanel, 1);
+    QStatusBar *status = NewToolStatusBar(this, m_statusPanel);
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);

@@ -78,7 +78,7 @@ Template prepare(const GridTable &grid)
     for (int r = 1; r < grid.rows(); ++r) {
         TemplateLine line;
         for (int c = 0; c < 5; ++c)
-            line.cells[c] = grid.textAt(r, c).toUpper();
+            line.cells[c] = ScriptUpperCase(grid.textAt(r, c));
         if (!line.cells[0].isEmpty() && !line.cells[1].isEmpty() && !line.cells[2].isEmpty())
             lines.push_back(std::move(line));
     }

@@ -1,5 +1,6 @@
 #include "version6/compile/Placeholders.h"
 
+#include "files/Codec.h"
 #include "grid/GridTable.h"
 #include "version6/entry/HandsetColumns.h"
 
@@ -9,6 +10,18 @@ HandsetValues HandsetValues::ofRow(const GridTable &handsets, int row)
     return {handsets.textAt(row, Ext),      handsets.textAt(row, Len),        handsets.textAt(row, Drd),
             handsets.textAt(row, Drn),      handsets.textAt(row, ClassDay),   handsets.textAt(row, ClassNight),
             handsets.textAt(row, Loc)};
+}
+
+QString ScriptUpperCase(const QString &text)
+{
+    QString upper = text;
+    QChar *out = upper.data();
+    for (qsizetype i = 0; i < upper.size(); ++i) {
+        const QChar up = out[i].toUpper();
+        if (up != out[i] && Codec::ansiCode(up) != '?')
+            out[i] = up;
+    }
+    return upper;
 }
 
 QString SubstituteInUpperCase(const QString &upperCell, const HandsetValues &values)
@@ -33,5 +46,5 @@ QString SubstituteInUpperCase(const QString &upperCell, const HandsetValues &val
 
 QString SubstitutePlaceholders(const QString &cell, const HandsetValues &values)
 {
-    return SubstituteInUpperCase(cell.toUpper(), values);
+    return SubstituteInUpperCase(ScriptUpperCase(cell), values);
 }

@@ -18,6 +18,12 @@ struct HandsetValues {
     static HandsetValues ofRow(const GridTable &handsets, int row);
 };
 
+// A template cell in upper case as the switch receives it: character by character,
+// each character that has an upper case in windows-1252 takes it, every other
+// one stays as it is (so "ß" does not become "SS", nor "µ" a Greek capital that
+// would be exported as "?").
+QString ScriptUpperCase(const QString &text);
+
 // A template cell for one handset: the cell in upper case, then the first
 // occurrence of each of "%EXT%", "%LEN%", "%DR%", "%NR%", "%DS%", "%NS%" and
 // "%LC%", in that order, replaced by the handset's value as it is. A value that

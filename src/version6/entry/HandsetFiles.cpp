@@ -21,10 +21,7 @@ Outcome Write(const GridTable &grid, const QString &path, FileKind kind)
 
 Expected<QList<QStringList>> ReadText(const QString &path)
 {
-    TextRecords read = ReadTextRecords(path, kFields);
-    if (!read.outcome)
-        return Expected<QList<QStringList>>::failure(read.outcome.reason());
-    return std::move(read.records);
+    return ReadAllTextRecords(path, kFields);
 }
 
 Expected<QList<QStringList>> ReadWorkbook(const QString &path, const QString &sheetName)

@@ -94,6 +94,16 @@ QStringList Extensions(const QString &startExt, qsizetype count)
     return extensions;
 }
 
+QString NextExtension(const QString &ext)
+{
+    DigitSlots digits(ext, 5);
+    if (digits.allEmpty())
+        return QString();
+    digits.raiseLast();
+    digits.carry();
+    return digits.joined();
+}
+
 QStringList Lens(const QString &fp, const QString &startLen, qsizetype count)
 {
     QStringList lens;

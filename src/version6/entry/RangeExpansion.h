@@ -23,6 +23,10 @@ qsizetype Size(const QString &startLen, const QString &stopLen);
 // start every extension is empty.
 QStringList Extensions(const QString &startExt, qsizetype count);
 
+// The extension after ext, counted as Extensions counts (characters after the
+// fifth are dropped; 0209 gives 0210, 99 gives 100); "" for an empty ext.
+QString NextExtension(const QString &ext);
+
 // count LENs: the FP text followed by three circuit slots counted the same way.
 QStringList Lens(const QString &fp, const QString &startLen, qsizetype count);
 

@@ -1,5 +1,7 @@
 #include "version6/entry/Version6Tool.h"
 
+#include "files/FileMessages.h"
+#include "grid/PrintLines.h"
 #include "platform/AppPaths.h"
 #include "platform/Prompter.h"
 #include "version6/compile/OutputExport.h"
@@ -7,8 +9,6 @@
 #include "version6/entry/HandsetFiles.h"
 
 namespace {
-
-const QString kNavigate = QStringLiteral("Use Up and Down arrows to navigate - Space to repeat or Return to change");
 
 // Fields 6 and 7 of the first "Versionsix" record: the dialog's folder and filter.
 constexpr int kFolderField = 6;
@@ -35,6 +35,26 @@ void Version6Tool::open()
     fillHandsetTypes();
 }
 
+bool Version6Tool::closeRequested()
+{
+    if (!m_hasChanged)
+        return true;
+    if (!m_prompter.askYesNo(QStringLiteral("YOU HAVE CHANGED INFORMATION ON THIS SCREEN SINCE YOUR LAST EXPORT\r\n"
+                                            "WOULD YOU LIKE TO RE-EXPORT AND SAVE THESE CHANGES?"),
+                             QStringLiteral("LOSS OF DATA!")))
+        return true;
+    exportData();
+    const Outcome saved = m_store.writeSettings(
+        StoreTables::kVersionSixSettings,
+        {{kFolderField, m_dialog.folder}, {kFilterField, QString::number(m_dialog.filterIndex)}});
+    if (!saved)
+        m_prompter.message(QStringLiteral("The file dialog's folder could not be remembered; the next window opens "
+                                          "in the Scripts folder.\r\n") +
+                               saved.reason(),
+                           QStringLiteral("UNABLE TO SAVE"), Prompter::Icon::Exclamation);
+    return false;
+}
+
 // ---- Range screen ----
 
 RangeScreen::AddResult Version6Tool::add()
@@ -52,7 +72,7 @@ void Version6Tool::next()
     m_handsets.build(m_ranges.usedLens(), m_ranges.usedExtensions(), m_defaultHandset, m_prompter,
                      [this](int value, int maximum) { showProgress(value, maximum); });
     hideProgress();
-    m_status = kNavigate;
+    m_status = HandsetEditor::kNavigate;
     m_workAreaVisible = true;
     notify();
 }
@@ -91,36 +111,46 @@ void Version6Tool::importData()
         importDataFrom(path);
 }
 
-bool Version6Tool::importDataFrom(const QString &path)
+std::optional<QList<QStringList>> Version6Tool::readImport(const QString &path, TextReader text,
+                                                           WorkbookReader workbook)
 {
     FileExtOf(m_dialog, path);
     const FileKind kind = KindOfExt(m_dialog.fileExt);
     if (kind == FileKind::Unsupported) {
-        m_prompter.message(QStringLiteral("INVALID IMPORT FILE TYPE"), QStringLiteral("UNABLE TO IMPORT"),
+        m_prompter.message(FileMessages::kBadImportTypeText, FileMessages::kBadImportTypeTitle,
                            Prompter::Icon::Critical);
-        return false;
+        return std::nullopt;
     }
-    // The handsets no longer follow from the ranges: the range screen is closed.
-    m_backEnabled = false;
     Expected<QList<QStringList>> records = Expected<QList<QStringList>>::failure(QString());
     if (kind == FileKind::Text) {
         BusyPointer busy(m_prompter);
-        records = HandsetFiles::ReadText(path);
+        records = text(path);
     } else {
         // An empty answer (or Cancel) names no sheet and fails like a wrong name.
-        const QString sheet = m_prompter
-                                  .input(QStringLiteral("Please enter the Sheet name you wish to import"),
-                                         QStringLiteral("Import from XLS"), QStringLiteral("Sheet1$"))
-                                  .value_or(QString());
+        const QString sheet =
+            m_prompter.input(FileMessages::kSheetPrompt, FileMessages::kSheetTitle, FileMessages::kDefaultSheet)
+                .value_or(QString());
         BusyPointer busy(m_prompter);
-        records = HandsetFiles::ReadWorkbook(path, sheet);
+        records = workbook(path, sheet);
     }
     if (!records) {
-        // The grid keeps what it held before the import.
-        m_prompter.message(QStringLiteral("UNABLE TO OPEN SPECIFIED FILE"), QStringLiteral("INCORRECT FILE FORMAT"),
-                           Prompter::Icon::Critical);
-        return false;
+        // The grids keep what they held before the import.
+        m_prompter.message(FileMessages::kUnreadableText, FileMessages::kUnreadableTitle, Prompter::Icon::Critical);
+        return std::nullopt;
     }
+    return std::move(*records);
+}
+
+bool Version6Tool::importDataFrom(const QString &path)
+{
+    const std::optional<QList<QStringList>> records =
+        readImport(path, HandsetFiles::ReadText, HandsetFiles::ReadWorkbook);
+    // Once a file was tried the handsets no longer follow from the ranges: the
+    // range screen is closed.
+    if (KindOfExt(m_dialog.fileExt) != FileKind::Unsupported)
+        m_backEnabled = false;
+    if (!records)
+        return false;
     m_handsets.replaceRows(*records);
     return true;
 }
@@ -143,6 +173,17 @@ bool Version6Tool::exportDataTo(const QString &path)
     }
     Version6Export::ReportExport(m_prompter, kind, path, written);
     return kind != FileKind::Unsupported && written.ok();
+}
+
+bool Version6Tool::print(Printer &printer)
+{
+    return PrintLines::Print(printer, m_prompter, PrintLines::GridLines(m_handsets.grid()));
+}
+
+void Version6Tool::applyToColumn()
+{
+    m_editor.applyToColumn([this](int row, int maximum) { showProgress(row, maximum); });
+    hideProgress();
 }
 
 // ---- SCRIPTS tab ----
@@ -169,7 +210,7 @@ void Version6Tool::fillHandsetTypes()
 {
     m_handsetTypes = m_templates.handsetTypes();
     m_defaultHandset = m_handsetTypes.value(0);
-    m_typeEditorText = m_handsetTypes.value(0);
+    m_editor.setTypeText(m_handsetTypes.value(0));
 }
 
 // ---- OUTPUT tab ----
@@ -205,18 +246,28 @@ CompileResult Version6Tool::compile(const CompileOptions &options)
 
 void Version6Tool::exportOutput(int index)
 {
+    if (index >= 0 && index < OutputGrids::Count)
+        exportScriptGrid(m_outputs.grid(index));
+}
+
+void Version6Tool::exportScriptGrid(const GridTable &grid)
+{
     const QString path = chooseFile(QStringLiteral("EXPORT LOCATION"));
     if (!path.isEmpty())
-        exportOutputTo(index, path);
+        exportScriptGrid(grid, path);
 }
 
 bool Version6Tool::exportOutputTo(int index, const QString &path)
 {
     if (index < 0 || index >= OutputGrids::Count)
         return false;
+    return exportScriptGrid(m_outputs.grid(index), path);
+}
+
+bool Version6Tool::exportScriptGrid(const GridTable &grid, const QString &path)
+{
     FileExtOf(m_dialog, path);
     const FileKind kind = KindOfExt(m_dialog.fileExt, false);
-    const GridTable &grid = m_outputs.grid(index);
     Outcome written = Outcome::failure(QString());
     if (kind != FileKind::Unsupported) {
         BusyPointer busy(m_prompter);

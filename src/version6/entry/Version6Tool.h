@@ -4,7 +4,9 @@
 #include "store/ScriptStore.h"
 #include "version6/compile/Compiler.h"
 #include "version6/compile/SpeedDialStart.h"
+#include "version6/compile/TemplateEditor.h"
 #include "version6/compile/TemplateSet.h"
+#include "version6/entry/HandsetEditor.h"
 #include "version6/entry/HandsetSheet.h"
 #include "version6/entry/RangeScreen.h"
 
@@ -12,7 +14,9 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
+class Printer;
 class Prompter;
 
 // The Version 6.0 tool without its window: the range screen, the handset grid,
@@ -27,6 +31,10 @@ public:
     // Window Load: tab names, remembered dialog settings, the templates from the
     // store, the FP list showing "00", the handset-type lists.
     void open();
+    // Window Unload: true when the window may close. With changes since the window
+    // opened, asks LOSS OF DATA!: No closes; Yes keeps the window open, runs
+    // "EXPORT DATA" and stores the file dialog's folder and filter.
+    bool closeRequested();
 
     // ---- Range screen ----
     RangeScreen &ranges() { return m_ranges; }
@@ -53,6 +61,26 @@ public:
     // The two without the file dialog; false when nothing was read or written.
     bool importDataFrom(const QString &path);
     bool exportDataTo(const QString &path);
+    // "PRINT": the handset rows; false (after the printer message) when it failed.
+    bool print(Printer &printer);
+
+    // The editors of the handset grid (Text4, Combo5), Space, "&Apply To Colum" and
+    // "Auto &Increase ON"; see HandsetEditor. The window forwards: Return, a typed
+    // character or a double-click on the grid to startEdit; the loss of an
+    // editor's focus to commitTextEdit / commitTypeEdit; an editor's keys to
+    // textEditorKey / typeEditorKey.
+    const HandsetEditor &handsetEditor() const { return m_editor; }
+    HandsetEditor::Kind startEdit(HandsetEditor::Trigger trigger, const QString &typed = QString())
+    {
+        return m_editor.open(trigger, typed);
+    }
+    bool commitTextEdit(const QString &text) { return m_editor.commitText(text); }
+    bool commitTypeEdit(const QString &text) { return m_editor.commitType(text); }
+    void textEditorKey(EditorKey key, const QString &text) { m_editor.textKey(key, text); }
+    void typeEditorKey(EditorKey key, const QString &text) { m_editor.typeKey(key, text); }
+    void repeat() { m_editor.repeat(); } // Space on the grid
+    void applyToColumn();                // "&Apply To Colum"
+    void toggleAutoIncrease() { m_editor.toggleAutoIncrease(); } // "Auto &Increase ON"
 
     // ---- SCRIPTS tab ----
     TemplateSet &templates() { return m_templates; }
@@ -65,8 +93,30 @@ public:
     void fillHandsetTypes();
     const QStringList &handsetTypes() const { return m_handsetTypes; }
     // The entry the handset-type editor (Combo5) shows.
-    const QString &typeEditorText() const { return m_typeEditorText; }
-    void setTypeEditorText(const QString &type) { m_typeEditorText = type; }
+    const QString &typeEditorText() const { return m_editor.typeText(); }
+
+    // The in-place editor of the template grids (Text3): startTemplateEdit opens
+    // it on the current cell of a tab's grid and returns its text; the loss of its
+    // focus commits; Return and the arrows commit (arrows then move); a scroll of
+    // its grid drops it.
+    const TemplateEditor &templateEditor() const { return m_templateEditor; }
+    QString startTemplateEdit(int tab) { return m_templateEditor.open(tab); }
+    bool commitTemplateEdit(const QString &text) { return m_templateEditor.commit(text); }
+    void templateEditorKey(EditorKey key, const QString &text) { m_templateEditor.key(key, text); }
+    void templateScrolled() { m_templateEditor.discard(); }
+    // "&Add Row": an empty row at the end. "&Remove Row": the last row, whatever
+    // is selected; the header row stays.
+    void addTemplateRow(int tab);
+    void removeTemplateRow(int tab);
+    // "IMPORT SCRIPT", "EXPORT SCRIPT", "SAVE" of a tab; the first two also
+    // without the file dialog (false when nothing was read or written).
+    void importScript(int tab);
+    bool importScriptFrom(int tab, const QString &path);
+    void exportScript(int tab);
+    bool exportScriptTo(int tab, const QString &path);
+    // Asks, then makes the template the default script of its tab; false when not
+    // asked for or not stored (which is reported).
+    bool saveScript(int tab);
 
     // ---- OUTPUT tab ----
     OutputGrids &outputs() { return m_outputs; }
@@ -109,6 +159,15 @@ public:
 
 private:
     QString chooseFile(const QString &title);
+    using TextReader = Expected<QList<QStringList>> (*)(const QString &path);
+    using WorkbookReader = Expected<QList<QStringList>> (*)(const QString &path, const QString &sheet);
+    // The records of an import file by its type, with the import messages;
+    // nullopt when nothing was read.
+    std::optional<QList<QStringList>> readImport(const QString &path, TextReader text, WorkbookReader workbook);
+    // An output grid or a template as "EXPORT THIS" and "EXPORT SCRIPT" write it,
+    // to a path or to a file the user chooses.
+    bool exportScriptGrid(const GridTable &grid, const QString &path);
+    void exportScriptGrid(const GridTable &grid);
     void showProgress(int value, int maximum);
     void hideProgress();
     void notify()
@@ -127,7 +186,6 @@ private:
     FileDialogState m_dialog;
 
     QString m_defaultHandset;
-    QString m_typeEditorText;
     QStringList m_handsetTypes;
     QString m_status;
     bool m_workAreaVisible = false;
@@ -137,4 +195,7 @@ private:
     Progress m_progress;
     CompileProgress m_compileProgress;
     std::function<void()> m_listener;
+    // After the grids and the status they write.
+    HandsetEditor m_editor{m_handsets, m_prompter, m_status};
+    TemplateEditor m_templateEditor{m_templates};
 };

@@ -40,6 +40,8 @@ private slots:
         QTest::newRow("text upper-cased") << "Assign %len% now" << "ASSIGN 01000 NOW";
         QTest::newRow("no token") << "Plain text" << "PLAIN TEXT";
         QTest::newRow("near miss") << "%EX%T%" << "%EX%T%";
+        // Only upper cases that windows-1252 holds: µ and ß stay, ÿ and é rise.
+        QTest::newRow("code page") << QString::fromUtf8("µs Straße ÿé %ext%") << QString::fromUtf8("µS STRAßE ŸÉ 2001");
     }
 
     void substitution()

@@ -108,6 +108,7 @@ private slots:
         QTest::newRow("bad format") << QStringList{"compile", "a.csv", "out", "--format", "doc"} << 2;
         QTest::newRow("missing handsets") << QStringList{"compile", "missing.csv", "out"} << 1;
         QTest::newRow("unsupported output") << QStringList{"handsets", "x.nes", "--range", "01:000:001:1"} << 1;
+        QTest::newRow("-- ends the options") << QStringList{"compile", "--", "--start", "out"} << 1;
     }
 
     void errors()
@@ -120,6 +121,8 @@ private slots:
         QCOMPARE(run.exitCode, exitCode);
         QVERIFY(!run.err.isEmpty());
         QVERIFY(!QFile::exists(home.file("x.nes")));
+        // A compile whose handsets cannot be read creates no output folder.
+        QVERIFY(!QFile::exists(home.file("out")));
     }
 };
 

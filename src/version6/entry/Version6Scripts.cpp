@@ -1,0 +1,85 @@
+// The SCRIPTS tab of the Version 6.0 tool: the template grids' rows, files and
+// default scripts.
+#include "version6/entry/Version6Tool.h"
+
+#include "platform/Prompter.h"
+#include "version6/compile/ScriptFiles.h"
+
+namespace {
+
+bool validTab(int tab) { return tab >= 0 && tab < TemplateSet::kCount; }
+
+} // namespace
+
+void Version6Tool::addTemplateRow(int tab)
+{
+    if (validTab(tab))
+        m_templates.grid(tab).addRow();
+}
+
+void Version6Tool::removeTemplateRow(int tab)
+{
+    if (!validTab(tab))
+        return;
+    // The open editor's cell may be the row that goes: it is dropped first.
+    if (m_templateEditor.tab() == tab)
+        m_templateEditor.discard();
+    GridTable &grid = m_templates.grid(tab);
+    if (grid.rows() > 1)
+        grid.removeRow(grid.rows() - 1);
+}
+
+void Version6Tool::importScript(int tab)
+{
+    m_hasChanged = true;
+    const QString path = chooseFile(QStringLiteral("Open Script File"));
+    if (!path.isEmpty())
+        importScriptFrom(tab, path);
+}
+
+bool Version6Tool::importScriptFrom(int tab, const QString &path)
+{
+    if (!validTab(tab))
+        return false;
+    m_hasChanged = true;
+    const std::optional<QList<QStringList>> records = readImport(path, ScriptFiles::ReadText, ScriptFiles::ReadWorkbook);
+    if (!records)
+        return false;
+    if (m_templateEditor.tab() == tab)
+        m_templateEditor.discard();
+    GridTable &grid = m_templates.grid(tab);
+    GridTable::Batch batch(grid);
+    grid.reset();
+    for (const QStringList &record : *records)
+        grid.appendRow(record);
+    grid.setCurrent(1, 0);
+    return true;
+}
+
+void Version6Tool::exportScript(int tab)
+{
+    if (validTab(tab))
+        exportScriptGrid(m_templates.grid(tab));
+}
+
+bool Version6Tool::exportScriptTo(int tab, const QString &path)
+{
+    return validTab(tab) && exportScriptGrid(m_templates.grid(tab), path);
+}
+
+bool Version6Tool::saveScript(int tab)
+{
+    if (!validTab(tab))
+        return false;
+    if (!m_prompter.askYesNo(QStringLiteral("Do you want HVN to save this New script as the default script?\r\n"
+                                            "The original Default Script will be replaced?"),
+                             QStringLiteral("Check User Action")))
+        return false;
+    const Outcome saved =
+        m_store.replaceTemplate(ScriptStore::versionSixTemplate(tab), ScriptFiles::StoredRecords(m_templates.grid(tab)));
+    if (!saved)
+        m_prompter.message(QStringLiteral("The default script could not be saved; the stored one is unchanged.\r\n") +
+                               saved.reason(),
+                           QStringLiteral("UNABLE TO SAVE"), Prompter::Icon::Critical);
+    return saved.ok();
+}

@@ -1,0 +1,181 @@
+#include "version6/window/DataPage.h"
+
+#include "grid/GridCellEditor.h"
+#include "grid/GridTableView.h"
+#include "version6/entry/Version6Tool.h"
+#include "version6/window/HandsetTypeEditor.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Version6Form;
+
+DataPage::DataPage(Version6Tool &tool, Printer &printer, RunAction run, QWidget *parent)
+    : QWidget(parent), m_tool(tool), m_run(std::move(run))
+{
+    m_view = new GridTableView(&tool.handsets().grid(), this);
+    m_view->setObjectName(QStringLiteral("MSFlexGrid2"));
+    m_view->setStartsEditing(true);
+    m_view->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_text = new GridCellEditor(m_view);
+    m_text->setObjectName(QStringLiteral("Text4"));
+    m_type = new HandsetTypeEditor(m_view);
+
+    m_back = Button(QStringLiteral("Command4"), QStringLiteral("BACK"), this);
+    m_import = Button(QStringLiteral("Command11"), QStringLiteral("IMPORT DATA"), this);
+    m_export = Button(QStringLiteral("Command10"), QStringLiteral("EXPORT DATA"), this);
+    m_print = Button(QStringLiteral("Command13"), QStringLiteral("PRINT"), this);
+    m_back->setToolTip(tr("Back to the ranges; the edits are offered again after NEXT"));
+    m_import->setToolTip(tr("Replace the handsets with those of a file"));
+    m_export->setToolTip(tr("Save the handsets to a file"));
+    m_print->setToolTip(tr("Print the handsets on the default printer"));
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_back);
+    buttons->addStretch(1);
+    buttons->addWidget(m_import);
+    buttons->addWidget(m_export);
+    buttons->addWidget(m_print);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_view, 1);
+    layout->addLayout(buttons);
+
+    m_menu = new QMenu(this);
+    m_apply = m_menu->addAction(QStringLiteral("&Apply To Colum"));
+    m_apply->setObjectName(QStringLiteral("ATA"));
+    // Kept where users expect it; it has never done anything.
+    QAction *resetColumn = m_menu->addAction(QStringLiteral("&Reset Colum"));
+    resetColumn->setObjectName(QStringLiteral("RSTC"));
+    resetColumn->setEnabled(false);
+    m_menu->addSeparator();
+    m_autoIncrease = m_menu->addAction(tool.handsetEditor().autoIncreaseCaption());
+    m_autoIncrease->setObjectName(QStringLiteral("AITC"));
+
+    connect(m_view, &GridTableView::editRequested, this, &DataPage::keyOnGrid);
+    connect(m_view, &GridTableView::contentsScrolled, this, &DataPage::scrolled);
+    connect(m_view, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &at) { m_menu->exec(m_view->viewport()->mapToGlobal(at)); });
+    connect(m_text, &GridCellEditor::keyCommand, this, &DataPage::textKey);
+    connect(m_text, &GridCellEditor::focusLost, this, &DataPage::textFocusLost);
+    connect(m_type, &HandsetTypeEditor::keyCommand, this, &DataPage::typeKey);
+    connect(m_type, &HandsetTypeEditor::focusLost, this, &DataPage::typeFocusLost);
+    connect(m_apply, &QAction::triggered, this, [this] { m_run([this] { m_tool.applyToColumn(); }); });
+    connect(m_autoIncrease, &QAction::triggered, this, [this] { m_run([this] { m_tool.toggleAutoIncrease(); }); });
+    connect(m_back, &QPushButton::clicked, this, [this] { m_run([this] { m_tool.back(); }); });
+    connect(m_import, &QPushButton::clicked, this, [this] { m_run([this] { m_tool.importData(); }); });
+    connect(m_export, &QPushButton::clicked, this, [this] { m_run([this] { m_tool.exportData(); }); });
+    connect(m_print, &QPushButton::clicked, this, [this, &printer] { m_run([this, &printer] { m_tool.print(printer); }); });
+
+    showHandsetTypes();
+    showState();
+}
+
+void DataPage::showState()
+{
+    m_back->setEnabled(m_tool.backEnabled());
+    m_autoIncrease->setText(m_tool.handsetEditor().autoIncreaseCaption());
+}
+
+void DataPage::showHandsetTypes()
+{
+    Refill(m_type, m_tool.handsetTypes(), m_tool.typeEditorText());
+}
+
+void DataPage::keyOnGrid(char32_t keyCode)
+{
+    using Trigger = HandsetEditor::Trigger;
+    if (keyCode == U' ') {
+        m_run([this] { m_tool.repeat(); });
+        return;
+    }
+    if (keyCode == 8 || keyCode == 27) // Backspace and Escape change nothing
+        return;
+    // The grid has the keys, so no editor should be open; one whose loss of focus
+    // went unreported (the window was not active) commits now.
+    commitOpenEdit();
+    const Trigger trigger = keyCode == 0 ? Trigger::DoubleClick : keyCode == 13 ? Trigger::Return : Trigger::Typed;
+    const QString typed = trigger == Trigger::Typed ? QString::fromUcs4(&keyCode, 1) : QString();
+    m_run([this, trigger, typed] {
+        const HandsetEditor &editor = m_tool.handsetEditor();
+        const HandsetEditor::Kind kind = m_tool.startEdit(trigger, typed);
+        const QModelIndex cell = m_view->indexOfCell(editor.editRow(), editor.editCol());
+        if (kind == HandsetEditor::Kind::Text)
+            m_text->openSelected(cell, editor.text());
+        else if (kind == HandsetEditor::Kind::Type)
+            m_type->open(cell, editor.typeText());
+    });
+}
+
+void DataPage::textKey(EditorKey key, const QString &text)
+{
+    m_run([this, key, text] {
+        m_tool.textEditorKey(key, text);
+        if (m_tool.handsetEditor().openEditor() != HandsetEditor::Kind::None)
+            return;
+        m_text->finish();
+        followCurrent();
+    });
+}
+
+void DataPage::typeKey(EditorKey key, const QString &text)
+{
+    m_run([this, key, text] {
+        m_tool.typeEditorKey(key, text);
+        if (m_tool.handsetEditor().openEditor() != HandsetEditor::Kind::None)
+            return;
+        m_type->finish();
+        followCurrent();
+    });
+}
+
+void DataPage::textFocusLost(const QString &text)
+{
+    m_run([this, text] {
+        if (!m_tool.commitTextEdit(text))
+            return;
+        m_text->hide();
+        followCurrent();
+    });
+}
+
+void DataPage::typeFocusLost(const QString &text)
+{
+    m_run([this, text] {
+        if (!m_tool.commitTypeEdit(text))
+            return;
+        m_type->hide();
+        followCurrent();
+    });
+}
+
+void DataPage::scrolled()
+{
+    // The editors belong to their cell: scrolling it away commits them, and the
+    // grid keeps the keys.
+    if (!m_text->isVisible() && !m_type->isVisible())
+        return;
+    m_run([this] {
+        if (m_text->isVisible() && m_tool.commitTextEdit(m_text->text()))
+            m_text->finish();
+        if (m_type->isVisible() && m_tool.commitTypeEdit(m_type->currentText()))
+            m_type->finish();
+    });
+}
+
+void DataPage::commitOpenEdit()
+{
+    if (m_text->isVisible())
+        textFocusLost(m_text->text());
+    if (m_type->isVisible())
+        typeFocusLost(m_type->currentText());
+}
+
+void DataPage::followCurrent()
+{
+    const GridTable *grid = m_view->grid();
+    if (grid && m_view->currentIndex() != m_view->indexOfCell(grid->row(), grid->col()))
+        m_view->showGridCurrent();
+}
