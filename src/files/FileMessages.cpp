@@ -20,6 +20,12 @@ QString WriteFailedText(const QString &path, const Outcome &outcome)
         .arg(path, outcome.reason());
 }
 
+QString WrittenButUnreadableText(const QString &path)
+{
+    return QStringLiteral("%1 was written, but it cannot be opened now.\r\nPlease check the file and its permissions.")
+        .arg(path);
+}
+
 void ShowNothingWritten(Prompter &prompter, const QString &path, bool withNes)
 {
     prompter.message(NothingWrittenText(path, withNes), kNothingWrittenTitle, Prompter::Icon::Exclamation);

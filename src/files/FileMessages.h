@@ -31,6 +31,9 @@ QString NothingWrittenText(const QString &path, bool withNes = true);
 inline const QString kWriteFailedTitle = QStringLiteral("UNABLE TO WRITE FILE");
 QString WriteFailedText(const QString &path, const Outcome &outcome);
 
+// A workbook was written but cannot be opened afterwards.
+QString WrittenButUnreadableText(const QString &path);
+
 void ShowNothingWritten(Prompter &prompter, const QString &path, bool withNes = true);
 void ShowWriteFailed(Prompter &prompter, const QString &path, const Outcome &outcome);
 } // namespace FileMessages

@@ -7,7 +7,8 @@
 
 namespace GridFiles {
 
-Import ReadRecords(Prompter &prompter, const QString &path, const QString &fileExt, int fields)
+Import ReadRecords(Prompter &prompter, const QString &path, const QString &fileExt, int fields,
+                   const std::function<bool(const QList<QStringList> &)> &takesCutShort)
 {
     Import import;
     switch (KindOfExt(fileExt)) {
@@ -17,7 +18,7 @@ Import ReadRecords(Prompter &prompter, const QString &path, const QString &fileE
             BusyPointer busy(prompter);
             text = ReadTextRecords(path, fields);
         }
-        if (!text.outcome) {
+        if (!text.outcome && !(text.cutShort && takesCutShort && takesCutShort(text.records))) {
             prompter.message(FileMessages::kUnreadableText, FileMessages::kUnreadableTitle, Prompter::Icon::Critical);
             return import;
         }

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class GridTable;
 class Prompter;
 
@@ -28,7 +30,10 @@ struct Import {
 // each cut or padded to `fields` fields ("INVALID SHEET NAME" when the workbook,
 // the sheet or its data rows are missing). Any other type: "INVALID IMPORT FILE
 // TYPE".
-Import ReadRecords(Prompter &prompter, const QString &path, const QString &fileExt, int fields);
+// takesCutShort, when given, is asked about a text file that ends inside a record:
+// true takes the complete records before the cut as the import.
+Import ReadRecords(Prompter &prompter, const QString &path, const QString &fileExt, int fields,
+                   const std::function<bool(const QList<QStringList> &)> &takesCutShort = {});
 
 enum class Written { Text, Workbook, Nothing };
 

@@ -166,6 +166,7 @@ TextRecords ReadTextRecords(const QString &path, int fieldsPerRecord)
         Expected<QStringList> record = reader->nextRecord(fieldsPerRecord);
         if (!record) {
             result.outcome = record.outcome();
+            result.cutShort = true;
             return result;
         }
         result.records.append(std::move(*record));

@@ -56,10 +56,12 @@ private:
 };
 
 // Every record of a text file. On failure, records holds the complete records read
-// before it and outcome says why reading stopped.
+// before it and outcome says why reading stopped; cutShort when the file ended
+// inside a record (rather than being unreadable).
 struct TextRecords {
     QList<QStringList> records;
     Outcome outcome = Outcome::success();
+    bool cutShort = false;
 };
 TextRecords ReadTextRecords(const QString &path, int fieldsPerRecord);
 // Every record of a text file, or why reading failed (nothing of the file then).

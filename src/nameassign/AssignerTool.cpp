@@ -54,13 +54,16 @@ AssignerTool::ImportResult AssignerTool::chooseImport()
 AssignerTool::ImportResult AssignerTool::importFrom(const QString &path)
 {
     FileExtOf(m_dialog, path);
-    const GridFiles::Import import = GridFiles::ReadRecords(m_prompter, path, m_dialog.fileExt, importFields());
+    const GridFiles::Import import =
+        GridFiles::ReadRecords(m_prompter, path, m_dialog.fileExt, importFields(),
+                               [this](const QList<QStringList> &complete) { return takesCutShortFile(complete); });
     switch (import.status) {
     case GridFiles::Import::Status::Read:
-        // Only a file that was read becomes the source that "UPDATE INPUT DATA"
-        // writes back: a file that failed to import must never be overwritten.
-        m_importPath = path;
-        appendImported(import.records);
+        // Only a file whose records went into the grids becomes the source that
+        // "UPDATE INPUT DATA" writes back: a file that failed or was refused must
+        // never be overwritten.
+        if (appendImported(import.records) > 0 || import.records.isEmpty())
+            m_importPath = path;
         return ImportResult::Imported;
     case GridFiles::Import::Status::Cancelled:
         return ImportResult::Cancelled;
@@ -95,8 +98,8 @@ bool AssignerTool::writeExport(int textColumns, const WorkbookLayout &workbook, 
     case GridFiles::Written::Workbook:
         // "Exported to" names a file the user can open: confirm it is there.
         if (!IsFileThere(m_exportPath)) {
-            FileMessages::ShowWriteFailed(m_prompter, m_exportPath,
-                                          Outcome::failure(QStringLiteral("The file cannot be opened after writing.")));
+            m_prompter.message(FileMessages::WrittenButUnreadableText(m_exportPath), FileMessages::kWriteFailedTitle,
+                               Prompter::Icon::Exclamation);
             break;
         }
         m_prompter.message(FileMessages::kExportedToText + m_exportPath);

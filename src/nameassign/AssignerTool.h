@@ -113,9 +113,14 @@ protected:
 
     QString chooseFile(const QString &title);
     void notify() const;
-    // The fields of an import record, and their appending to the grids.
+    // The fields of an import record, and their appending to the grids; returns
+    // how many records were taken (the Speed Dial Assigner stops at its last
+    // location).
     virtual int importFields() const = 0;
-    virtual void appendImported(const QList<QStringList> &records) = 0;
+    virtual int appendImported(const QList<QStringList> &records) = 0;
+    // A text file cut short inside a record: whether the complete records before
+    // the cut are enough to import (by default never; the file is refused).
+    virtual bool takesCutShortFile(const QList<QStringList> &complete) const { return false; }
     // Down in the editor on the last input row: the rows the tool appends.
     virtual void appendRowForEditor() = 0;
 

@@ -22,7 +22,7 @@ NameAssigner::NameAssigner(Prompter &prompter, Printer &printer, ScriptStore sto
 {
 }
 
-void NameAssigner::appendImported(const QList<QStringList> &records)
+int NameAssigner::appendImported(const QList<QStringList> &records)
 {
     // Records go after the rows already there: a spare row the user typed into is
     // kept, not overwritten.
@@ -36,6 +36,7 @@ void NameAssigner::appendImported(const QList<QStringList> &records)
         m_input.appendRow({extension, name});
         m_output.appendRow(NameRows::ImportedOutputRow(extension, name));
     }
+    return int(records.size());
 }
 
 void NameAssigner::appendEmptyRows()

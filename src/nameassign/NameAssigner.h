@@ -27,7 +27,7 @@ public:
 protected:
     // Records of extension and name; each gives a row of both grids.
     int importFields() const override { return 2; }
-    void appendImported(const QList<QStringList> &records) override;
+    int appendImported(const QList<QStringList> &records) override;
     void appendRowForEditor() override { appendEmptyRows(); }
 
 private:

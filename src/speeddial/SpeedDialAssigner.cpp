@@ -72,8 +72,9 @@ void SpeedDialAssigner::showMaximum()
 
 // --- Import -----------------------------------------------------------------
 
-void SpeedDialAssigner::appendImported(const QList<QStringList> &records)
+int SpeedDialAssigner::appendImported(const QList<QStringList> &records)
 {
+    int taken = 0;
     const bool fromWorkbook = KindOfExt(m_dialog.fileExt) == FileKind::Workbook;
     // Entry k stands in input row k beside its pair in output rows 2k - 1 and 2k,
     // so the first new entry takes the input row after the last pair: a typed
@@ -83,7 +84,7 @@ void SpeedDialAssigner::appendImported(const QList<QStringList> &records)
     for (const QStringList &record : records) {
         if (locationsUsedUp()) {
             showMaximum();
-            return;
+            return taken;
         }
         const QString name = record.value(0);
         QString accessCode = record.value(1);
@@ -103,11 +104,27 @@ void SpeedDialAssigner::appendImported(const QList<QStringList> &records)
         m_output.appendRow(DialPairs::NumberRow(m_location, accessCode, number));
         m_output.appendRow(DialPairs::NameRow(m_location, name));
         ++entry;
+        ++taken;
 
         if (!advanceLocation())
-            return;
+            return taken;
         m_usedLocations.append(m_location);
     }
+    return taken;
+}
+
+bool SpeedDialAssigner::takesCutShortFile(const QList<QStringList> &complete) const
+{
+    // The import stops at the last location: a file whose complete records reach
+    // it imports as if the rest were never read.
+    if (locationsUsedUp())
+        return false;
+    qsizetype left = 1;
+    for (std::optional<QString> location = MemoryLocation::Next(m_location);
+         location && !MemoryLocation::BeyondLast(*location) && left <= complete.size();
+         location = MemoryLocation::Next(*location))
+        ++left;
+    return !complete.isEmpty() && complete.size() >= left;
 }
 
 // --- Files ------------------------------------------------------------------
@@ -140,6 +157,8 @@ void SpeedDialAssigner::reset()
 {
     AssignerTool::reset();
     m_usedLocations.clear();
+    // The tables no longer hold the pair at the last location.
+    m_usedUpLocation.clear();
 }
 
 // --- Editing ----------------------------------------------------------------

@@ -86,7 +86,8 @@ protected:
     // the locations run out. A file that cannot be read leaves the tables, the box
     // and the used list as they were.
     int importFields() const override { return 3; }
-    void appendImported(const QList<QStringList> &records) override;
+    int appendImported(const QList<QStringList> &records) override;
+    bool takesCutShortFile(const QList<QStringList> &complete) const override;
     // Down on the last input row adds an input row only: the output gains rows
     // when an entry is committed.
     void appendRowForEditor() override { m_input.addRow(); }

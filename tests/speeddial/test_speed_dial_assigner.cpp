@@ -181,6 +181,14 @@ void TestSpeedDialAssigner::importStopsAtTheLastLocation()
     QCOMPARE(f.tool.location(), QStringLiteral("299"));
     QCOMPARE(f.tool.usedLocations(), (QStringList{"298", "299"}));
     QVERIFY(f.tool.locationsUsedUp());
+
+    // A file cut short after the records that reach the last location imports the
+    // same way: the cut is never read.
+    Fixture cut;
+    cut.tool.setLocation(QStringLiteral("298"));
+    QCOMPARE(cut.import("cut.csv", kThreeDials + "Extra,9"), SpeedDialAssigner::ImportResult::Imported);
+    QCOMPARE(cut.shown(), QStringList{maximum()});
+    QCOMPARE(dataRows(cut.tool.output()), dataRows(f.tool.output()));
 }
 
 void TestSpeedDialAssigner::usedUpLocationsRefuseEntries()
@@ -193,10 +201,12 @@ void TestSpeedDialAssigner::usedUpLocationsRefuseEntries()
     const Records input = dataRows(f.tool.input());
     const Records output = dataRows(f.tool.output());
 
+    const QString source = f.tool.importPath();
     QCOMPARE(f.import("more.csv", kThreeDials), SpeedDialAssigner::ImportResult::Imported);
     QCOMPARE(f.shown(), QStringList{maximum()});
     QCOMPARE(dataRows(f.tool.input()), input);
     QCOMPARE(dataRows(f.tool.output()), output);
+    QCOMPARE(f.tool.importPath(), source); // a refused file is never written back
 
     f.prompter.clear();
     f.edit(2, 0, QStringLiteral("Typed"));
@@ -210,6 +220,13 @@ void TestSpeedDialAssigner::usedUpLocationsRefuseEntries()
     f.edit(1, 2, QStringLiteral("2"));
     QVERIFY(f.prompter.messages.isEmpty());
     QCOMPARE(f.tool.output().textAt(1, 2), QStringLiteral("9,2"));
+
+    // RESET empties the tables, so the last location is free again.
+    Fixture reset;
+    reset.tool.setLocation(QStringLiteral("299"));
+    reset.import("one.csv", "Reception,9,1\r\n");
+    reset.tool.reset();
+    QVERIFY(!reset.tool.locationsUsedUp());
 
     // Another location in the box gives out locations again.
     f.tool.setLocation(QStringLiteral("010"));
