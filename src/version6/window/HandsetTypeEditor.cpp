@@ -11,7 +11,6 @@ HandsetTypeEditor::HandsetTypeEditor(QTableView *view) : QComboBox(view->viewpor
     setObjectName(QStringLiteral("Combo5"));
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
-    lineEdit()->installEventFilter(this);
     hide();
     connect(view->horizontalHeader(), &QHeaderView::sectionResized, this, &HandsetTypeEditor::place);
 }
@@ -43,30 +42,28 @@ void HandsetTypeEditor::place()
     setGeometry(cell.x(), cell.y(), cell.width(), std::max(cell.height(), sizeHint().height()));
 }
 
-bool HandsetTypeEditor::eventFilter(QObject *watched, QEvent *event)
+void HandsetTypeEditor::keyPressEvent(QKeyEvent *event)
 {
-    if (watched != lineEdit())
-        return QComboBox::eventFilter(watched, event);
-    if (event->type() == QEvent::KeyPress) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        switch (key->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            emit keyCommand(EditorKey::Return, currentText());
-            return true;
-        case Qt::Key_Left:
-            emit keyCommand(EditorKey::Left, currentText());
-            return true;
-        case Qt::Key_Right:
-            emit keyCommand(EditorKey::Right, currentText());
-            return true;
-        default:
-            break;
-        }
-    } else if (event->type() == QEvent::FocusOut && isVisible()) {
-        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            emit focusLost(currentText());
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        emit keyCommand(EditorKey::Return, currentText());
+        return;
+    case Qt::Key_Left:
+        emit keyCommand(EditorKey::Left, currentText());
+        return;
+    case Qt::Key_Right:
+        emit keyCommand(EditorKey::Right, currentText());
+        return;
+    default:
+        QComboBox::keyPressEvent(event);
     }
-    return QComboBox::eventFilter(watched, event);
+}
+
+void HandsetTypeEditor::focusOutEvent(QFocusEvent *event)
+{
+    QComboBox::focusOutEvent(event);
+    // Opening its own list or leaving the window is not leaving the editor.
+    if (isVisible() && event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+        emit focusLost(currentText());
 }

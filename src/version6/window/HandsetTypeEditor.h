@@ -27,7 +27,10 @@ signals:
     void focusLost(const QString &text);
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    // The combo box keeps the keyboard focus itself and hands key and focus events
+    // to its line edit directly, past any event filter: they are taken here.
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     void place();

@@ -18,6 +18,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QApplication>
 #include <QtTest>
 
 namespace {
@@ -108,10 +109,20 @@ void TestVersion6Window::rangesEditCompileAndClose()
     QCOMPARE(combo5->count(), 11);
     combo5->setCurrentIndex(combo5->findText(QStringLiteral("Analog")));
     snap(window, "data-tab-type-editor");
-    QTest::keyClick(combo5->lineEdit(), Qt::Key_Right);
+    QCOMPARE(QApplication::focusWidget(), combo5); // keys go where the user's keys go
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
     QVERIFY(!combo5->isVisible());
     QCOMPARE(tool.handsets().grid().textAt(1, 2), QStringLiteral("Analog"));
     QCOMPARE(handsets->currentIndex(), handsets->indexOfCell(1, 3));
+
+    // A typed type is committed when the focus leaves for another cell.
+    handsets->setCurrentIndex(handsets->indexOfCell(2, 2));
+    QTest::keyClick(handsets, Qt::Key_Return);
+    combo5->setEditText(QStringLiteral("Custom"));
+    const QRect away = handsets->visualRect(handsets->indexOfCell(1, 0));
+    QTest::mouseClick(handsets->viewport(), Qt::LeftButton, Qt::NoModifier, away.center());
+    QVERIFY(!combo5->isVisible());
+    QCOMPARE(tool.handsets().grid().textAt(2, 2), QStringLiteral("Custom"));
 
     // The SCRIPTS tab: thirteen templates under their captions.
     window->workArea()->setCurrentWidget(window->scriptsPage());
