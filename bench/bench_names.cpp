@@ -1,4 +1,5 @@
 // Importing and exporting 100,000 names with the Name Assigner.
+#include "cli/NoPrinter.h"
 #include "nameassign/NameAssigner.h"
 #include "platform/Printer.h"
 #include "platform/Prompter.h"
@@ -29,13 +30,6 @@ protected:
         return defaultText;
     }
     FileAnswer askFile(const FileRequest &) override { return {}; }
-};
-
-class NoPrinter : public Printer {
-public:
-    bool setFont(const QString &, double) override { return false; }
-    bool printLine(const QString &) override { return false; }
-    bool endDocument() override { return false; }
 };
 
 } // namespace

@@ -34,9 +34,9 @@ QStringList InputAndOutputLines(const GridTable &input, const GridTable &output)
     return lines;
 }
 
-bool Print(Printer &printer, Prompter &prompter, const QStringList &lines)
+bool Print(Printer &printer, Prompter &prompter, const QStringList &lines, bool bold)
 {
-    if (PrintDocument(printer, kFontFamily, kFontSize, lines))
+    if (PrintDocument(printer, kFontFamily, kFontSize, bold, lines))
         return true;
     prompter.message(kPrinterProblemText, kPrinterProblemTitle, Prompter::Icon::Information);
     return false;

@@ -31,5 +31,5 @@ inline const QString kPrinterProblemTitle = QStringLiteral("Unable to communicat
 
 // Prints the lines as one document; on any failure shows the printer message and
 // returns false.
-bool Print(Printer &printer, Prompter &prompter, const QStringList &lines);
+bool Print(Printer &printer, Prompter &prompter, const QStringList &lines, bool bold = false);
 } // namespace PrintLines

@@ -142,7 +142,7 @@ void AssignerTool::reset()
 
 bool AssignerTool::print()
 {
-    return PrintLines::Print(m_printer, m_prompter, PrintLines::InputAndOutputLines(m_input, m_output));
+    return PrintLines::Print(m_printer, m_prompter, PrintLines::InputAndOutputLines(m_input, m_output), printsBold());
 }
 
 void AssignerTool::close()

@@ -117,6 +117,8 @@ protected:
     // how many records were taken (the Speed Dial Assigner stops at its last
     // location).
     virtual int importFields() const = 0;
+    // Whether the printed list is in bold (the Name Assigner's is).
+    virtual bool printsBold() const { return false; }
     virtual int appendImported(const QList<QStringList> &records) = 0;
     // A text file cut short inside a record: whether the complete records before
     // the cut are enough to import (by default never; the file is refused).

@@ -28,6 +28,7 @@ protected:
     // Records of extension and name; each gives a row of both grids.
     int importFields() const override { return 2; }
     int appendImported(const QList<QStringList> &records) override;
+    bool printsBold() const override { return true; }
     void appendRowForEditor() override { appendEmptyRows(); }
 
 private:

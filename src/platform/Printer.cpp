@@ -1,8 +1,8 @@
 #include "platform/Printer.h"
 
-bool PrintDocument(Printer &printer, const QString &family, double pointSize, const QStringList &lines)
+bool PrintDocument(Printer &printer, const QString &family, double pointSize, bool bold, const QStringList &lines)
 {
-    if (!printer.setFont(family, pointSize))
+    if (!printer.setFont(family, pointSize, bold))
         return false;
     for (const QString &line : lines)
         if (!printer.printLine(line))

@@ -12,9 +12,10 @@ QtPrinter::~QtPrinter()
     abandon();
 }
 
-bool QtPrinter::setFont(const QString &family, double pointSize)
+bool QtPrinter::setFont(const QString &family, double pointSize, bool bold)
 {
     m_font = QFont(family);
+    m_font.setBold(bold);
     m_font.setStyleHint(QFont::TypeWriter);
     m_font.setPointSizeF(pointSize);
     if (m_painter)

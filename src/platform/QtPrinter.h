@@ -14,7 +14,7 @@ class QtPrinter : public Printer {
 public:
     QtPrinter();
     ~QtPrinter() override;
-    bool setFont(const QString &family, double pointSize) override;
+    bool setFont(const QString &family, double pointSize, bool bold) override;
     bool printLine(const QString &line) override;
     bool endDocument() override;
 

@@ -596,6 +596,7 @@ void TestNameAssigner::printsBothGrids()
     QCOMPARE(f.printer.lines, expected);
     QCOMPARE(f.printer.fontFamily, QStringLiteral("Courier New"));
     QCOMPARE(f.printer.fontSize, 9.75);
+    QVERIFY(f.printer.bold);
     QCOMPARE(f.printer.documents, 1);
     QVERIFY(f.prompter.messages.isEmpty());
 }

@@ -33,7 +33,7 @@ void TestPlatform::pathsLiveUnderTheProgramFolder()
 void TestPlatform::printDocumentStopsAtTheFirstFailure()
 {
     RecordingPrinter printer;
-    QVERIFY(PrintDocument(printer, "Courier New", 9.75, {" | a", " | b"}));
+    QVERIFY(PrintDocument(printer, "Courier New", 9.75, true, {" | a", " | b"}));
     QCOMPARE(printer.fontFamily, QString("Courier New"));
     QCOMPARE(printer.fontSize, 9.75);
     QCOMPARE(printer.lines, (QStringList{" | a", " | b"}));
@@ -41,7 +41,7 @@ void TestPlatform::printDocumentStopsAtTheFirstFailure()
 
     RecordingPrinter missing;
     missing.fail = true;
-    QVERIFY(!PrintDocument(missing, "Courier New", 9.75, {"x"}));
+    QVERIFY(!PrintDocument(missing, "Courier New", 9.75, false, {"x"}));
     QVERIFY(missing.lines.isEmpty());
 }
 

@@ -763,6 +763,7 @@ void TestSpeedDialAssigner::printsBothTables()
     QCOMPARE(f.printer.lines, expected);
     QCOMPARE(f.printer.fontFamily, QStringLiteral("Courier New"));
     QCOMPARE(f.printer.fontSize, 9.75);
+    QVERIFY(!f.printer.bold);
     QCOMPARE(f.printer.documents, 1);
 }
 

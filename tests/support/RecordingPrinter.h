@@ -8,13 +8,15 @@ public:
     bool fail = false;
     QString fontFamily;
     double fontSize = 0;
+    bool bold = false;
     QStringList lines;
     int documents = 0;
 
-    bool setFont(const QString &family, double pointSize) override
+    bool setFont(const QString &family, double pointSize, bool boldFont) override
     {
         fontFamily = family;
         fontSize = pointSize;
+        bold = boldFont;
         return !fail;
     }
     bool printLine(const QString &line) override
