@@ -1,5 +1,7 @@
 #include "grid/GridCellEditor.h"
 
+#include "grid/CellOverlay.h"
+
 #include <QFocusEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -36,10 +38,7 @@ void GridCellEditor::openSelected(const QModelIndex &cell, const QString &text)
 
 void GridCellEditor::finish()
 {
-    const bool hadFocus = hasFocus();
-    hide();
-    if (hadFocus || !m_view->hasFocus())
-        m_view->setFocus(Qt::OtherFocusReason);
+    CellOverlay::Finish(this, m_view);
 }
 
 void GridCellEditor::place()
@@ -71,7 +70,6 @@ void GridCellEditor::keyPressEvent(QKeyEvent *event)
 void GridCellEditor::focusOutEvent(QFocusEvent *event)
 {
     QLineEdit::focusOutEvent(event);
-    if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason)
-        return;
-    emit focusLost(text());
+    if (CellOverlay::CommitsOn(event))
+        emit focusLost(text());
 }

@@ -1,5 +1,7 @@
 #include "version6/window/HandsetTypeEditor.h"
 
+#include "grid/CellOverlay.h"
+
 #include <QFocusEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -28,10 +30,7 @@ void HandsetTypeEditor::open(const QModelIndex &cell, const QString &text)
 
 void HandsetTypeEditor::finish()
 {
-    const bool hadFocus = lineEdit()->hasFocus();
-    hide();
-    if (hadFocus || !m_view->hasFocus())
-        m_view->setFocus(Qt::OtherFocusReason);
+    CellOverlay::Finish(this, m_view);
 }
 
 void HandsetTypeEditor::place()
@@ -63,7 +62,6 @@ void HandsetTypeEditor::keyPressEvent(QKeyEvent *event)
 void HandsetTypeEditor::focusOutEvent(QFocusEvent *event)
 {
     QComboBox::focusOutEvent(event);
-    // Opening its own list or leaving the window is not leaving the editor.
-    if (isVisible() && event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+    if (isVisible() && CellOverlay::CommitsOn(event))
         emit focusLost(currentText());
 }
