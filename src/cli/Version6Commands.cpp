@@ -3,7 +3,7 @@
 #include "cli/CliArgs.h"
 #include "cli/CliPrompter.h"
 #include "platform/AppPaths.h"
-#include "version6/entry/Version6Tool.h"
+#include "version6/tool/Version6Tool.h"
 
 #include <QDir>
 

@@ -1,7 +1,7 @@
 #include "nameassign/NameAssignerWindow.h"
 
 #include "grid/GridTableView.h"
-#include "nameassign/AssignerForm.h"
+#include "assigner/AssignerForm.h"
 #include "platform/QtPrinter.h"
 #include "platform/QtPrompter.h"
 #include "shell/HelpWindow.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "nameassign/AssignerWindow.h"
+#include "assigner/AssignerWindow.h"
 #include "nameassign/NameAssigner.h"
 
 class QAction;

@@ -1,7 +1,7 @@
 #include "nameassign/NameRows.h"
 
 #include "grid/GridTable.h"
-#include "nameassign/NameHex.h"
+#include "assigner/NameHex.h"
 
 namespace NameRows {
 

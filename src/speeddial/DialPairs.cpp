@@ -1,6 +1,6 @@
 #include "speeddial/DialPairs.h"
 
-#include "nameassign/NameHex.h"
+#include "assigner/NameHex.h"
 
 namespace DialPairs {
 

@@ -1,6 +1,6 @@
 #include "speeddial/SpeedDialAssigner.h"
 
-#include "nameassign/NameHex.h"
+#include "assigner/NameHex.h"
 #include "platform/Prompter.h"
 #include "speeddial/DialPairs.h"
 #include "speeddial/MemoryLocation.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "nameassign/AssignerTool.h"
+#include "assigner/AssignerTool.h"
 
 #include <QString>
 #include <QStringList>

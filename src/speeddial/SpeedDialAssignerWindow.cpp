@@ -2,7 +2,7 @@
 
 #include "grid/GridTableModel.h"
 #include "grid/GridTableView.h"
-#include "nameassign/AssignerForm.h"
+#include "assigner/AssignerForm.h"
 #include "platform/QtPrinter.h"
 #include "platform/QtPrompter.h"
 #include "shell/HelpWindow.h"

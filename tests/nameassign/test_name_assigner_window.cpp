@@ -1,7 +1,7 @@
 // The Name Assigner window offscreen: the in-place editor commits when the focus leaves it.
 #include "grid/GridCellEditor.h"
 #include "grid/GridTableView.h"
-#include "nameassign/AssignerForm.h"
+#include "assigner/AssignerForm.h"
 #include "nameassign/NameAssignerWindow.h"
 #include "shell/HelpWindow.h"
 #include "support/RecordingPrinter.h"

@@ -1,7 +1,7 @@
-// The hex names, the two ways an output row is built, and the editor's opening text.
+// The two ways an output row is built, and the editor's opening text.
 #include "grid/GridEditor.h"
 #include "grid/GridTable.h"
-#include "nameassign/NameHex.h"
+#include "assigner/NameHex.h"
 #include "nameassign/NameRows.h"
 
 #include <QtTest>
@@ -9,38 +9,12 @@
 class TestNameRows : public QObject {
     Q_OBJECT
 private slots:
-    void nameToHex_data();
-    void nameToHex();
     void importAndEditCuts_data();
     void importAndEditCuts();
     void editKeepsTheOtherColumn();
     void editorOpens_data();
     void editorOpens();
 };
-
-void TestNameRows::nameToHex_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("hex");
-    QTest::newRow("JOHN SMITH") << "JOHN SMITH" << "4A4F484E20534D495448";
-    QTest::newRow("letters keep their case") << "Ann" << "416E6E";
-    QTest::newRow("digit and blank") << "1 " << "3120";
-    QTest::newRow("empty") << "" << "";
-    QTest::newRow("e acute") << QString::fromUtf8("é") << "E9";
-    QTest::newRow("euro sign") << QString::fromUtf8("€") << "20AC";
-    QTest::newRow("upper half of 1252") << QString::fromUtf8("Ÿœ") << "178153";
-    QTest::newRow("outside 1252") << QString::fromUtf8("Ωx") << "3F78";
-    QTest::newRow("outside the basic plane is one character") << QString::fromUtf8("a😀b") << "613F62";
-    QTest::newRow("control characters give one digit") << QStringLiteral("\t\x01") << "91";
-    QTest::newRow("unassigned 1252 code keeps its C1 code") << QString(QChar(0x81)) << "81";
-}
-
-void TestNameRows::nameToHex()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, hex);
-    QCOMPARE(NameToHex(name), hex);
-}
 
 void TestNameRows::importAndEditCuts_data()
 {

@@ -2,7 +2,7 @@
 // focus rules and the in-place editor committing when the focus leaves it.
 #include "grid/GridCellEditor.h"
 #include "grid/GridTableView.h"
-#include "nameassign/AssignerForm.h"
+#include "assigner/AssignerForm.h"
 #include "shell/HelpWindow.h"
 #include "speeddial/SpeedDialAssignerWindow.h"
 #include "support/RecordingPrinter.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "version6/entry/Version6Tool.h"
+#include "version6/tool/Version6Tool.h"
 
 // Types a range into the range screen's inputs and presses "ADD".
 inline RangeScreen::AddResult AddRange(Version6Tool &tool, const QString &fp, const QString &startLen,

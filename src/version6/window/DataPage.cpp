@@ -2,7 +2,7 @@
 
 #include "grid/GridCellEditor.h"
 #include "grid/GridTableView.h"
-#include "version6/entry/Version6Tool.h"
+#include "version6/tool/Version6Tool.h"
 #include "version6/window/HandsetTypeEditor.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 #include "version6/window/OutputPage.h"
 
 #include "grid/GridTableView.h"
-#include "version6/entry/Version6Tool.h"
+#include "version6/tool/Version6Tool.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

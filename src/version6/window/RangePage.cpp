@@ -1,7 +1,7 @@
 #include "version6/window/RangePage.h"
 
 #include "grid/GridTableView.h"
-#include "version6/entry/Version6Tool.h"
+#include "version6/tool/Version6Tool.h"
 
 #include <QComboBox>
 #include <QEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "version6/entry/Version6Tool.h"
+#include "version6/tool/Version6Tool.h"
 
 #include <QElapsedTimer>
 #include <QWidget>

@@ -5,7 +5,7 @@
 #include "version6/compile/SpeedDialStart.h"
 #include "version6/compile/TemplateSet.h"
 #include "version6/entry/HandsetColumns.h"
-#include "version6/entry/Version6Tool.h"
+#include "version6/tool/Version6Tool.h"
 
 #include <QtTest>
 

@@ -4,7 +4,7 @@
 #include "store/ScriptStore.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestHome.h"
-#include "version6/entry/Version6Tool.h"
+#include "version6/tool/Version6Tool.h"
 
 #include <QtTest>
 

@@ -4,7 +4,7 @@
 #include "support/TestHome.h"
 #include "version6/compile/Placeholders.h"
 #include "version6/compile/TemplateSet.h"
-#include "version6/entry/Version6Tool.h"
+#include "version6/tool/Version6Tool.h"
 
 #include <QFile>
 #include <QtTest>

@@ -3,7 +3,7 @@
 #include "support/TestHome.h"
 #include "version6/AddRange.h"
 #include "version6/entry/HandsetColumns.h"
-#include "version6/entry/Version6Tool.h"
+#include "version6/tool/Version6Tool.h"
 
 #include <QtTest>
 

@@ -1,4 +1,4 @@
-#include "nameassign/AssignerTool.h"
+#include "assigner/AssignerTool.h"
 
 #include "files/AtomicFile.h"
 #include "files/FileMessages.h"

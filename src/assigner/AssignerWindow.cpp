@@ -1,9 +1,9 @@
-#include "nameassign/AssignerWindow.h"
+#include "assigner/AssignerWindow.h"
 
 #include "grid/GridCellEditor.h"
 #include "grid/GridTableView.h"
-#include "nameassign/AssignerForm.h"
-#include "nameassign/AssignerTool.h"
+#include "assigner/AssignerForm.h"
+#include "assigner/AssignerTool.h"
 #include "platform/Printer.h"
 #include "platform/QtPrompter.h"
 #include "shell/HelpWindow.h"

@@ -164,10 +164,10 @@ private:
     // The records of an import file by its type, with the import messages;
     // nullopt when nothing was read.
     std::optional<QList<QStringList>> readImport(const QString &path, TextReader text, WorkbookReader workbook);
-    // An output grid or a template as "EXPORT THIS" and "EXPORT SCRIPT" write it,
-    // to a path or to a file the user chooses.
-    bool exportScriptGrid(const GridTable &grid, const QString &path);
-    void exportScriptGrid(const GridTable &grid);
+    // A grid of script lines (an output grid or a template) as "EXPORT THIS" and
+    // "EXPORT SCRIPT" write it, to a path or to a file the user chooses.
+    bool exportScriptLines(const GridTable &grid, const QString &path);
+    void exportScriptLines(const GridTable &grid);
     void showProgress(int value, int maximum);
     void hideProgress();
     void notify()

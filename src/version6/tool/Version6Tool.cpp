@@ -1,4 +1,4 @@
-#include "version6/entry/Version6Tool.h"
+#include "version6/tool/Version6Tool.h"
 
 #include "files/FileMessages.h"
 #include "grid/PrintLines.h"
@@ -247,24 +247,24 @@ CompileResult Version6Tool::compile(const CompileOptions &options)
 void Version6Tool::exportOutput(int index)
 {
     if (index >= 0 && index < OutputGrids::Count)
-        exportScriptGrid(m_outputs.grid(index));
+        exportScriptLines(m_outputs.grid(index));
 }
 
-void Version6Tool::exportScriptGrid(const GridTable &grid)
+void Version6Tool::exportScriptLines(const GridTable &grid)
 {
     const QString path = chooseFile(QStringLiteral("EXPORT LOCATION"));
     if (!path.isEmpty())
-        exportScriptGrid(grid, path);
+        exportScriptLines(grid, path);
 }
 
 bool Version6Tool::exportOutputTo(int index, const QString &path)
 {
     if (index < 0 || index >= OutputGrids::Count)
         return false;
-    return exportScriptGrid(m_outputs.grid(index), path);
+    return exportScriptLines(m_outputs.grid(index), path);
 }
 
-bool Version6Tool::exportScriptGrid(const GridTable &grid, const QString &path)
+bool Version6Tool::exportScriptLines(const GridTable &grid, const QString &path)
 {
     FileExtOf(m_dialog, path);
     const FileKind kind = KindOfExt(m_dialog.fileExt, false);

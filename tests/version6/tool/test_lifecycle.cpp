@@ -5,7 +5,7 @@
 #include "support/ScriptedPrompter.h"
 #include "support/TestHome.h"
 #include "version6/AddRange.h"
-#include "version6/entry/Version6Tool.h"
+#include "version6/tool/Version6Tool.h"
 
 #include <QtTest>
 

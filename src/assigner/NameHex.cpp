@@ -1,4 +1,4 @@
-#include "nameassign/NameHex.h"
+#include "assigner/NameHex.h"
 
 #include "files/Codec.h"
 

@@ -1,4 +1,4 @@
-#include "nameassign/AssignerForm.h"
+#include "assigner/AssignerForm.h"
 
 #include "grid/GridCellEditor.h"
 #include "grid/GridTableView.h"

@@ -1,6 +1,6 @@
 // The SCRIPTS tab of the Version 6.0 tool: the template grids' rows, files and
 // default scripts.
-#include "version6/entry/Version6Tool.h"
+#include "version6/tool/Version6Tool.h"
 
 #include "platform/Prompter.h"
 #include "version6/compile/ScriptFiles.h"
@@ -59,12 +59,12 @@ bool Version6Tool::importScriptFrom(int tab, const QString &path)
 void Version6Tool::exportScript(int tab)
 {
     if (validTab(tab))
-        exportScriptGrid(m_templates.grid(tab));
+        exportScriptLines(m_templates.grid(tab));
 }
 
 bool Version6Tool::exportScriptTo(int tab, const QString &path)
 {
-    return validTab(tab) && exportScriptGrid(m_templates.grid(tab), path);
+    return validTab(tab) && exportScriptLines(m_templates.grid(tab), path);
 }
 
 bool Version6Tool::saveScript(int tab)
