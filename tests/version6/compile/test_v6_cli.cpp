@@ -20,7 +20,8 @@ private slots:
     {
         TestHome home;
         const QString handsets = home.file("site.csv");
-        CliRun run = RunCli({"handsets", handsets, "--range", "01:000:001:0098", "--range=02:010:010:", "--type", "Analog"});
+        CliRun run =
+            RunCli({"handsets", handsets, "--range", "01:000:001:0098", "--range=02:010:010:", "--type", "Analog"});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(ReadBytes(handsets),
                  QByteArray("\"01000\",\"0098\",\"Analog\",\"20\",\"1\",\"1\",\"15\",\"15\",\"\",\"00\"\r\n"
@@ -39,7 +40,8 @@ private slots:
                             "\"73\",\"0099\",\"002002\",\"\",\"\"\r\n"
                             "\"73\",\"\",\"004002\",\"\",\"\"\r\n"));
         QCOMPARE(ReadBytes(out + "/pickup-groups.csv"), QByteArray());
-        QVERIFY(ReadBytes(out + "/master-output.csv").endsWith("\"73\",\"\",\"004002\",\"\",\"\"\r\n\"\",\"\",\"\",\"\",\"\"\r\n"));
+        QVERIFY(ReadBytes(out + "/master-output.csv")
+                    .endsWith("\"73\",\"\",\"004002\",\"\",\"\"\r\n\"\",\"\",\"\",\"\",\"\"\r\n"));
     }
 
     void workbooks()
@@ -87,8 +89,9 @@ private slots:
     {
         TestHome home;
         const QString handsets = home.file("site.csv");
-        QVERIFY(WriteBytes(handsets, "\"01000\",\"2001\",\"8 \",\"30\",\"1\",\"1\",\"15\",\"15\",\"\",\"00\"\r\n"
-                                     "\"01001\",\"2002\",\"8 \",\"10\",\"1\",\"1\",\"15\",\"15\",\"\",\"00\"\r\n"));
+        QVERIFY(WriteBytes(handsets,
+                           "\"01000\",\"2001\",\"8 \",\"30\",\"1\",\"1\",\"15\",\"15\",\"\",\"00\"\r\n"
+                           "\"01001\",\"2002\",\"8 \",\"10\",\"1\",\"1\",\"15\",\"15\",\"\",\"00\"\r\n"));
         const QString out = home.file("out");
         const CliRun run = RunCli({"compile", handsets, out, "--start", "998"});
         QCOMPARE(run.exitCode, 3);
