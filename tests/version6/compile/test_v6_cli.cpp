@@ -8,14 +8,6 @@ class TestVersion6Cli : public QObject {
     Q_OBJECT
 
 private slots:
-    void helpListsBoth()
-    {
-        const CliRun run = RunCli({"--help"});
-        QCOMPARE(run.exitCode, 0);
-        QVERIFY(run.out.contains("handsets OUTPUT --range FP:STARTLEN:STOPLEN:STARTEXT [--range ...] [--type TYPE]"));
-        QVERIFY(run.out.contains("compile HANDSETS OUTDIR [--start BLOCK] [--format csv|xls]"));
-    }
-
     void handsetsThenCompile()
     {
         TestHome home;
@@ -104,11 +96,6 @@ private slots:
     {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("exitCode");
-        QTest::newRow("no output") << QStringList{"handsets", "--range", "01:000:001:1"} << 2;
-        QTest::newRow("no range") << QStringList{"handsets", "x.csv"} << 2;
-        QTest::newRow("bad range") << QStringList{"handsets", "x.csv", "--range", "01:000:001"} << 2;
-        QTest::newRow("unknown option") << QStringList{"compile", "a.csv", "out", "--colour", "red"} << 2;
-        QTest::newRow("bad format") << QStringList{"compile", "a.csv", "out", "--format", "doc"} << 2;
         QTest::newRow("missing handsets") << QStringList{"compile", "missing.csv", "out"} << 1;
         QTest::newRow("unsupported output") << QStringList{"handsets", "x.nes", "--range", "01:000:001:1"} << 1;
         QTest::newRow("-- ends the options") << QStringList{"compile", "--", "--start", "out"} << 1;
