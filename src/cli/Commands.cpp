@@ -1,9 +1,11 @@
 #include "cli/Commands.h"
 
+#include "cli/CliTexts.h"
 #include "cli/NamesCommand.h"
 #include "cli/SpeedDialCommand.h"
 #include "cli/Version6Commands.h"
 #include "files/FileDialog.h"
+#include "files/FileMessages.h"
 
 #include <cstdio>
 
@@ -16,13 +18,19 @@ bool OutputNamesItsType(const QString &path)
 {
     if (!FileTypeOf(path).isEmpty())
         return true;
-    std::fprintf(stderr, "halvoran-cli: %s has no file type; name it .csv, .txt, .nev, .nes or .xls\n",
-                 qPrintable(path));
+    std::fprintf(stderr, "%s\n", qPrintable(CliTexts::kNoFileType.arg(path)));
     return false;
 }
 
-int UsageError(const QString &message)
+QCommandLineOption SheetOption(const QString &file)
 {
-    std::fprintf(stderr, "halvoran-cli: %s\nTry 'halvoran-cli --help'.\n", qPrintable(message));
+    return QCommandLineOption(QStringLiteral("sheet"), CliTexts::kSheetOption.arg(file, FileMessages::kDefaultSheet),
+                              QStringLiteral("NAME"), FileMessages::kDefaultSheet);
+}
+
+int UsageError(const QString &message, const QString &command)
+{
+    const QString hint = command.isEmpty() ? CliTexts::kTryHelp : CliTexts::kTryCommandHelp.arg(command);
+    std::fprintf(stderr, "%s: %s\n%s\n", qPrintable(CliTexts::kProgram), qPrintable(message), qPrintable(hint));
     return ExitCode::Usage;
 }

@@ -1,75 +1,38 @@
 #include "cli/NamesCommand.h"
 
 #include "cli/CliPrompter.h"
+#include "cli/CliTexts.h"
 #include "cli/NoPrinter.h"
-#include "files/FileMessages.h"
 #include "nameassign/NameAssigner.h"
 
 namespace {
 
-struct NamesArguments {
-    QString input;
-    QString output;
-    QString sheet = FileMessages::kDefaultSheet;
-};
+const QString kName = QStringLiteral("names");
+const QString kSheet = QStringLiteral("sheet");
 
-// Reads INPUT OUTPUT [--sheet NAME] (also --sheet=NAME); a usage message when wrong.
-std::optional<NamesArguments> parse(const QStringList &args, QString &error)
+void addOptions(QCommandLineParser &parser)
 {
-    NamesArguments parsed;
-    QStringList files;
-    bool optionsEnded = false;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString &arg = args.at(i);
-        if (optionsEnded || !arg.startsWith(QLatin1String("--"))) {
-            files.append(arg);
-        } else if (arg == QLatin1String("--")) {
-            optionsEnded = true;
-        } else if (arg == QLatin1String("--sheet") || arg.startsWith(QLatin1String("--sheet="))) {
-            if (arg == QLatin1String("--sheet")) {
-                if (++i == args.size()) {
-                    error = QStringLiteral("--sheet needs a sheet name");
-                    return std::nullopt;
-                }
-                parsed.sheet = args.at(i);
-            } else {
-                parsed.sheet = arg.mid(8);
-            }
-            if (parsed.sheet.isEmpty()) {
-                error = QStringLiteral("--sheet needs a sheet name");
-                return std::nullopt;
-            }
-        } else {
-            error = QStringLiteral("unknown option '%1' for names").arg(arg);
-            return std::nullopt;
-        }
-    }
-    if (files.size() != 2) {
-        error = QStringLiteral("names takes an input file and an output file");
-        return std::nullopt;
-    }
-    parsed.input = files.at(0);
-    parsed.output = files.at(1);
-    return parsed;
+    parser.addOption(SheetOption(QStringLiteral("INPUT")));
 }
 
-int runNames(const QStringList &args)
+int runNames(const QCommandLineParser &parser)
 {
-    QString error;
-    const std::optional<NamesArguments> parsed = parse(args, error);
-    if (!parsed)
-        return UsageError(error);
+    const QString input = parser.positionalArguments().at(0);
+    const QString output = parser.positionalArguments().at(1);
+    const QString sheet = parser.value(kSheet);
+    if (sheet.isEmpty())
+        return UsageError(CliTexts::kMissingValue.arg(kSheet), kName);
 
-    if (!OutputNamesItsType(parsed->output))
+    if (!OutputNamesItsType(output))
         return ExitCode::Failed;
 
     CliPrompter prompter;
-    prompter.queueInput(parsed->sheet);
+    prompter.queueInput(sheet);
     NoPrinter printer;
     NameAssigner tool(prompter, printer);
-    if (tool.importFrom(parsed->input) != NameAssigner::ImportResult::Imported)
+    if (tool.importFrom(input) != NameAssigner::ImportResult::Imported)
         return ExitCode::Failed;
-    tool.setExportTarget(parsed->output);
+    tool.setExportTarget(output);
     return tool.exportNow() ? ExitCode::Ok : ExitCode::Failed;
 }
 
@@ -77,9 +40,12 @@ int runNames(const QStringList &args)
 
 CliCommand NamesCommand()
 {
-    return {QStringLiteral("names"), QStringLiteral("INPUT OUTPUT [--sheet NAME]"),
-            QStringLiteral("Name Assigner: imports extensions and names from INPUT (text records of two fields, or "
-                           "the sheet NAME of a workbook, default Sheet1$) and writes the \"770\" name lines to "
-                           "OUTPUT as EXPORT NOW does."),
+    namespace T = CliTexts::Names;
+    return {kName,
+            T::kSynopsis,
+            T::kSummary,
+            T::kDescription,
+            {{QStringLiteral("INPUT"), T::kInput}, {QStringLiteral("OUTPUT"), T::kOutput}},
+            addOptions,
             runNames};
 }

@@ -1,9 +1,8 @@
 #include "cli/SpeedDialCommand.h"
 
-#include "cli/CliArgs.h"
 #include "cli/CliPrompter.h"
+#include "cli/CliTexts.h"
 #include "cli/NoPrinter.h"
-#include "files/FileMessages.h"
 #include "speeddial/MemoryLocation.h"
 #include "speeddial/SpeedDialAssigner.h"
 
@@ -13,6 +12,7 @@
 
 namespace {
 
+const QString kName = QStringLiteral("speeddial");
 const QString kStart = QStringLiteral("start");
 const QString kSheet = QStringLiteral("sheet");
 const QString kLeadingZero = QStringLiteral("leading-zero");
@@ -24,22 +24,27 @@ bool IsLocation(const QString &text)
     return threeDigits.match(text).hasMatch() && !MemoryLocation::BeyondLast(text);
 }
 
-int runSpeedDial(const QStringList &args)
+void addOptions(QCommandLineParser &parser)
 {
-    const ParsedArgs parsed = ParseArgs(args, {kStart, kSheet}, {kLeadingZero});
-    if (!parsed.error.isEmpty())
-        return UsageError(parsed.error);
-    if (parsed.positional.size() != 2)
-        return UsageError(QStringLiteral("speeddial takes an input file and an output file"));
-    const QString start = parsed.options.value(kStart, MemoryLocation::kFirst);
-    if (!IsLocation(start))
-        return UsageError(QStringLiteral("--start takes a memory location of three digits, 000 to 299, not '%1'")
-                              .arg(start));
-    const QString sheet = parsed.options.value(kSheet, FileMessages::kDefaultSheet);
-    if (sheet.isEmpty())
-        return UsageError(QStringLiteral("--sheet needs a sheet name"));
+    namespace T = CliTexts::SpeedDial;
+    parser.addOption(QCommandLineOption(kStart, T::kStart.arg(MemoryLocation::kFirst), QStringLiteral("LOC"),
+                                        MemoryLocation::kFirst));
+    parser.addOption(QCommandLineOption(kLeadingZero, T::kLeadingZero));
+    parser.addOption(SheetOption(QStringLiteral("INPUT")));
+}
 
-    if (!OutputNamesItsType(parsed.positional[1]))
+int runSpeedDial(const QCommandLineParser &parser)
+{
+    const QString input = parser.positionalArguments().at(0);
+    const QString output = parser.positionalArguments().at(1);
+    const QString start = parser.value(kStart);
+    if (!IsLocation(start))
+        return UsageError(CliTexts::kBadValue.arg(kStart, CliTexts::SpeedDial::kLocation, start), kName);
+    const QString sheet = parser.value(kSheet);
+    if (sheet.isEmpty())
+        return UsageError(CliTexts::kMissingValue.arg(kSheet), kName);
+
+    if (!OutputNamesItsType(output))
         return ExitCode::Failed;
 
     CliPrompter prompter;
@@ -47,17 +52,17 @@ int runSpeedDial(const QStringList &args)
     NoPrinter printer;
     SpeedDialAssigner tool(prompter, printer);
     tool.setLocation(start);
-    tool.setLeadingZero(parsed.flags.contains(kLeadingZero));
-    if (tool.importFrom(parsed.positional[0]) != SpeedDialAssigner::ImportResult::Imported)
+    tool.setLeadingZero(parser.isSet(kLeadingZero));
+    if (tool.importFrom(input) != SpeedDialAssigner::ImportResult::Imported)
         return ExitCode::Failed;
     // The entries imported before the locations ran out are exported all the same.
     const bool usedUp = tool.locationsUsedUp();
-    tool.setExportTarget(parsed.positional[1]);
+    tool.setExportTarget(output);
     if (!tool.exportNow())
         return ExitCode::Failed;
     if (usedUp)
         return ExitCode::Warning;
-    std::printf("next location: %s\n", qPrintable(tool.location()));
+    std::fputs(qPrintable(CliTexts::SpeedDial::kNextLocation.arg(tool.location())), stdout);
     return ExitCode::Ok;
 }
 
@@ -65,10 +70,12 @@ int runSpeedDial(const QStringList &args)
 
 CliCommand SpeedDialCommand()
 {
-    return {QStringLiteral("speeddial"), QStringLiteral("INPUT OUTPUT [--start LOC] [--leading-zero] [--sheet NAME]"),
-            QStringLiteral("Speed Dial Assigner: imports speed dials (name, access code, number) from INPUT from "
-                           "memory location LOC (000) on, with a \"0\" before numbers longer than 5 digits when "
-                           "--leading-zero is given, writes the \"720\"/\"721\" pairs to OUTPUT as EXPORT NOW does "
-                           "and prints the next free location."),
+    namespace T = CliTexts::SpeedDial;
+    return {kName,
+            T::kSynopsis,
+            T::kSummary,
+            T::kDescription,
+            {{QStringLiteral("INPUT"), T::kInput}, {QStringLiteral("OUTPUT"), T::kOutput}},
+            addOptions,
             runSpeedDial};
 }

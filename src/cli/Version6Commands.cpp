@@ -1,7 +1,7 @@
 #include "cli/Version6Commands.h"
 
-#include "cli/CliArgs.h"
 #include "cli/CliPrompter.h"
+#include "cli/CliTexts.h"
 #include "platform/AppPaths.h"
 #include "version6/tool/Version6Tool.h"
 
@@ -11,25 +11,36 @@
 
 namespace {
 
-int runHandsets(const QStringList &args)
+const QString kHandsets = QStringLiteral("handsets");
+const QString kRange = QStringLiteral("range");
+const QString kType = QStringLiteral("type");
+const QString kDefaultType = QStringLiteral("8 ");
+
+void addHandsetsOptions(QCommandLineParser &parser)
 {
-    const ParsedArgs parsed = ParseArgs(args, {QStringLiteral("range"), QStringLiteral("type")});
-    if (!parsed.error.isEmpty())
-        return UsageError(parsed.error);
-    if (parsed.positional.size() != 1)
-        return UsageError(QStringLiteral("handsets needs one OUTPUT file"));
-    QStringList ranges = parsed.options.values(QStringLiteral("range"));
-    std::reverse(ranges.begin(), ranges.end()); // QMultiMap gives the latest first
+    namespace T = CliTexts::Handsets;
+    parser.addOption(QCommandLineOption(kRange, T::kRange, QStringLiteral("RANGE")));
+    parser.addOption(QCommandLineOption(kType, T::kType.arg(kDefaultType), QStringLiteral("TYPE"), kDefaultType));
+}
+
+int runHandsets(const QCommandLineParser &parser)
+{
+    const QStringList ranges = parser.values(kRange);
     if (ranges.isEmpty())
-        return UsageError(QStringLiteral("handsets needs at least one --range FP:STARTLEN:STOPLEN:STARTEXT"));
+        return UsageError(CliTexts::kMissingOption.arg(kRange), kHandsets);
+
+    // Every range is checked before the first is added, so a usage error shows no message of the tool.
+    QList<QStringList> fields;
+    for (const QString &range : ranges) {
+        fields.append(range.split(QLatin1Char(':')));
+        if (fields.last().size() != 4)
+            return UsageError(CliTexts::kBadValue.arg(kRange, CliTexts::Handsets::kRangeForm, range), kHandsets);
+    }
 
     CliPrompter prompter;
     Version6Tool tool(prompter);
-    tool.defaultHandsetChanged(parsed.options.value(QStringLiteral("type"), QStringLiteral("8 ")));
-    for (const QString &range : ranges) {
-        const QStringList parts = range.split(QLatin1Char(':'));
-        if (parts.size() != 4)
-            return UsageError(QStringLiteral("--range %1 is not FP:STARTLEN:STOPLEN:STARTEXT").arg(range));
+    tool.defaultHandsetChanged(parser.value(kType));
+    for (const QStringList &parts : fields) {
         tool.fpChanged(parts[0]);
         tool.startLenChanged(parts[1]);
         tool.stopLenChanged(parts[2]);
@@ -39,42 +50,52 @@ int runHandsets(const QStringList &args)
     }
     tool.next();
     const bool warned = prompter.messagesShown() > 0;
-    if (!tool.exportDataTo(parsed.positional.first()))
+    if (!tool.exportDataTo(parser.positionalArguments().at(0)))
         return ExitCode::Failed;
     return warned ? ExitCode::Warning : ExitCode::Ok;
 }
 
+const QString kCompile = QStringLiteral("compile");
+const QString kStart = QStringLiteral("start");
+const QString kFormat = QStringLiteral("format");
+const QString kSheet = QStringLiteral("sheet");
+const QString kFirstBlock = QStringLiteral("000");
+const QString kCsv = QStringLiteral("csv");
+const QString kXls = QStringLiteral("xls");
+
 const char *const kOutputNames[OutputGrids::Count] = {"handset-data", "pickup-groups", "personal-speed-dials",
                                                       "master-output"};
 
-int runCompile(const QStringList &args)
+void addCompileOptions(QCommandLineParser &parser)
 {
-    const ParsedArgs parsed =
-        ParseArgs(args, {QStringLiteral("start"), QStringLiteral("format"), QStringLiteral("sheet")});
-    if (!parsed.error.isEmpty())
-        return UsageError(parsed.error);
-    if (parsed.positional.size() != 2)
-        return UsageError(QStringLiteral("compile needs a HANDSETS file and an OUTDIR"));
-    const QString format = parsed.options.value(QStringLiteral("format"), QStringLiteral("csv")).toLower();
-    if (format != QLatin1String("csv") && format != QLatin1String("xls"))
-        return UsageError(QStringLiteral("--format must be csv or xls"));
-    const QString outDir = parsed.positional[1];
+    namespace T = CliTexts::Compile;
+    parser.addOption(QCommandLineOption(kStart, T::kStart.arg(kFirstBlock), QStringLiteral("BLOCK"), kFirstBlock));
+    parser.addOption(QCommandLineOption(kFormat, T::kFormat.arg(kCsv), T::kFormatValue, kCsv));
+    parser.addOption(SheetOption(QStringLiteral("HANDSETS")));
+}
+
+int runCompile(const QCommandLineParser &parser)
+{
+    const QString format = parser.value(kFormat).toLower();
+    if (format != kCsv && format != kXls)
+        return UsageError(CliTexts::kBadValue.arg(kFormat, CliTexts::Compile::kFormats, parser.value(kFormat)),
+                          kCompile);
+    const QString outDir = parser.positionalArguments().at(1);
 
     CliPrompter prompter;
-    if (parsed.options.contains(QStringLiteral("sheet")))
-        prompter.queueInput(parsed.options.value(QStringLiteral("sheet")));
+    prompter.queueInput(parser.value(kSheet));
     Version6Tool tool(prompter);
     tool.open();
-    if (!tool.importDataFrom(parsed.positional[0]))
+    if (!tool.importDataFrom(parser.positionalArguments().at(0)))
         return ExitCode::Failed;
     // Only once there is something to write: a failed import leaves no folder behind.
     if (!QDir().mkpath(outDir)) {
-        std::fprintf(stderr, "halvoran-cli: cannot create the folder %s\n", qPrintable(outDir));
+        std::fprintf(stderr, "%s\n", qPrintable(CliTexts::kCannotCreateFolder.arg(outDir)));
         return ExitCode::Failed;
     }
 
     CompileOptions options;
-    options.startLocation = parsed.options.value(QStringLiteral("start"), QStringLiteral("000"));
+    options.startLocation = parser.value(kStart);
     const CompileResult result = tool.compile(options);
 
     for (int i = 0; i < OutputGrids::Count; ++i) {
@@ -82,7 +103,7 @@ int runCompile(const QStringList &args)
         if (!tool.exportOutputTo(i, path))
             return ExitCode::Failed;
     }
-    std::printf("next block: %s\n", qPrintable(tool.startBlock().text()));
+    std::fputs(qPrintable(CliTexts::Compile::kNextBlock.arg(tool.startBlock().text())), stdout);
     return result.capacityExceeded ? ExitCode::Warning : ExitCode::Ok;
 }
 
@@ -90,19 +111,19 @@ int runCompile(const QStringList &args)
 
 CliCommand HandsetsCommand()
 {
-    return {QStringLiteral("handsets"),
-            QStringLiteral("OUTPUT --range FP:STARTLEN:STOPLEN:STARTEXT [--range ...] [--type TYPE]"),
-            QStringLiteral("Version 6.0: adds the ranges as \"ADD\" does, builds the handset grid as \"NEXT\" does "
-                           "(TYPE as default handset, \"8 \" when not given) and writes it as \"EXPORT DATA\" does."),
-            runHandsets};
+    namespace T = CliTexts::Handsets;
+    return {kHandsets,          T::kSynopsis, T::kSummary, T::kDescription, {{QStringLiteral("OUTPUT"), T::kOutput}},
+            addHandsetsOptions, runHandsets};
 }
 
 CliCommand CompileCommand()
 {
-    return {QStringLiteral("compile"),
-            QStringLiteral("HANDSETS OUTDIR [--start BLOCK] [--format csv|xls] [--sheet SHEET]"),
-            QStringLiteral("Version 6.0: reads a handset file as \"IMPORT DATA\" does, compiles it with the default "
-                           "templates from BLOCK (000), writes handset-data, pickup-groups, personal-speed-dials and "
-                           "master-output into OUTDIR and prints the next free block."),
+    namespace T = CliTexts::Compile;
+    return {kCompile,
+            T::kSynopsis,
+            T::kSummary,
+            T::kDescription,
+            {{QStringLiteral("HANDSETS"), T::kHandsets}, {QStringLiteral("OUTDIR"), T::kOutDir}},
+            addCompileOptions,
             runCompile};
 }
