@@ -5,6 +5,7 @@
 #include "platform/Prompter.h"
 #include "store/DefaultContent.h"
 #include "store/ScriptStore.h"
+#include "version6/compile/CompileTexts.h"
 #include "version6/compile/Compiler.h"
 #include "version6/compile/SpeedDialStart.h"
 #include "version6/compile/TemplateSet.h"
@@ -109,7 +110,7 @@ int main(int argc, char *argv[])
                 qlonglong(types.size()));
     std::printf("  time:              %.3f s\n", seconds);
     for (int i = 0; i < OutputGrids::Count; ++i)
-        std::printf("  %-22s %d rows\n", qPrintable(OutputGrids::captions()[i] + QLatin1Char(':')),
+        std::printf("  %-22s %d rows\n", qPrintable(CompileTexts::kOutputCaptions[i] + QLatin1Char(':')),
                     outputs.grid(i).rows());
     std::printf("  progress reports:  %lld (%lld repaints at 30 ms)\n", qlonglong(reports), qlonglong(repaints));
     std::printf("  next block:        %s, aborted: %s, messages: %d\n", qPrintable(start.text()),

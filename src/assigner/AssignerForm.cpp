@@ -1,7 +1,9 @@
 #include "assigner/AssignerForm.h"
 
+#include "assigner/AssignerTexts.h"
 #include "grid/GridCellEditor.h"
 #include "grid/GridTableView.h"
+#include "platform/PlatformTexts.h"
 #include "platform/QtStatusBar.h"
 
 #include <QGridLayout>
@@ -47,20 +49,20 @@ AssignerForm::AssignerForm(GridTable *input, GridTable *output, GridTable *scrip
     : QWidget(parent)
 {
     // Files: where the data comes from and where the script goes.
-    auto *files = new QGroupBox(tr("Files"), this);
+    auto *files = new QGroupBox(AssignerTexts::kFilesGroup, this);
     m_importPath = pathField(QStringLiteral("Text4"), files);
-    m_importButton = button(QStringLiteral("Command7"), QStringLiteral("..."), files);
+    m_importButton = button(QStringLiteral("Command7"), AssignerTexts::kBrowseCaption, files);
     m_exportPath = pathField(QStringLiteral("Text5"), files);
-    m_exportTargetButton = button(QStringLiteral("Command8"), QStringLiteral("..."), files);
+    m_exportTargetButton = button(QStringLiteral("Command8"), AssignerTexts::kBrowseCaption, files);
     for (QPushButton *dots : {m_importButton, m_exportTargetButton}) {
         dots->setFixedWidth(dots->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 24);
-        dots->setToolTip(dots == m_importButton ? tr("Choose a file to import") : tr("Choose the export file"));
+        dots->setToolTip(dots == m_importButton ? AssignerTexts::kImportBrowseTip : AssignerTexts::kExportBrowseTip);
     }
     auto *fileGrid = new QGridLayout;
-    fileGrid->addWidget(label(QStringLiteral("Label1"), QStringLiteral("Import From :"), files), 0, 0);
+    fileGrid->addWidget(label(QStringLiteral("Label1"), AssignerTexts::kImportFromCaption, files), 0, 0);
     fileGrid->addWidget(m_importPath, 0, 1);
     fileGrid->addWidget(m_importButton, 0, 2);
-    fileGrid->addWidget(label(QStringLiteral("Label2"), QStringLiteral("Export to :"), files), 1, 0);
+    fileGrid->addWidget(label(QStringLiteral("Label2"), AssignerTexts::kExportToCaption, files), 1, 0);
     fileGrid->addWidget(m_exportPath, 1, 1);
     fileGrid->addWidget(m_exportTargetButton, 1, 2);
     fileGrid->setColumnStretch(1, 1);
@@ -71,19 +73,19 @@ AssignerForm::AssignerForm(GridTable *input, GridTable *output, GridTable *scrip
     filesLayout->addStretch(1);
 
     // Actions, beside the files.
-    auto *actionBox = new QGroupBox(tr("Actions"), this);
-    m_exportButton = button(QStringLiteral("EXPORT"), QStringLiteral("EXPORT NOW"), actionBox);
+    auto *actionBox = new QGroupBox(AssignerTexts::kActionsGroup, this);
+    m_exportButton = button(QStringLiteral("EXPORT"), AssignerTexts::kExportNowCaption, actionBox);
     m_exportButton->setEnabled(false);
-    m_resetButton = button(QStringLiteral("Command1"), QStringLiteral("RESET"), actionBox);
-    m_printButton = button(QStringLiteral("Command13"), QStringLiteral("PRINT"), actionBox);
-    m_helpButton = button(QStringLiteral("Command3"), QStringLiteral("HELP"), actionBox);
+    m_resetButton = button(QStringLiteral("Command1"), PlatformTexts::kResetCaption, actionBox);
+    m_printButton = button(QStringLiteral("Command13"), PlatformTexts::kPrintCaption, actionBox);
+    m_helpButton = button(QStringLiteral("Command3"), AssignerTexts::kHelpCaption, actionBox);
     auto *actions = new QGridLayout(actionBox);
     actions->addWidget(m_exportButton, 0, 0, 1, 3);
     actions->addWidget(m_resetButton, 1, 0);
     actions->addWidget(m_printButton, 1, 1);
     actions->addWidget(m_helpButton, 1, 2);
     actions->setRowStretch(2, 1);
-    const int buttonWidth = m_resetButton->fontMetrics().horizontalAdvance(QStringLiteral("RESET")) + 36;
+    const int buttonWidth = m_resetButton->fontMetrics().horizontalAdvance(PlatformTexts::kResetCaption) + 36;
     for (QPushButton *b : {m_resetButton, m_printButton, m_helpButton})
         b->setMinimumWidth(buttonWidth);
 
@@ -101,7 +103,7 @@ AssignerForm::AssignerForm(GridTable *input, GridTable *output, GridTable *scrip
     m_inputView->setObjectName(QStringLiteral("MSFlexGrid1"));
     m_inputView->setStartsEditing(true);
     m_editor = new GridCellEditor(m_inputView);
-    m_updateButton = button(QStringLiteral("Command2"), QStringLiteral("UPDATE INPUT DATA"), inputPage);
+    m_updateButton = button(QStringLiteral("Command2"), AssignerTexts::kUpdateInputCaption, inputPage);
     m_updateButton->setVisible(false);
     auto *updateRow = new QHBoxLayout;
     updateRow->addStretch(1);
@@ -109,15 +111,15 @@ AssignerForm::AssignerForm(GridTable *input, GridTable *output, GridTable *scrip
     auto *inputLayout = new QVBoxLayout(inputPage);
     inputLayout->addWidget(m_inputView, 1);
     inputLayout->addLayout(updateRow);
-    m_tabs->addTab(inputPage, QStringLiteral("INPUT DATA"));
+    m_tabs->addTab(inputPage, AssignerTexts::kInputTab);
 
     m_outputView = new GridTableView(output, m_tabs);
     m_outputView->setObjectName(QStringLiteral("MSFlexGrid2"));
-    m_tabs->addTab(m_outputView, QStringLiteral("OUTPUT DATA"));
+    m_tabs->addTab(m_outputView, AssignerTexts::kOutputTab);
 
     m_scriptView = new GridTableView(script, m_tabs);
     m_scriptView->setObjectName(QStringLiteral("MSFlexGrid3"));
-    const int scriptTab = m_tabs->addTab(m_scriptView, QStringLiteral("SCRIPT"));
+    const int scriptTab = m_tabs->addTab(m_scriptView, AssignerTexts::kScriptTab);
     // The script is the tool's default template; it is not offered to the user.
     m_tabs->setTabEnabled(scriptTab, false);
 

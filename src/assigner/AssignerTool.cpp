@@ -45,7 +45,7 @@ QString AssignerTool::chooseFile(const QString &title)
 AssignerTool::ImportResult AssignerTool::chooseImport()
 {
     m_hasChanged = true;
-    const QString path = chooseFile(kImportDialogTitle);
+    const QString path = chooseFile(AssignerTexts::kImportDialogTitle);
     if (path.isEmpty())
         return ImportResult::Cancelled;
     return importFrom(path);
@@ -76,7 +76,7 @@ AssignerTool::ImportResult AssignerTool::importFrom(const QString &path)
 void AssignerTool::chooseExportTarget()
 {
     m_hasChanged = true;
-    const QString path = chooseFile(kExportDialogTitle);
+    const QString path = chooseFile(AssignerTexts::kExportDialogTitle);
     if (!path.isEmpty())
         setExportTarget(path);
 }
@@ -115,7 +115,7 @@ bool AssignerTool::writeExport(int textColumns, const WorkbookLayout &workbook, 
 AssignerTool::WriteBack AssignerTool::writeInputBack(int textColumns, const WorkbookLayout &workbook)
 {
     if (m_importPath.isEmpty()) {
-        const QString path = chooseFile(kExportDialogTitle);
+        const QString path = chooseFile(AssignerTexts::kExportDialogTitle);
         if (path.isEmpty())
             return WriteBack::Cancelled;
         m_importPath = path;
@@ -147,7 +147,7 @@ bool AssignerTool::print()
 
 void AssignerTool::close()
 {
-    if (m_hasChanged && m_prompter.askYesNo(kLossText, kLossTitle)) {
+    if (m_hasChanged && m_prompter.askYesNo(AssignerTexts::kLossText, FileMessages::kLossTitle)) {
         exportNow();
         updateInput();
     }
@@ -157,7 +157,7 @@ void AssignerTool::close()
 
 EditorStart AssignerTool::startEdit(char32_t keyCode)
 {
-    m_statusPrompt = kManualPrompt;
+    m_statusPrompt = AssignerTexts::kManualPrompt;
     m_updateButtonVisible = true;
     m_hasChanged = true;
     return m_editor.open(keyCode);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "assigner/AssignerTexts.h"
 #include "files/FileDialog.h"
 #include "files/Outcome.h"
 #include "files/workbook/Workbook.h"
@@ -26,14 +27,6 @@ class AssignerTool {
 public:
     enum class ImportResult { Imported, Cancelled, Failed };
 
-    static inline const QString kStartPrompt = QStringLiteral("OPEN A FILE FOR IMPORTATION TO BEGIN");
-    static inline const QString kManualPrompt = QStringLiteral("MANUAL INPUT");
-    static inline const QString kImportDialogTitle = QStringLiteral("Open file for Conversion");
-    static inline const QString kExportDialogTitle = QStringLiteral("Export Location");
-    static inline const QString kLossTitle = QStringLiteral("LOSS OF DATA!");
-    static inline const QString kLossText =
-        QStringLiteral("YOU HAVE CHANGED INFORMATION ON THIS SCREEN SINCE YOUR LAST EXPORT\r\n"
-                       "WOULD YOU LIKE TO RE-EXPORT WITH THESE CHANGES?");
     // The SCRIPT grid of both tools.
     static inline const QString kScriptFormat = QStringLiteral(
         "COMMAND   | FIRST  DATA   |  SECOND DATA             | BLANK |  TEXT"
@@ -149,7 +142,7 @@ protected:
     FileDialogState m_dialog;
 
     bool m_hasChanged = false;
-    QString m_statusPrompt = kStartPrompt;
+    QString m_statusPrompt = AssignerTexts::kStartPrompt;
     QString m_importPath;
     QString m_exportPath;
     bool m_exportEnabled = false;

@@ -1,9 +1,10 @@
 #include "assigner/AssignerWindow.h"
 
+#include "assigner/AssignerForm.h"
+#include "assigner/AssignerTexts.h"
+#include "assigner/AssignerTool.h"
 #include "grid/GridCellEditor.h"
 #include "grid/GridTableView.h"
-#include "assigner/AssignerForm.h"
-#include "assigner/AssignerTool.h"
 #include "platform/Printer.h"
 #include "platform/QtPrompter.h"
 #include "shell/HelpWindow.h"
@@ -60,10 +61,8 @@ void AssignerWindow::attach(std::unique_ptr<AssignerTool> tool, const QString &o
 
     const Outcome loaded = m_tool->load();
     if (!loaded)
-        m_prompter->message(QStringLiteral("The default script could not be read, so the SCRIPT table stays empty. "
-                                           "Everything else works as usual.\r\n") +
-                                loaded.reason(),
-                            caption, Prompter::Icon::Exclamation);
+        m_prompter->message(AssignerTexts::DefaultScriptUnreadableText(loaded.reason()), caption,
+                            Prompter::Icon::Exclamation);
     m_tool->setStateListener([this] { showToolState(); });
 }
 

@@ -4,26 +4,40 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+namespace {
+
+QString IsFolderReason(const QString &path)
+{
+    return QStringLiteral("%1 is a folder, not a file.").arg(path);
+}
+
+QString CannotWriteReason(const QString &path, const QString &why)
+{
+    return QStringLiteral("Cannot write %1: %2").arg(path, why);
+}
+
+} // namespace
+
 Outcome WriteFileAtomically(const QString &path, const std::function<bool(QIODevice &)> &write)
 {
     if (path.isEmpty())
         return Outcome::failure(QStringLiteral("No file name was given."));
     const QFileInfo info(path);
     if (info.isDir())
-        return Outcome::failure(QStringLiteral("%1 is a folder, not a file.").arg(path));
+        return Outcome::failure(IsFolderReason(path));
     if (info.exists() && !info.isWritable())
         return Outcome::failure(QStringLiteral("%1 is read-only.").arg(path));
 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return Outcome::failure(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+        return Outcome::failure(CannotWriteReason(path, file.errorString()));
     if (!write(file) || file.error() != QFileDevice::NoError) {
         const QString reason = file.errorString();
         file.cancelWriting();
-        return Outcome::failure(QStringLiteral("Cannot write %1: %2").arg(path, reason));
+        return Outcome::failure(CannotWriteReason(path, reason));
     }
     if (!file.commit())
-        return Outcome::failure(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+        return Outcome::failure(CannotWriteReason(path, file.errorString()));
     return Outcome::success();
 }
 
@@ -44,7 +58,7 @@ Expected<QByteArray> ReadWholeFile(const QString &path, qint64 maxBytes)
 {
     QFile file(path);
     if (QFileInfo(path).isDir())
-        return Expected<QByteArray>::failure(QStringLiteral("%1 is a folder, not a file.").arg(path));
+        return Expected<QByteArray>::failure(IsFolderReason(path));
     if (!file.open(QIODevice::ReadOnly))
         return Expected<QByteArray>::failure(QStringLiteral("Cannot open %1: %2").arg(path, file.errorString()));
     if (file.size() > maxBytes)

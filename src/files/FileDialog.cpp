@@ -50,13 +50,13 @@ QString ChooseFile(FileDialogState &state, Prompter &prompter, const QString &ti
     request.title = title;
     request.folder = state.folder;
     request.filter = FileFilters::kTools;
-    request.save = title.toUpper() == QLatin1String("EXPORT LOCATION");
+    request.save = title.toUpper() == FileMessages::kExportLocationTitle;
     request.filterIndex = (state.filterIndex >= 1 && state.filterIndex <= 4) ? state.filterIndex : 1;
 
     const Prompter::FileAnswer answer = prompter.chooseFile(request);
     if (answer.path.isEmpty())
         return QString();
-    statusPrompt = QStringLiteral("Opening File ") + answer.path;
+    statusPrompt = FileMessages::kOpeningFilePrompt + answer.path;
     return remember(state, answer);
 }
 
@@ -71,10 +71,10 @@ QString ChooseFileV6(FileDialogState &state, Prompter &prompter, const QString &
     request.folder = state.folderChosen ? state.folder : scriptsFolder;
     request.filterIndex = state.filterIndex;
     const QString upper = title.toUpper();
-    if (upper == QLatin1String("EXPORT LOCATION")) {
+    if (upper == FileMessages::kExportLocationTitle) {
         request.save = true;
         request.filter = FileFilters::kExportLocation;
-    } else if (upper == QLatin1String("EXPORT GRID")) {
+    } else if (upper == FileMessages::kExportGridTitle) {
         request.filter = FileFilters::kExportGrid;
         request.mustExist = false; // an open dialog that names the file to write
     } else {

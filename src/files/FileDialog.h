@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/FileMessages.h" // FileFilters
+
 #include <QString>
 
 class Prompter;
@@ -12,18 +14,6 @@ struct FileDialogState {
     QString fileExt;           // upper-cased type of the last file worked on
     bool folderChosen = false; // Version 6.0: a file was chosen in this window
 };
-
-namespace FileFilters {
-// The tools' dialog; also the Version 6.0 "Open Script File" dialog.
-inline const QString kTools = QStringLiteral(
-    "Excel CSV|*.csv|Excel Workbook (*.xls)|*.xls|Notepad (*.txt)|*.txt|All Files (*.*)|*.*|");
-// Version 6.0 "EXPORT LOCATION".
-inline const QString kExportLocation = QStringLiteral(
-    "Excel CSV|*.csv|HVN Format (*.nev)|*.nev|Excel Workbook (*.xls)|*.xls|Notepad (*.txt)|*.txt|"
-    "HVN Script (*.nes)|*.nes|All Files (*.*)|*.*|");
-// Version 6.0 "EXPORT GRID".
-inline const QString kExportGrid = QStringLiteral("Excell (*.xls)|*.xls");
-} // namespace FileFilters
 
 // The tools' file dialog: a save dialog for the title "Export Location" (any case),
 // an open dialog preset to the remembered filter otherwise. Returns the chosen path

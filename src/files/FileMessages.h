@@ -5,7 +5,9 @@
 class Outcome;
 class Prompter;
 
-// The messages of the tools' imports and exports, shown alike by every tool.
+// The texts of the tools' imports and exports, shown alike by every tool: the
+// messages, the file dialogs' titles, filters and status prompt, and the question
+// about changes not yet exported.
 namespace FileMessages {
 // Imports.
 inline const QString kUnreadableText = QStringLiteral("UNABLE TO OPEN SPECIFIED FILE");
@@ -18,11 +20,21 @@ inline const QString kSheetPrompt = QStringLiteral("Please enter the Sheet name 
 inline const QString kSheetTitle = QStringLiteral("Import from XLS");
 inline const QString kDefaultSheet = QStringLiteral("Sheet1$");
 
+// File dialogs. The status prompt once a tools' dialog returned a file; the
+// Version 6.0 titles that make its dialog a save dialog or the handset grid's.
+inline const QString kOpeningFilePrompt = QStringLiteral("Opening File ");
+inline const QString kExportLocationTitle = QStringLiteral("EXPORT LOCATION");
+inline const QString kExportGridTitle = QStringLiteral("EXPORT GRID");
+
 // Exports.
 inline const QString kExportedText = QStringLiteral("File Exported Successfully!");
 inline const QString kUpdatedText = QStringLiteral("File Updated Successfully!");
 inline const QString kInformationTitle = QStringLiteral("For Your Information");
 inline const QString kExportedToText = QStringLiteral("Exported to ");
+// The title of the closing question about changes made since the last export.
+inline const QString kLossTitle = QStringLiteral("LOSS OF DATA!");
+// Why a writer wrote nothing: no writer handles the file's type.
+inline const QString kUnwritableTypeReason = QStringLiteral("Files of this type cannot be written.");
 
 // A file type that no writer handles: nothing was written. withNes as KindOfExt.
 inline const QString kNothingWrittenTitle = QStringLiteral("NOTHING WRITTEN");
@@ -37,3 +49,16 @@ QString WrittenButUnreadableText(const QString &path);
 void ShowNothingWritten(Prompter &prompter, const QString &path, bool withNes = true);
 void ShowWriteFailed(Prompter &prompter, const QString &path, const Outcome &outcome);
 } // namespace FileMessages
+
+// The file dialogs' filters, "Description|pattern|..." as the tools write them.
+namespace FileFilters {
+// The tools' dialog; also the Version 6.0 "Open Script File" dialog.
+inline const QString kTools =
+    QStringLiteral("Excel CSV|*.csv|Excel Workbook (*.xls)|*.xls|Notepad (*.txt)|*.txt|All Files (*.*)|*.*|");
+// Version 6.0 "EXPORT LOCATION".
+inline const QString kExportLocation =
+    QStringLiteral("Excel CSV|*.csv|HVN Format (*.nev)|*.nev|Excel Workbook (*.xls)|*.xls|Notepad (*.txt)|*.txt|"
+                   "HVN Script (*.nes)|*.nes|All Files (*.*)|*.*|");
+// Version 6.0 "EXPORT GRID".
+inline const QString kExportGrid = QStringLiteral("Excell (*.xls)|*.xls");
+} // namespace FileFilters

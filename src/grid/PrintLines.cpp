@@ -1,6 +1,7 @@
 #include "grid/PrintLines.h"
 
 #include "grid/GridTable.h"
+#include "grid/GridTexts.h"
 #include "platform/Printer.h"
 #include "platform/Prompter.h"
 
@@ -38,7 +39,7 @@ bool Print(Printer &printer, Prompter &prompter, const QStringList &lines, bool 
 {
     if (PrintDocument(printer, kFontFamily, kFontSize, bold, lines))
         return true;
-    prompter.message(kPrinterProblemText, kPrinterProblemTitle, Prompter::Icon::Information);
+    prompter.message(GridTexts::kPrinterProblemText, GridTexts::kPrinterProblemTitle, Prompter::Icon::Information);
     return false;
 }
 

@@ -24,12 +24,7 @@ QStringList GridLines(const GridTable &grid);
 // The input lines, three lines of one blank, then the output lines.
 QStringList InputAndOutputLines(const GridTable &input, const GridTable &output);
 
-inline const QString kPrinterProblemText = QStringLiteral(
-    "There was a problem contacting your default printer\r\n"
-    "Please insure that it is installed , connected, powered up and not out of paper");
-inline const QString kPrinterProblemTitle = QStringLiteral("Unable to communicate with Printer???");
-
-// Prints the lines as one document; on any failure shows the printer message and
-// returns false.
+// Prints the lines as one document; on any failure shows the printer message
+// (GridTexts.h) and returns false.
 bool Print(Printer &printer, Prompter &prompter, const QStringList &lines, bool bold = false);
 } // namespace PrintLines

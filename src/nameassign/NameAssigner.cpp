@@ -49,7 +49,7 @@ bool NameAssigner::exportNow()
 {
     m_hasChanged = false;
     if (m_exportPath.isEmpty()) {
-        const QString path = chooseFile(kExportDialogTitle);
+        const QString path = chooseFile(AssignerTexts::kExportDialogTitle);
         if (path.isEmpty()) {
             m_hasChanged = true;
             return false;

@@ -9,8 +9,6 @@
 // the "Update Input File" menu entry and the input grid's popup menu.
 class NameAssigner : public AssignerTool {
 public:
-    static inline const QString kWindowTitle = QStringLiteral("Dterm Name Assigner");
-
     NameAssigner(Prompter &prompter, Printer &printer, ScriptStore store = ScriptStore::standard());
 
     bool updateMenuEnabled() const { return m_updateMenuEnabled; } // "Update Input File"

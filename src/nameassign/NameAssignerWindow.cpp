@@ -1,10 +1,12 @@
 #include "nameassign/NameAssignerWindow.h"
 
-#include "grid/GridTableView.h"
 #include "assigner/AssignerForm.h"
+#include "grid/GridTableView.h"
+#include "nameassign/NameAssignerTexts.h"
 #include "platform/QtPrinter.h"
 #include "platform/QtPrompter.h"
 #include "shell/HelpWindow.h"
+#include "shell/ShellTexts.h"
 
 #include <QMenu>
 
@@ -19,8 +21,8 @@ NameAssignerWindow::NameAssignerWindow(std::unique_ptr<Prompter> prompter, std::
 {
     auto tool = std::make_unique<NameAssigner>(this->prompter(), this->printer());
     m_tool = tool.get();
-    attach(std::move(tool), QStringLiteral("NameAssigner"), NameAssigner::kWindowTitle,
-           HelpWindow::nameAssignerCaption());
+    attach(std::move(tool), QStringLiteral("NameAssigner"), NameAssignerTexts::kWindowTitle,
+           ShellTexts::kNameAssignerHelpCaption);
     buildRowMenu();
     showToolState();
 }
@@ -34,11 +36,11 @@ void NameAssignerWindow::buildRowMenu()
         connect(entry, &QAction::triggered, this, forward(action));
         return entry;
     };
-    menuEntry(QStringLiteral("Addrow"), QStringLiteral("Add Row"), [this] { m_tool->addRow(); });
-    menuEntry(QStringLiteral("Remrow"), QStringLiteral("Remove Row"), [this] { m_tool->removeRow(); });
-    m_updateAction = menuEntry(QStringLiteral("Svedata"), QStringLiteral("Update Input File"),
+    menuEntry(QStringLiteral("Addrow"), NameAssignerTexts::kAddRowCaption, [this] { m_tool->addRow(); });
+    menuEntry(QStringLiteral("Remrow"), NameAssignerTexts::kRemoveRowCaption, [this] { m_tool->removeRow(); });
+    m_updateAction = menuEntry(QStringLiteral("Svedata"), NameAssignerTexts::kUpdateInputFileCaption,
                                [this] { m_tool->updateInput(); });
-    menuEntry(QStringLiteral("resetgrd"), QStringLiteral("Reset Grids"), [this] { m_tool->reset(); });
+    menuEntry(QStringLiteral("resetgrd"), NameAssignerTexts::kResetGridsCaption, [this] { m_tool->reset(); });
     GridTableView *inputView = form()->inputView();
     inputView->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(inputView, &QWidget::customContextMenuRequested, this, [this, inputView](const QPoint &at) {

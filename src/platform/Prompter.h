@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/PlatformTexts.h"
+
 #include <QString>
 
 #include <optional>
@@ -37,7 +39,7 @@ public:
         int filterIndex = 1;
     };
 
-    static QString programTitle() { return QStringLiteral("Halvoran"); }
+    static QString programTitle() { return PlatformTexts::kProgramTitle; }
 
     virtual ~Prompter() = default;
 

@@ -1,5 +1,7 @@
 #include "platform/QtPrinter.h"
 
+#include "platform/PlatformTexts.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrinter>
@@ -31,7 +33,7 @@ bool QtPrinter::start()
     if (info.isNull())
         return false;
     m_printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
-    m_printer->setDocName(QStringLiteral("Halvoran"));
+    m_printer->setDocName(PlatformTexts::kProgramTitle);
     m_painter = std::make_unique<QPainter>();
     if (!m_painter->begin(m_printer.get())) {
         abandon();

@@ -1,5 +1,6 @@
 #include "shell/AboutWindow.h"
 
+#include "platform/PlatformTexts.h"
 #include "shell/ShellArt.h"
 #include "shell/ShellTexts.h"
 #include "shell/WindowPlacement.h"
@@ -20,7 +21,7 @@ public:
         setObjectName(QStringLiteral("Label2"));
         setAttribute(Qt::WA_TranslucentBackground);
         setCursor(Qt::PointingHandCursor);
-        setToolTip(QStringLiteral("Click to close"));
+        setToolTip(ShellTexts::kAboutCloseTip);
     }
 
 protected:
@@ -49,8 +50,8 @@ AboutWindow::AboutWindow(QWidget *parent) : QWidget(parent, Qt::Dialog)
 
     const QColor ink(0x1c, 0x2b, 0x3a);
     const QColor muted(0x5b, 0x6b, 0x7b);
-    m_labels = {makeLabel(QStringLiteral("Halvoran"), 2.2, true, ink, this),
-                makeLabel(QStringLiteral("Version 8.1"), 1.2, false, ink, this),
+    m_labels = {makeLabel(PlatformTexts::kProgramTitle, 2.2, true, ink, this),
+                makeLabel(PlatformTexts::kVersionCaption, 1.2, false, ink, this),
                 makeLabel(ShellTexts::kBuildCaption, 1.0, false, muted, this),
                 makeLabel(ShellTexts::aboutNotice(), 0.9, false, muted, this)};
     for (int i = 0; i < int(m_labels.size()); ++i)
@@ -96,5 +97,5 @@ void AboutWindow::paintEvent(QPaintEvent *)
     QFont small = font();
     small.setPointSizeF(font().pointSizeF() * 0.8);
     painter.setFont(small);
-    painter.drawText(QRect(0, height() - 40, kStripeWidth, 24), Qt::AlignCenter, QStringLiteral("click to close"));
+    painter.drawText(QRect(0, height() - 40, kStripeWidth, 24), Qt::AlignCenter, ShellTexts::kAboutCloseHint);
 }

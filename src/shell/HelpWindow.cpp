@@ -28,7 +28,7 @@ public:
         setPixmap(ShellArt::closeImage(kCloseSize));
         setFixedSize(kCloseSize, kCloseSize);
         setCursor(Qt::PointingHandCursor);
-        setToolTip(QStringLiteral("Close"));
+        setToolTip(ShellTexts::kHelpCloseTip);
     }
 
 protected:
@@ -59,7 +59,7 @@ QLabel *makeMark(int number, QWidget *parent)
 HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("Form8"));
-    setWindowTitle(nameAssignerCaption());
+    setWindowTitle(ShellTexts::kNameAssignerHelpCaption);
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto *picture = new QLabel(this);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/ShellTexts.h"
+
 #include <QLabel>
 #include <QWidget>
 
@@ -8,9 +10,6 @@
 // click on the close image Image3 closes it.
 class HelpWindow : public QWidget {
 public:
-    static QString nameAssignerCaption() { return QStringLiteral("NAME ASSIGNER - HELP"); }
-    static QString speedDialerCaption() { return QStringLiteral("SPEED DIALER - HELP"); }
-
     explicit HelpWindow(QWidget *parent = nullptr);
 
 protected:
@@ -19,6 +18,6 @@ protected:
 
 // Shows the single help window, modeless, under `caption`: creates it when it is
 // not open, otherwise brings it forward with the new caption.
-HelpWindow *ShowHelpWindow(const QString &caption = HelpWindow::nameAssignerCaption());
+HelpWindow *ShowHelpWindow(const QString &caption = ShellTexts::kNameAssignerHelpCaption);
 // The open help window, or nullptr.
 HelpWindow *OpenHelpWindow();

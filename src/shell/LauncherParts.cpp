@@ -1,5 +1,6 @@
 #include "shell/LauncherParts.h"
 
+#include "platform/PlatformTexts.h"
 #include "shell/ShellArt.h"
 #include "shell/ShellTexts.h"
 
@@ -70,9 +71,9 @@ void LauncherHeader::paintEvent(QPaintEvent *)
     painter.setFont(title);
     painter.setPen(Qt::white);
     const QRect titleArea(textLeft, margin - 2, width() - textLeft - margin, logoSize * 6 / 10);
-    painter.drawText(titleArea, Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("Halvoran"));
+    painter.drawText(titleArea, Qt::AlignLeft | Qt::AlignBottom, PlatformTexts::kProgramTitle);
 
-    const QString subtitleText = QStringLiteral("Switch programming tools");
+    const QString &subtitleText = ShellTexts::kLauncherSubtitle;
     QFont subtitle = font();
     subtitle.setPointSizeF(font().pointSizeF() * 0.85);
     // Smaller rather than cut off when the desktop's font runs wide.

@@ -1,5 +1,6 @@
 #include "shell/LauncherWindow.h"
 
+#include "platform/PlatformTexts.h"
 #include "shell/LauncherParts.h"
 #include "shell/ShellArt.h"
 #include "shell/Twips.h"
@@ -37,7 +38,7 @@ LauncherWindow::LauncherWindow(LauncherState &state, QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint), m_state(state)
 {
     setObjectName(QStringLiteral("Form6"));
-    setWindowTitle(QStringLiteral("Halvoran"));
+    setWindowTitle(PlatformTexts::kProgramTitle);
     if (QScreen *screen = panelScreen()) {
         m_dpiX = screen->logicalDotsPerInchX();
         m_dpiY = screen->logicalDotsPerInchY();

@@ -2,6 +2,7 @@
 
 #include "platform/AppInfo.h"
 #include "platform/AppPaths.h"
+#include "platform/PlatformTexts.h"
 #include "platform/Prompter.h"
 #include "platform/Tray.h"
 #include "shell/AboutWindow.h"
@@ -114,7 +115,7 @@ void Shell::askToQuit()
     bool quit = false;
     {
         LauncherWindow::QuestionGuard guard(m_launcher.get());
-        quit = m_prompter.askYesNo(ShellTexts::quitQuestion(), ShellTexts::kCheckUserAction);
+        quit = m_prompter.askYesNo(ShellTexts::quitQuestion(), PlatformTexts::kCheckUserAction);
     }
     if (!quit)
         return;
@@ -125,7 +126,7 @@ void Shell::askToQuit()
 
 bool Shell::confirmSessionEnd()
 {
-    return m_prompter.askYesNo(ShellTexts::kSessionEndQuestion, ShellTexts::kCheckUserAction);
+    return m_prompter.askYesNo(ShellTexts::kSessionEndQuestion, PlatformTexts::kCheckUserAction);
 }
 
 void Shell::commitData(QSessionManager &manager)

@@ -1,17 +1,22 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 
-// The shell's own texts: captions, labels and questions, exactly as shown.
+// The shell's own texts: captions, labels and questions, exactly as shown. The
+// program's name, the version caption and the questions' title are in
+// platform/PlatformTexts.h.
 namespace ShellTexts {
 inline const QString kCrLf = QStringLiteral("\r\n");
-inline const QString kCheckUserAction = QStringLiteral("Check User Action");
 inline const QString kSessionEndQuestion = QStringLiteral("Are you sure you want to exit HVN?");
 
 // The quit question of the launcher's EXIT entry.
 QString quitQuestion();
 // The caption of launcher entry 0..4.
 QString entryCaption(int entry);
+// Under the program's name in the launcher's header.
+inline const QString kLauncherSubtitle = QStringLiteral("Switch programming tools");
 
 // Splash: "Version : 8.1", CR LF, our notice line.
 QString splashLabel();
@@ -22,10 +27,27 @@ inline const QString kBuildCaption = QStringLiteral("Build : ");
 // "8.1 (SP 8)".
 QString buildSuffix();
 QString aboutNotice();
+// The tip of the window-wide close area, and the hint painted under the logo.
+inline const QString kAboutCloseTip = QStringLiteral("Click to close");
+inline const QString kAboutCloseHint = QStringLiteral("click to close");
 
+// The help window: its caption for each assigner, its close image and texts.
+inline const QString kNameAssignerHelpCaption = QStringLiteral("NAME ASSIGNER - HELP");
+inline const QString kSpeedDialerHelpCaption = QStringLiteral("SPEED DIALER - HELP");
+inline const QString kHelpCloseTip = QStringLiteral("Close");
 inline const QString kHelpFeaturesText = QStringLiteral(
     "Use the Reset button to Clear all data and start again.  The Compile Now Button generates the "
     "script for you, The Print Button allows you to print all data.");
 inline const QString kHelpBrowseText =
     QStringLiteral("This allows you to browse your PC for Files To Import or Export into HVN");
+
+// The help window's picture of the Name Assigner: the column captions and sample
+// rows of its input grid (its other captions are the assigners' own).
+inline const QString kPictureExtensionColumn = QStringLiteral("EXTENSION");
+inline const QString kPictureNameColumn = QStringLiteral("NAME");
+inline const QList<QStringList> kPictureRows{{QStringLiteral("2001"), QStringLiteral("RECEPTION")},
+                                             {QStringLiteral("2002"), QStringLiteral("SALES DESK")},
+                                             {QStringLiteral("2003"), QStringLiteral("J SMITH")},
+                                             {QStringLiteral("2004"), QStringLiteral("WORKSHOP")},
+                                             {QStringLiteral("2005"), QStringLiteral("SITE OFFICE")}};
 } // namespace ShellTexts

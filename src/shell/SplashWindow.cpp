@@ -1,5 +1,6 @@
 #include "shell/SplashWindow.h"
 
+#include "platform/PlatformTexts.h"
 #include "shell/ShellArt.h"
 #include "shell/ShellTexts.h"
 #include "shell/WindowPlacement.h"
@@ -20,7 +21,7 @@ SplashWindow::SplashWindow(QWidget *parent)
       m_label(new QLabel(ShellTexts::splashLabel(), this))
 {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("Halvoran"));
+    setWindowTitle(PlatformTexts::kProgramTitle);
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(kWidth, kHeight);
 
@@ -65,7 +66,7 @@ void SplashWindow::paintEvent(QPaintEvent *)
     painter.setFont(title);
     painter.setPen(Qt::white);
     painter.drawText(QRect(textLeft, 60, width() - textLeft - kMargin, 72), Qt::AlignLeft | Qt::AlignBottom,
-                     QStringLiteral("Halvoran"));
+                     PlatformTexts::kProgramTitle);
 
     painter.setPen(QPen(ShellArt::kHighlightTop, 3));
     painter.drawLine(textLeft + 2, 138, textLeft + 70, 138);

@@ -1,11 +1,13 @@
 #include "shell/ToolPicture.h"
 
+#include "assigner/AssignerTexts.h"
+#include "nameassign/NameAssignerTexts.h"
+#include "platform/PlatformTexts.h"
 #include "shell/ShellArt.h"
+#include "shell/ShellTexts.h"
 
 #include <QLinearGradient>
 #include <QPainter>
-
-#include <iterator>
 
 namespace {
 constexpr int kWidth = 400;
@@ -55,7 +57,7 @@ void drawFileRow(QPainter &p, qreal y, const QString &caption)
     p.setPen(kFrame);
     p.setBrush(QColor(0xe9, 0xec, 0xef));
     p.drawRect(QRectF(80, y, 178, 16));
-    drawButton(p, QRectF(262, y, 24, 16), QStringLiteral("..."), true);
+    drawButton(p, QRectF(262, y, 24, 16), AssignerTexts::kBrowseCaption, true);
 }
 
 void drawTitleBar(QPainter &p)
@@ -69,7 +71,7 @@ void drawTitleBar(QPainter &p)
     p.drawPixmap(6, 4, ShellArt::logo(16));
     p.setPen(Qt::white);
     p.setFont(pixelFont(10, true));
-    p.drawText(QRectF(28, 1, 200, 23), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Dterm Name Assigner"));
+    p.drawText(QRectF(28, 1, 200, 23), Qt::AlignLeft | Qt::AlignVCenter, NameAssignerTexts::kWindowTitle);
     for (int i = 0; i < 3; ++i) {
         const QRectF box(kWidth - 60 + i * 18, 6, 13, 12);
         p.setPen(Qt::NoPen);
@@ -80,7 +82,7 @@ void drawTitleBar(QPainter &p)
 
 void drawTabsAndGrid(QPainter &p)
 {
-    const char *const tabs[] = {"INPUT DATA", "OUTPUT DATA", "SCRIPT"};
+    const QString *const tabs[] = {&AssignerTexts::kInputTab, &AssignerTexts::kOutputTab, &AssignerTexts::kScriptTab};
     for (int i = 0; i < 3; ++i) {
         const QRectF tab(10 + i * 82, 82, 80, 17);
         p.setPen(kFrame);
@@ -88,7 +90,7 @@ void drawTabsAndGrid(QPainter &p)
         p.drawRect(tab);
         p.setPen(i == 2 ? kGreyInk : kInk);
         p.setFont(pixelFont(8, i == 0));
-        p.drawText(tab, Qt::AlignCenter, QString::fromLatin1(tabs[i]));
+        p.drawText(tab, Qt::AlignCenter, *tabs[i]);
     }
     const QRectF grid(10, 99, 302, 150);
     p.setPen(kFrame);
@@ -99,19 +101,18 @@ void drawTabsAndGrid(QPainter &p)
     const qreal columns[] = {grid.left(), grid.left() + 78, grid.left() + 272, grid.right()};
     p.setPen(kInk);
     p.setFont(pixelFont(8, true));
-    p.drawText(QRectF(columns[0] + 4, grid.top(), 70, 15), Qt::AlignVCenter, QStringLiteral("EXTENSION"));
-    p.drawText(QRectF(columns[1] + 12, grid.top(), 150, 15), Qt::AlignVCenter, QStringLiteral("NAME"));
-    const char *const rows[][2] = {{"2001", "RECEPTION"}, {"2002", "SALES DESK"}, {"2003", "J SMITH"},
-                                   {"2004", "WORKSHOP"},  {"2005", "SITE OFFICE"}};
+    p.drawText(QRectF(columns[0] + 4, grid.top(), 70, 15), Qt::AlignVCenter, ShellTexts::kPictureExtensionColumn);
+    p.drawText(QRectF(columns[1] + 12, grid.top(), 150, 15), Qt::AlignVCenter, ShellTexts::kPictureNameColumn);
     p.setFont(pixelFont(9));
     for (int r = 0; r < 9; ++r) {
         const qreal y = grid.top() + 15 + r * 15;
         p.setPen(QColor(0xdc, 0xe2, 0xe8));
         p.drawLine(QPointF(grid.left(), y + 15), QPointF(grid.right(), y + 15));
-        if (r < int(std::size(rows))) {
+        if (r < ShellTexts::kPictureRows.size()) {
+            const QStringList &row = ShellTexts::kPictureRows[r];
             p.setPen(kInk);
-            p.drawText(QRectF(columns[0] + 4, y, 70, 15), Qt::AlignVCenter, QString::fromLatin1(rows[r][0]));
-            p.drawText(QRectF(columns[1] + 4, y, 190, 15), Qt::AlignVCenter, QString::fromLatin1(rows[r][1]));
+            p.drawText(QRectF(columns[0] + 4, y, 70, 15), Qt::AlignVCenter, row[0]);
+            p.drawText(QRectF(columns[1] + 4, y, 190, 15), Qt::AlignVCenter, row[1]);
         }
     }
     p.setPen(QColor(0xc8, 0xd0, 0xd8));
@@ -131,11 +132,12 @@ QPixmap NameAssignerPicture()
     p.setBrush(kFace);
     p.drawRoundedRect(QRectF(0.5, 0.5, kWidth - 1, kHeight - 1), 5, 5);
     drawTitleBar(p);
-    drawFileRow(p, 34, QStringLiteral("Import From :"));
-    drawFileRow(p, 56, QStringLiteral("Export to :"));
-    const char *const buttons[] = {"EXPORT NOW", "RESET", "PRINT", "HELP"};
+    drawFileRow(p, 34, AssignerTexts::kImportFromCaption);
+    drawFileRow(p, 56, AssignerTexts::kExportToCaption);
+    const QString *const buttons[] = {&AssignerTexts::kExportNowCaption, &PlatformTexts::kResetCaption,
+                                      &PlatformTexts::kPrintCaption, &AssignerTexts::kHelpCaption};
     for (int i = 0; i < 4; ++i)
-        drawButton(p, QRectF(322, 34 + i * 24, 70, 19), QString::fromLatin1(buttons[i]), i != 0);
+        drawButton(p, QRectF(322, 34 + i * 24, 70, 19), *buttons[i], i != 0);
     drawTabsAndGrid(p);
 
     p.setPen(kFrame);
@@ -143,8 +145,7 @@ QPixmap NameAssignerPicture()
     p.drawRect(QRectF(1, kHeight - 24, kWidth - 2, 23));
     p.setPen(kInk);
     p.setFont(pixelFont(8));
-    p.drawText(QRectF(8, kHeight - 24, 300, 23), Qt::AlignVCenter,
-               QStringLiteral("OPEN A FILE FOR IMPORTATION TO BEGIN"));
+    p.drawText(QRectF(8, kHeight - 24, 300, 23), Qt::AlignVCenter, AssignerTexts::kStartPrompt);
 
     drawMark(p, QPointF(357, 140), 9, 1);
     drawMark(p, QPointF(303, 53), 9, 2);

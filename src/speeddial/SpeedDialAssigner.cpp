@@ -1,9 +1,11 @@
 #include "speeddial/SpeedDialAssigner.h"
 
 #include "assigner/NameHex.h"
+#include "platform/PlatformTexts.h"
 #include "platform/Prompter.h"
 #include "speeddial/DialPairs.h"
 #include "speeddial/MemoryLocation.h"
+#include "speeddial/SpeedDialTexts.h"
 
 namespace {
 // Text exports write COMMAND to TEXT; workbooks all six columns from output row 1
@@ -38,7 +40,8 @@ void SpeedDialAssigner::setLocation(const QString &text)
 {
     m_location = text;
     if (MemoryLocation::BeyondLast(m_location)) {
-        m_prompter.message(kBeyondLastText, kBeyondLastTitle, Prompter::Icon::Information);
+        m_prompter.message(SpeedDialTexts::kBeyondLastText, SpeedDialTexts::kBeyondLastTitle,
+                           Prompter::Icon::Information);
         m_location = MemoryLocation::kLastText;
     }
 }
@@ -47,7 +50,7 @@ void SpeedDialAssigner::locationFocusOut()
 {
     if (!m_usedLocations.contains(m_location))
         return;
-    m_prompter.message(kInUseText, kInUseTitle, Prompter::Icon::Exclamation);
+    m_prompter.message(SpeedDialTexts::kInUseText, PlatformTexts::kUserErrorTitle, Prompter::Icon::Exclamation);
     setLocation(m_locationOnFocus);
 }
 
@@ -67,7 +70,7 @@ bool SpeedDialAssigner::advanceLocation()
 
 void SpeedDialAssigner::showMaximum()
 {
-    m_prompter.message(kMaximumText, kMaximumTitle, Prompter::Icon::Information);
+    m_prompter.message(SpeedDialTexts::kMaximumText, SpeedDialTexts::kMaximumTitle, Prompter::Icon::Information);
 }
 
 // --- Import -----------------------------------------------------------------
@@ -134,7 +137,8 @@ bool SpeedDialAssigner::exportNow()
     // Cleared first: a refused export counts as one for the closing question.
     m_hasChanged = false;
     if (m_exportPath.isEmpty()) {
-        m_prompter.message(kNoExportTargetText, kNoExportTargetTitle, Prompter::Icon::Information);
+        m_prompter.message(SpeedDialTexts::kNoExportTargetText, SpeedDialTexts::kNoExportTargetTitle,
+                           Prompter::Icon::Information);
         return false;
     }
     return writeExport(kExportTextColumns, kExportWorkbook, kExportTakesNes);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "assigner/AssignerTool.h"
+#include "speeddial/MemoryLocation.h"
 
 #include <QString>
 #include <QStringList>
@@ -17,18 +18,6 @@
 // maximum message until the box holds another location.
 class SpeedDialAssigner : public AssignerTool {
 public:
-    static inline const QString kWindowTitle = QStringLiteral("Speed Dial Assigner");
-    static inline const QString kLeadingZeroCaption =
-        QStringLiteral("Put '0' at the beginning of Outside Line numbers");
-    static inline const QString kMaximumText = QStringLiteral("You Have reached your maximum speed dial locations");
-    static inline const QString kMaximumTitle = QStringLiteral("Unable to complete imprortation");
-    static inline const QString kBeyondLastText =
-        QStringLiteral("THERE IS A MAXIMUM OF 299 SPEED DIAL MEMORY LOCATIONS");
-    static inline const QString kBeyondLastTitle = QStringLiteral("USER INPUT ERROR");
-    static inline const QString kInUseText = QStringLiteral("The choosen memory location is already in use!!!");
-    static inline const QString kInUseTitle = QStringLiteral("User Error");
-    static inline const QString kNoExportTargetText = QStringLiteral("Please Enter an export location 1st!");
-    static inline const QString kNoExportTargetTitle = QStringLiteral("Unable to export");
     // The header row of a workbook the input is written back to.
     static inline const QStringList kInputWorkbookHeader{QStringLiteral("NAME"), QStringLiteral("ACCESS CODE"),
                                                          QStringLiteral("NUBER")};
@@ -98,7 +87,7 @@ private:
     void applyEdit(int entry, int col, const QString &text);
     void endOnClickedCell();
 
-    QString m_location = QStringLiteral("000");
+    QString m_location = MemoryLocation::kFirst;
     QString m_locationOnFocus;
     QString m_usedUpLocation; // null while locations are left
     QStringList m_usedLocations;

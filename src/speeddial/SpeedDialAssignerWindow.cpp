@@ -1,11 +1,13 @@
 #include "speeddial/SpeedDialAssignerWindow.h"
 
+#include "assigner/AssignerForm.h"
 #include "grid/GridTableModel.h"
 #include "grid/GridTableView.h"
-#include "assigner/AssignerForm.h"
 #include "platform/QtPrinter.h"
 #include "platform/QtPrompter.h"
 #include "shell/HelpWindow.h"
+#include "shell/ShellTexts.h"
+#include "speeddial/SpeedDialTexts.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -25,8 +27,8 @@ SpeedDialAssignerWindow::SpeedDialAssignerWindow(std::unique_ptr<Prompter> promp
 {
     auto tool = std::make_unique<SpeedDialAssigner>(this->prompter(), this->printer());
     m_tool = tool.get();
-    attach(std::move(tool), QStringLiteral("SpeedDialAssigner"), SpeedDialAssigner::kWindowTitle,
-           HelpWindow::speedDialerCaption());
+    attach(std::move(tool), QStringLiteral("SpeedDialAssigner"), SpeedDialTexts::kWindowTitle,
+           ShellTexts::kSpeedDialerHelpCaption);
     buildExtras();
     showToolState();
 }
@@ -34,15 +36,15 @@ SpeedDialAssignerWindow::SpeedDialAssignerWindow(std::unique_ptr<Prompter> promp
 void SpeedDialAssignerWindow::buildExtras()
 {
     QWidget *files = form()->importPath()->parentWidget();
-    auto *caption = new QLabel(QStringLiteral("Start MEM Location"), files);
+    auto *caption = new QLabel(SpeedDialTexts::kLocationCaption, files);
     caption->setObjectName(QStringLiteral("Label6"));
     m_locationBox = new QLineEdit(files);
     m_locationBox->setObjectName(QStringLiteral("Text6"));
     m_locationBox->setFixedWidth(m_locationBox->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 16);
     m_locationBox->setAlignment(Qt::AlignCenter);
-    m_locationBox->setToolTip(tr("Memory location of the next speed dial, 000 to 299"));
+    m_locationBox->setToolTip(SpeedDialTexts::kLocationTip);
     caption->setBuddy(m_locationBox);
-    m_leadingZero = new QCheckBox(SpeedDialAssigner::kLeadingZeroCaption, files);
+    m_leadingZero = new QCheckBox(SpeedDialTexts::kLeadingZeroCaption, files);
     m_leadingZero->setObjectName(QStringLiteral("Check1"));
     m_usedList = new QListWidget(this);
     m_usedList->setObjectName(QStringLiteral("List1"));

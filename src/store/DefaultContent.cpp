@@ -54,18 +54,20 @@ QList<Table> tables()
     all.append(templateTable(StoreTables::kNameAssign,
                              {row("770", "%EXT%", "4E414D45", "Display name in hexadecimal"),
                               row("770", "%EXT%", "", "Second data is the name, 32 digits at most")}));
-    all.append(settingsTable(StoreTables::kNameSettings,
-                             {QStringLiteral("Tool"), QStringLiteral("Folder"), QStringLiteral("FilterIndex")},
+    // Every settings table starts with the tool's name and ends with the dialog's
+    // folder and filter.
+    const QString tool = QStringLiteral("Tool");
+    const QString folder = QStringLiteral("Folder");
+    const QString filterIndex = QStringLiteral("FilterIndex");
+    all.append(settingsTable(StoreTables::kNameSettings, {tool, folder, filterIndex},
                              {QStringLiteral("Name Assigner"), QString(), QString()}));
-    all.append(settingsTable(StoreTables::kSpeedDialSettings,
-                             {QStringLiteral("Tool"), QStringLiteral("Folder"), QStringLiteral("FilterIndex")},
+    all.append(settingsTable(StoreTables::kSpeedDialSettings, {tool, folder, filterIndex},
                              {QStringLiteral("Speed Dial Assigner"), QString(), QString()}));
-    all.append(settingsTable(StoreTables::kVersionSixSettings,
-                             {QStringLiteral("Tool"), QStringLiteral("Field1"), QStringLiteral("Field2"),
-                              QStringLiteral("Field3"), QStringLiteral("Field4"), QStringLiteral("Field5"),
-                              QStringLiteral("Folder"), QStringLiteral("FilterIndex")},
-                             {QStringLiteral("Version 6.0"), QString(), QString(), QString(), QString(), QString(),
-                              QString(), QString()}));
+    all.append(settingsTable(
+        StoreTables::kVersionSixSettings,
+        {tool, QStringLiteral("Field1"), QStringLiteral("Field2"), QStringLiteral("Field3"), QStringLiteral("Field4"),
+         QStringLiteral("Field5"), folder, filterIndex},
+        {QStringLiteral("Version 6.0"), QString(), QString(), QString(), QString(), QString(), QString(), QString()}));
 
     const struct {
         const char *code;

@@ -56,6 +56,28 @@ QString describe(const QSqlError &error)
     return text.isEmpty() ? QStringLiteral("unknown database error") : text;
 }
 
+// Reasons given in more than one place.
+QString cannotRead(const QString &table)
+{
+    return QStringLiteral("Cannot read %1").arg(table);
+}
+QString cannotWriteTo(const QString &table)
+{
+    return QStringLiteral("Cannot write to %1").arg(table);
+}
+
+QString cannotCreate(const QString &path, const QString &why)
+{
+    return QStringLiteral("Cannot create the store %1: %2").arg(path, why);
+}
+
+QString noSettingsRecord(const QString &table)
+{
+    return QStringLiteral("%1 holds no settings record.").arg(table);
+}
+
+const QString kDriver = QStringLiteral("QSQLITE");
+
 // Opens the SQLite file for one use and closes it again. The store is not created
 // here: a missing file is an error for the caller to report.
 template <typename Work>
@@ -64,11 +86,11 @@ auto withDatabase(const QString &path, Work work) -> decltype(work(std::declval<
     using Result = decltype(work(std::declval<QSqlDatabase &>()));
     static QAtomicInteger<int> serial;
     const QString name = QStringLiteral("halvoran-store-%1").arg(serial.fetchAndAddRelaxed(1));
-    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE")))
+    if (!QSqlDatabase::isDriverAvailable(kDriver))
         return Result::failure(QStringLiteral("The SQLite driver of Qt (libqt6sql6-sqlite) is not installed."));
     Result result = Result::failure(QString());
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        QSqlDatabase db = QSqlDatabase::addDatabase(kDriver, name);
         db.setDatabaseName(path);
         db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000"));
         if (!db.open())
@@ -85,9 +107,7 @@ auto withDatabase(const QString &path, Work work) -> decltype(work(std::declval<
 // a locked or broken file) reports the reason its preparation gave.
 Outcome exec(QSqlQuery &query, const QString &what)
 {
-    if (query.lastError().isValid())
-        return Outcome::failure(QStringLiteral("%1: %2").arg(what, describe(query.lastError())));
-    if (query.exec())
+    if (!query.lastError().isValid() && query.exec())
         return Outcome::success();
     return Outcome::failure(QStringLiteral("%1: %2").arg(what, describe(query.lastError())));
 }
@@ -100,7 +120,7 @@ Outcome insertTemplateRows(QSqlDatabase &db, const QString &table, const QList<T
     for (const TemplateRecord &record : records) {
         for (int i = 0; i < 5; ++i)
             insert.bindValue(i, record.fields[i] ? QVariant(*record.fields[i]) : QVariant(QMetaType(QMetaType::QString)));
-        if (Outcome done = exec(insert, QStringLiteral("Cannot write to %1").arg(table)); !done)
+        if (Outcome done = exec(insert, cannotWriteTo(table)); !done)
             return done;
     }
     return Outcome::success();
@@ -127,7 +147,7 @@ Outcome createContent(QSqlDatabase &db)
             insert.prepare(QStringLiteral("INSERT INTO %1 VALUES (%2)").arg(quoted(table.name), marks.join(QLatin1Char(','))));
             for (qsizetype i = 0; i < table.columns.size(); ++i)
                 insert.bindValue(int(i), table.settings.value(i));
-            done = exec(insert, QStringLiteral("Cannot write to %1").arg(table.name));
+            done = exec(insert, cannotWriteTo(table.name));
         }
         if (!done) {
             db.rollback();
@@ -168,11 +188,11 @@ Outcome ScriptStore::ensureExists() const
     // a half-made store is never mistaken for a complete one.
     QTemporaryFile temporary(info.absoluteFilePath() + QStringLiteral(".new-XXXXXX"));
     if (!temporary.open())
-        return Outcome::failure(QStringLiteral("Cannot create the store %1: %2").arg(m_path, temporary.errorString()));
+        return Outcome::failure(cannotCreate(m_path, temporary.errorString()));
     temporary.close();
     const Outcome created = withDatabase(temporary.fileName(), [](QSqlDatabase &db) { return createContent(db); });
     if (!created)
-        return Outcome::failure(QStringLiteral("Cannot create the store %1: %2").arg(m_path, created.reason()));
+        return Outcome::failure(cannotCreate(m_path, created.reason()));
     if (!QFile::rename(temporary.fileName(), m_path) && !QFileInfo::exists(m_path))
         return Outcome::failure(QStringLiteral("Cannot create the store %1.").arg(m_path));
     return Outcome::success();
@@ -190,7 +210,7 @@ Expected<QList<TemplateRecord>> ScriptStore::readTemplate(const QString &table) 
         query.setForwardOnly(true);
         query.prepare(QStringLiteral("SELECT Command, firstdata, seconddata, blank, Text FROM %1 ORDER BY rowid")
                           .arg(quoted(table)));
-        if (Outcome done = exec(query, QStringLiteral("Cannot read %1").arg(table)); !done)
+        if (Outcome done = exec(query, cannotRead(table)); !done)
             return Result::failure(done.reason());
         QList<TemplateRecord> records;
         while (query.next()) {
@@ -238,10 +258,10 @@ Expected<QStringList> ScriptStore::readSettings(const QString &table) const
     return withDatabase(m_path, [&](QSqlDatabase &db) -> Result {
         QSqlQuery query(db);
         query.prepare(QStringLiteral("SELECT * FROM %1 ORDER BY rowid LIMIT 1").arg(quoted(table)));
-        if (Outcome done = exec(query, QStringLiteral("Cannot read %1").arg(table)); !done)
+        if (Outcome done = exec(query, cannotRead(table)); !done)
             return Result::failure(done.reason());
         if (!query.next())
-            return Result::failure(QStringLiteral("%1 holds no settings record.").arg(table));
+            return Result::failure(noSettingsRecord(table));
         QStringList fields;
         const QSqlRecord record = query.record();
         for (int i = 0; i < record.count(); ++i)
@@ -259,7 +279,7 @@ Outcome ScriptStore::writeSettings(const QString &table, const QMap<int, QString
     return withDatabase(m_path, [&](QSqlDatabase &db) -> Outcome {
         QSqlQuery shape(db);
         shape.prepare(QStringLiteral("SELECT * FROM %1 LIMIT 0").arg(quoted(table)));
-        if (Outcome done = exec(shape, QStringLiteral("Cannot read %1").arg(table)); !done)
+        if (Outcome done = exec(shape, cannotRead(table)); !done)
             return done;
         const QSqlRecord columns = shape.record();
         QStringList assignments;
@@ -279,7 +299,7 @@ Outcome ScriptStore::writeSettings(const QString &table, const QMap<int, QString
         if (Outcome done = exec(update, QStringLiteral("Cannot write %1").arg(table)); !done)
             return done;
         if (update.numRowsAffected() < 1)
-            return Outcome::failure(QStringLiteral("%1 holds no settings record.").arg(table));
+            return Outcome::failure(noSettingsRecord(table));
         return Outcome::success();
     });
 }

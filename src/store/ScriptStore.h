@@ -14,6 +14,10 @@
 struct TemplateRecord {
     std::optional<QString> fields[5];
 
+    // Stands for an empty cell in a stored Version 6.0 template; written for an
+    // empty Command.
+    static inline const QString kEmptyCell = QStringLiteral("XTX");
+
     static TemplateRecord of(const QStringList &texts); // every field a text
     bool operator==(const TemplateRecord &other) const;
 };

@@ -1,4 +1,5 @@
 // The Name Assigner tool with scripted prompts and a recording printer.
+#include "assigner/AssignerTexts.h"
 #include "files/FileMessages.h"
 #include "files/workbook/Workbook.h"
 #include "grid/PrintLines.h"
@@ -103,7 +104,7 @@ void TestNameAssigner::loadsTemplateAndDefaults()
     QCOMPARE(script.textAt(3, 3), QStringLiteral("X"));
     QVERIFY(script.isRowEmpty(4));
 
-    QCOMPARE(f.tool.statusPrompt(), NameAssigner::kStartPrompt);
+    QCOMPARE(f.tool.statusPrompt(), AssignerTexts::kStartPrompt);
     QCOMPARE(f.tool.dialog().folder, f.home.path());
     QCOMPARE(f.tool.dialog().filterIndex, 0);
     QVERIFY(!f.tool.hasChanged());
@@ -429,8 +430,8 @@ void TestNameAssigner::lossOfDataQuestion()
     g.prompter.queueYes();
     g.prompter.queueFile(g.file("closing.txt"));
     g.tool.close();
-    QCOMPARE(g.prompter.messageTexts(), (QStringList{NameAssigner::kLossText, "File Exported Successfully!",
-                                                     "File Updated Successfully!"}));
+    QCOMPARE(g.prompter.messageTexts(),
+             (QStringList{AssignerTexts::kLossText, "File Exported Successfully!", "File Updated Successfully!"}));
     QVERIFY(ReadBytes(g.file("closing.txt")).startsWith("\"770\",\"100\""));
 }
 

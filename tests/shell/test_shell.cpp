@@ -5,6 +5,7 @@
 #include "shell/LauncherParts.h"
 #include "shell/LauncherWindow.h"
 #include "shell/Shell.h"
+#include "shell/ShellTexts.h"
 #include "shell/SplashWindow.h"
 #include "shell/ToolWindows.h"
 #include "support/ScriptedPrompter.h"
@@ -460,7 +461,7 @@ void TestShell::helpWindow()
              QStringLiteral("This allows you to browse your PC for Files To Import or Export into HVN"));
     QVERIFY(!help->findChild<QLabel *>(QStringLiteral("Image1"))->pixmap().isNull());
 
-    QCOMPARE(ShowHelpWindow(HelpWindow::speedDialerCaption()), help);
+    QCOMPARE(ShowHelpWindow(ShellTexts::kSpeedDialerHelpCaption), help);
     QCOMPARE(help->windowTitle(), QStringLiteral("SPEED DIALER - HELP"));
 
     QLabel *close = help->findChild<QLabel *>(QStringLiteral("Image3"));

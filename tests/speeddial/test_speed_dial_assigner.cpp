@@ -1,9 +1,12 @@
 // The Speed Dial Assigner tool with scripted prompts and a recording printer:
 // imports, the location box, commits of edits, files, printing and closing.
+#include "assigner/AssignerTexts.h"
 #include "files/FileMessages.h"
 #include "files/workbook/PeerSheets.h"
 #include "files/workbook/Workbook.h"
+#include "platform/PlatformTexts.h"
 #include "speeddial/SpeedDialAssigner.h"
+#include "speeddial/SpeedDialTexts.h"
 #include "store/ScriptStore.h"
 #include "support/ToolFixture.h"
 
@@ -36,7 +39,7 @@ struct Fixture : ToolFixture<SpeedDialAssigner> {
 
 QString maximum()
 {
-    return SpeedDialAssigner::kMaximumTitle + QStringLiteral(": ") + SpeedDialAssigner::kMaximumText;
+    return SpeedDialTexts::kMaximumTitle + QStringLiteral(": ") + SpeedDialTexts::kMaximumText;
 }
 
 // Data rows 1 .. rows() - 1 of a grid.
@@ -342,8 +345,7 @@ void TestSpeedDialAssigner::advanceLocation_data()
     QTest::newRow("two characters") << "12" << true << "121" << "";
     QTest::newRow("other characters count as 0") << "2x9" << true << "210" << "";
     QTest::newRow("a short location running past 299")
-        << "51" << true << "299"
-        << SpeedDialAssigner::kBeyondLastTitle + ": " + SpeedDialAssigner::kBeyondLastText;
+        << "51" << true << "299" << SpeedDialTexts::kBeyondLastTitle + ": " + SpeedDialTexts::kBeyondLastText;
     QTest::newRow("299 was the last") << "299" << false << "299" << maximum();
 }
 
@@ -369,7 +371,7 @@ void TestSpeedDialAssigner::locationBox()
     f.tool.setLocation(QStringLiteral("35"));
     QVERIFY(f.prompter.messages.isEmpty());
     f.tool.setLocation(QStringLiteral("350"));
-    QCOMPARE(f.shown(), QStringList{SpeedDialAssigner::kBeyondLastTitle + ": " + SpeedDialAssigner::kBeyondLastText});
+    QCOMPARE(f.shown(), QStringList{SpeedDialTexts::kBeyondLastTitle + ": " + SpeedDialTexts::kBeyondLastText});
     QCOMPARE(f.prompter.messages[0].icon, Prompter::Icon::Information);
     QCOMPARE(f.tool.location(), QStringLiteral("299"));
     f.tool.locationFocusOut();
@@ -379,7 +381,7 @@ void TestSpeedDialAssigner::locationBox()
     f.tool.setLocation(QStringLiteral("000"));
     f.import("two.csv", "A,9,1\r\nB,9,2\r\n");
     QCOMPARE(f.tool.location(), QStringLiteral("002"));
-    const QString inUse = SpeedDialAssigner::kInUseTitle + ": " + SpeedDialAssigner::kInUseText;
+    const QString inUse = PlatformTexts::kUserErrorTitle + ": " + SpeedDialTexts::kInUseText;
     struct Visit {
         QString typed;
         QString after;
@@ -651,7 +653,7 @@ void TestSpeedDialAssigner::exportsThatWriteNothing_data()
     QTest::addColumn<QString>("target");
     QTest::addColumn<QString>("title");
     QTest::addColumn<bool>("changed"); // the change flag afterwards
-    QTest::newRow("no export location") << "" << SpeedDialAssigner::kNoExportTargetTitle << false;
+    QTest::newRow("no export location") << "" << SpeedDialTexts::kNoExportTargetTitle << false;
     QTest::newRow(".nes") << "script.nes" << FileMessages::kNothingWrittenTitle << true;
     QTest::newRow("missing folder") << "no/such/folder/out.csv" << FileMessages::kWriteFailedTitle << true;
 }
@@ -797,7 +799,7 @@ void TestSpeedDialAssigner::lossOfData()
     QVERIFY(f.tool.hasChanged());
     f.prompter.queueNo();
     f.tool.close();
-    QCOMPARE(f.shown(), QStringList{"LOSS OF DATA!: " + SpeedDialAssigner::kLossText});
+    QCOMPARE(f.shown(), QStringList{"LOSS OF DATA!: " + AssignerTexts::kLossText});
     QCOMPARE(f.prompter.messages[0].buttons, Prompter::Buttons::YesNo);
 
     // Yes without an export file: the export message, then the input written back.
@@ -807,8 +809,7 @@ void TestSpeedDialAssigner::lossOfData()
     g.prompter.clear();
     g.prompter.queueYes();
     g.tool.close();
-    QCOMPARE(g.prompter.messageTexts(),
-             (QStringList{SpeedDialAssigner::kLossText, SpeedDialAssigner::kNoExportTargetText}));
+    QCOMPARE(g.prompter.messageTexts(), (QStringList{AssignerTexts::kLossText, SpeedDialTexts::kNoExportTargetText}));
     QCOMPARE(ReadBytes(g.file("dials.csv")), QByteArray("\"A\",\"9\",\"2\"\r\n\"\",\"\",\"\"\r\n"));
 }
 

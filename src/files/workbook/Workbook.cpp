@@ -8,6 +8,15 @@
 
 #include <QDir>
 
+namespace {
+
+Outcome CannotWrite(const QString &fileName, const QString &why)
+{
+    return Outcome::failure(QStringLiteral("Cannot write %1: %2.").arg(fileName, why));
+}
+
+} // namespace
+
 Outcome WriteWorkbook(const GridTable &grid, const QString &path, const WorkbookLayout &layout)
 {
     const int lastRow = layout.lastRow < 0 ? grid.rows() - 1 : qMin(layout.lastRow, grid.rows() - 1);
@@ -26,10 +35,10 @@ Outcome WriteWorkbook(const GridTable &grid, const QString &path, const Workbook
     };
     Expected<QByteArray> stream = BuildWorkbookStream(sheet);
     if (!stream)
-        return Outcome::failure(QStringLiteral("Cannot write %1: %2.").arg(fileName, stream.reason()));
+        return CannotWrite(fileName, stream.reason());
     Expected<QByteArray> file = BuildOleWorkbookFile(*stream);
     if (!file)
-        return Outcome::failure(QStringLiteral("Cannot write %1: %2.").arg(fileName, file.reason()));
+        return CannotWrite(fileName, file.reason());
     return WriteFileAtomically(path, *file);
 }
 

@@ -22,6 +22,10 @@ enum class Version { Biff5, Biff8 };
 constexpr quint16 kGlobalsSubstream = 0x0005;
 constexpr quint8 kWorksheetType = 0x00;
 
+// Damage found in more than one place.
+const QString kRecordPastEnd = QStringLiteral("a record runs past the end of the workbook stream");
+const QString kSharedStringsCutShort = QStringLiteral("its shared-string table is cut short");
+
 WorkbookRecords Failed(WorkbookFailure failure, QString reason)
 {
     WorkbookRecords result;
@@ -38,6 +42,12 @@ WorkbookRecords Unreadable(const QString &fileName, const QString &why)
 QString NumberText(double value)
 {
     return std::isfinite(value) ? ShortestDecimal(value) : QString();
+}
+
+// A logical cell reads as Excel shows it.
+QString BooleanText(bool value)
+{
+    return value ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
 }
 
 // An RK value: a 30-bit integer or the top 30 bits of a double, maybe times 100.
@@ -209,7 +219,7 @@ std::optional<WorkbookRecords> WorkbookParser::readGlobals()
         }
     }
     if (reader.damaged())
-        return damaged(QStringLiteral("a record runs past the end of the workbook stream"));
+        return damaged(kRecordPastEnd);
     for (SheetEntry &sheet : m_globals.sheets)
         if (m_globals.version == Version::Biff5)
             sheet.name = m_globals.codePage.decode(sheet.byteName);
@@ -223,13 +233,13 @@ std::optional<WorkbookRecords> WorkbookParser::readSharedStrings(const Record &s
     PieceCursor cursor(pieces);
     quint32 total, unique;
     if (!cursor.u32(total) || !cursor.u32(unique))
-        return damaged(QStringLiteral("its shared-string table is cut short"));
+        return damaged(kSharedStringsCutShort);
     // Every string takes at least three bytes, whatever count the table claims.
     m_globals.sharedStrings.reserve(qsizetype(qMin<qint64>(unique, cursor.remaining() / 3)));
     for (quint32 i = 0; i < unique; ++i) {
         QString text;
         if (!cursor.unicodeString(text, 2))
-            return damaged(QStringLiteral("its shared-string table is cut short"));
+            return damaged(kSharedStringsCutShort);
         m_globals.sharedStrings.append(text);
     }
     return std::nullopt;
@@ -304,7 +314,7 @@ WorkbookRecords WorkbookParser::readSheet(const SheetEntry &sheet)
         }
     }
     if (reader.damaged())
-        return damaged(QStringLiteral("a record runs past the end of the workbook stream"));
+        return damaged(kRecordPastEnd);
 
     WorkbookRecords result;
     result.records = cells.takeRows(m_heading == HeadingRow::Skip ? 1 : 0);
@@ -404,7 +414,7 @@ bool WorkbookParser::readCell(const Record &record, RecordReader &reader, SheetC
             return false;
         if (isError)
             return put(row, column, QString());
-        return put(row, column, value ? QStringLiteral("TRUE") : QStringLiteral("FALSE"));
+        return put(row, column, BooleanText(value));
     }
     case Formula: {
         // The cached result: a double, or a kind of value marked by 0xFFFF at its end.
@@ -420,7 +430,7 @@ bool WorkbookParser::readCell(const Record &record, RecordReader &reader, SheetC
             m_pendingString = std::make_pair(int(row), int(column));
             return true;
         case 1:
-            return put(row, column, result[2] ? QStringLiteral("TRUE") : QStringLiteral("FALSE"));
+            return put(row, column, BooleanText(result[2]));
         default: // an error value or the empty text
             return put(row, column, QString());
         }

@@ -2,6 +2,7 @@
 
 #include "grid/TextValue.h"
 #include "platform/Prompter.h"
+#include "version6/compile/CompileTexts.h"
 #include "version6/compile/Placeholders.h"
 #include "version6/compile/SpeedDialStart.h"
 #include "version6/compile/TemplateSet.h"
@@ -9,12 +10,6 @@
 
 #include <cmath>
 #include <vector>
-
-QStringList OutputGrids::captions()
-{
-    return {QStringLiteral("Handset Data"), QStringLiteral("Pickup Groups"), QStringLiteral("Personal Speed Dials"),
-            QStringLiteral("Master Output")};
-}
 
 OutputGrids::OutputGrids()
 {
@@ -32,18 +27,18 @@ QString CompileProgress::label3() const
 {
     switch (stage) {
     case Stage::Handsets:
-        return QStringLiteral("Compiling Handset Data...\r\n(%1 Handsets Remaining)").arg(handsetsRemaining);
+        return CompileTexts::HandsetsLabel(handsetsRemaining);
     case Stage::SpeedDials:
-        return QStringLiteral("Updating Speed Dial Data...");
+        return CompileTexts::kSpeedDialsLabel;
     case Stage::PickupGroups:
-        return QStringLiteral("NOW COMPILING PICKUP GROUPS");
+        return CompileTexts::kPickupGroupsLabel;
     case Stage::Finalising:
     case Stage::Done:
-        return QStringLiteral("NOW FINALIZING OUTPUT FILES");
+        return CompileTexts::kFinalisingLabel;
     case Stage::Starting:
         break;
     }
-    return QStringLiteral("NOW COMPILING OUTPUT DATA");
+    return CompileTexts::kStartingLabel;
 }
 
 QString CompileProgress::status() const
@@ -52,10 +47,10 @@ QString CompileProgress::status() const
     case Stage::Starting:
     case Stage::Handsets:
     case Stage::SpeedDials:
-        return QStringLiteral("Compiling Output data - please wait");
+        return CompileTexts::kCompilingStatus;
     case Stage::PickupGroups:
     case Stage::Finalising:
-        return QStringLiteral("Compiling VIP pickup groups");
+        return CompileTexts::kPickupGroupsStatus;
     case Stage::Done:
         break;
     }
@@ -183,8 +178,8 @@ void CompileRun::askStart(const CompileOptions &options)
     }
     if (m_start.text() == QLatin1String("000"))
         return;
-    const std::optional<QString> answer = m_prompter.input(QStringLiteral("Speed Dial Start Location"),
-                                                           QStringLiteral("Is this Correct?"), m_start.text());
+    const std::optional<QString> answer =
+        m_prompter.input(CompileTexts::kStartPrompt, CompileTexts::kStartTitle, m_start.text());
     m_start.setText(answer.value_or(QString()));
 }
 

@@ -17,8 +17,7 @@ class TemplateSet;
 class OutputGrids {
 public:
     enum Index { HandsetData = 0, PickupGroups, PersonalSpeedDials, MasterOutput, Count };
-    // "Handset Data", "Pickup Groups", "Personal Speed Dials", "Master Output".
-    static QStringList captions();
+    // Their tabs' captions are CompileTexts::kOutputCaptions.
 
     OutputGrids();
 

@@ -1,9 +1,11 @@
 #include "version6/compile/OutputExport.h"
 
+#include "files/FileMessages.h"
 #include "files/TextRecords.h"
 #include "files/workbook/Workbook.h"
 #include "grid/GridTable.h"
 #include "platform/Prompter.h"
+#include "version6/compile/CompileTexts.h"
 
 namespace Version6Export {
 
@@ -18,28 +20,24 @@ Outcome WriteOutputGrid(const GridTable &grid, const QString &path, FileKind kin
     case FileKind::Unsupported:
         break;
     }
-    return Outcome::failure(QStringLiteral("Files of this type cannot be written."));
+    return Outcome::failure(FileMessages::kUnwritableTypeReason);
 }
 
 void ReportExport(Prompter &prompter, FileKind kind, const QString &path, const Outcome &written)
 {
-    const QString failed = QStringLiteral("UNABLE TO EXPORT");
     if (kind == FileKind::Unsupported) {
-        prompter.message(QStringLiteral("Nothing was exported: files of this type cannot be written.\r\n"
-                                        "Choose a name ending in .csv, .txt, .nev or .xls."),
-                         failed, Prompter::Icon::Critical);
+        prompter.message(CompileTexts::kUnwritableTypeText, CompileTexts::kExportFailedTitle, Prompter::Icon::Critical);
         return;
     }
     if (!written) {
-        prompter.message(QStringLiteral("Nothing was exported: the file could not be written.\r\n") + written.reason(),
-                         failed, Prompter::Icon::Critical);
+        prompter.message(CompileTexts::WriteFailedText(written.reason()), CompileTexts::kExportFailedTitle,
+                         Prompter::Icon::Critical);
         return;
     }
     if (kind == FileKind::Text)
-        prompter.message(QStringLiteral("Data Exported Successfully!"), QStringLiteral("For Your Information"),
-                         Prompter::Icon::Information);
+        prompter.message(CompileTexts::kExportedText, FileMessages::kInformationTitle, Prompter::Icon::Information);
     else
-        prompter.message(QStringLiteral("Exported to ") + path);
+        prompter.message(FileMessages::kExportedToText + path);
 }
 
 } // namespace Version6Export

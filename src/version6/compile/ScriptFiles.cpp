@@ -43,7 +43,7 @@ QList<TemplateRecord> StoredRecords(const GridTable &grid)
             if (!text.isEmpty())
                 record.fields[c] = text;
             else if (c == 0)
-                record.fields[c] = QStringLiteral("XTX");
+                record.fields[c] = TemplateRecord::kEmptyCell;
         }
         records.append(record);
     }

@@ -2,6 +2,7 @@
 
 #include "grid/TextValue.h"
 #include "platform/Prompter.h"
+#include "version6/compile/CompileTexts.h"
 
 void SpeedDialStart::setText(const QString &text)
 {
@@ -9,9 +10,6 @@ void SpeedDialStart::setText(const QString &text)
     if (TextValue(text) <= 999)
         return;
     ++m_capacityMessages;
-    m_prompter.message(QStringLiteral("Unable to continue processing speed dials\r\n"
-                                      "Please check your input data, as you have selected more speed dials than "
-                                      "the PABX supports"),
-                       QStringLiteral("User input error"), Prompter::Icon::Exclamation);
+    m_prompter.message(CompileTexts::kCapacityText, CompileTexts::kCapacityTitle, Prompter::Icon::Exclamation);
     m_abort = true;
 }

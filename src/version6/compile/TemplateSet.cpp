@@ -79,7 +79,7 @@ void TemplateSet::loadTemplate(GridTable &grid, const QList<TemplateRecord> &rec
             if (!record.fields[c])
                 continue;
             const QString &text = *record.fields[c];
-            grid.setTextAt(row, c, text == QLatin1String("XTX") ? QString() : text);
+            grid.setTextAt(row, c, text == TemplateRecord::kEmptyCell ? QString() : text);
         }
         if (!grid.textAt(row, 0).isEmpty()) {
             grid.addRow();

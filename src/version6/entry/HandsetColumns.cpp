@@ -2,6 +2,7 @@
 
 #include "grid/TextValue.h"
 #include "platform/Prompter.h"
+#include "version6/entry/EntryTexts.h"
 
 namespace HandsetColumns {
 
@@ -23,8 +24,6 @@ QStringList NewRow(const QString &len, const QString &ext, const QString &handse
 
 namespace {
 
-const QString kInputError = QStringLiteral("User Input Error");
-const QString kSpeedDialError = QStringLiteral("User input Error"); // this column's own spelling
 const QString kBreak = QStringLiteral("\r\n");
 
 CellCheck passed(const QString &typed)
@@ -32,7 +31,7 @@ CellCheck passed(const QString &typed)
     return {typed, QString(), QString()};
 }
 
-CellCheck replaced(const QString &text, const QString &message, const QString &title = kInputError)
+CellCheck replaced(const QString &text, const QString &message, const QString &title = EntryTexts::kInputErrorTitle)
 {
     return {text, message, title};
 }
@@ -44,7 +43,7 @@ CellCheck checkTwoDigits(const QString &typed, double maximum, const QString &wh
     if (typed.size() >= 2 && (value < 0 || value > maximum))
         return replaced(QStringLiteral("00"), what + kBreak + range);
     if (typed.size() < 2)
-        return replaced(QStringLiteral("00"), what + kBreak + QStringLiteral("Number must be of 2 digits i.e. 00"));
+        return replaced(QStringLiteral("00"), what + kBreak + EntryTexts::kTwoDigitsText);
     return passed(typed);
 }
 
@@ -53,18 +52,18 @@ CellCheck checkSpeedDials(const QString &typed)
     if (typed.isEmpty())
         return passed(typed);
     const double value = TextValue(typed);
-    const QString invalid = QStringLiteral("Invalid Speed Dial Number!!!");
-    const QString validRange = QStringLiteral("Valid Number range is 10 to 100 with increments of 10");
+    const QString &invalid = EntryTexts::kInvalidSpeedDialsText;
+    const QString &validRange = EntryTexts::kSpeedDialsRangeText;
     if (value > 100)
-        return replaced(QStringLiteral("100"), invalid + kBreak + validRange, kSpeedDialError);
+        return replaced(QStringLiteral("100"), invalid + kBreak + validRange, EntryTexts::kSpeedDialErrorTitle);
     if (value >= 10) {
         for (int multiple = 10; multiple <= 100; multiple += 10)
             if (multiple - 10 < value && value < multiple)
-                return replaced(QString::number(multiple), QStringLiteral("Number can only be in increments of 10!!!"),
-                                kSpeedDialError);
+                return replaced(QString::number(multiple), EntryTexts::kSpeedDialsStepText,
+                                EntryTexts::kSpeedDialErrorTitle);
         return passed(typed);
     }
-    return replaced(QStringLiteral("10"), invalid + validRange, kSpeedDialError);
+    return replaced(QStringLiteral("10"), invalid + validRange, EntryTexts::kSpeedDialErrorTitle);
 }
 
 } // namespace
@@ -75,8 +74,8 @@ CellCheck CheckRange(int column, const QString &typed)
     switch (column) {
     case Ext:
         if (typed.size() > 5)
-            return replaced(typed.left(5), QStringLiteral("INVALID EXTENSION NUMBER!!!") + kBreak +
-                                               QStringLiteral("Number can be no more than 5 Digits"));
+            return replaced(typed.left(5),
+                            EntryTexts::kInvalidExtensionText + kBreak + EntryTexts::kExtensionLengthText);
         return passed(typed);
     case SpeedDials:
         return checkSpeedDials(typed);
@@ -84,24 +83,22 @@ CellCheck CheckRange(int column, const QString &typed)
     case Drn: {
         const double value = TextValue(typed);
         if (!typed.isEmpty() && (value < 1 || value > 8))
-            return replaced(QStringLiteral("1"), QStringLiteral("Invalid Dialing Restriction Number!!!") + kBreak +
-                                                     QStringLiteral("Valid Number range is 1-8 or Nothing"));
+            return replaced(QStringLiteral("1"),
+                            EntryTexts::kInvalidRestrictionText + kBreak + EntryTexts::kRestrictionRangeText);
         return passed(typed);
     }
     case ClassDay:
     case ClassNight:
-        return checkTwoDigits(typed, 15, QStringLiteral("INVALID CLASS NUMBER!!!"),
-                              QStringLiteral("Number range is 00 to 15"));
+        return checkTwoDigits(typed, 15, EntryTexts::kInvalidClassText, EntryTexts::kClassRangeText);
     case PickupVip: {
         const double value = TextValue(typed);
         if (!typed.isEmpty() && (value < 1 || value > 99))
-            return replaced(QStringLiteral("00"), QStringLiteral("INVALID PICKUP GROUP NUMBER!!!") + kBreak +
-                                                      QStringLiteral("Number range is 1 to 99 or Nothing"));
+            return replaced(QStringLiteral("00"),
+                            EntryTexts::kInvalidPickupText + kBreak + EntryTexts::kPickupRangeText);
         return passed(typed);
     }
     case Loc:
-        return checkTwoDigits(typed, 31, QStringLiteral("INVALID LOCATION NUMBER!!!"),
-                              QStringLiteral("Number range is 00 to 31"));
+        return checkTwoDigits(typed, 31, EntryTexts::kInvalidLocationText, EntryTexts::kLocationRangeText);
     default:
         return passed(typed);
     }

@@ -20,11 +20,11 @@ HandsetEditor::Kind HandsetEditor::open(Trigger trigger, const QString &typed)
     if (m_cell.editCol() == HandsetColumns::HandsetType) {
         m_open = Kind::Type;
         m_typeText = cell;
-        m_status = kSelectHandset;
+        m_status = EntryTexts::kSelectHandset;
     } else {
         m_open = Kind::Text;
         m_text = trigger == Trigger::Typed ? cell + typed : cell;
-        m_status = kEnterData;
+        m_status = EntryTexts::kEnterData;
     }
     if (trigger != Trigger::Return)
         m_sheet.setAdvancedChanges(true);
@@ -41,7 +41,7 @@ bool HandsetEditor::commit(Kind kind, const std::function<bool()> &write)
     const int col = grid.col();
     m_cell.close();
     const bool moveBack = write();
-    m_status = kNavigate;
+    m_status = EntryTexts::kNavigate;
     if (moveBack)
         grid.setCurrent(row, col);
     return true;
@@ -110,7 +110,7 @@ void HandsetEditor::applyToColumn(const std::function<void(int, int)> &progress)
     GridTable &grid = m_sheet.grid();
     const int col = grid.col();
     const QString value = col == HandsetColumns::HandsetType ? m_typeText : m_text;
-    m_status = kApplying;
+    m_status = EntryTexts::kApplying;
     {
         // The view hears of the column once, at the end.
         GridTable::Batch batch(grid);
@@ -121,20 +121,20 @@ void HandsetEditor::applyToColumn(const std::function<void(int, int)> &progress)
                 progress(r, last);
         }
     }
-    m_status = kNavigate;
+    m_status = EntryTexts::kNavigate;
 }
 
 void HandsetEditor::toggleAutoIncrease()
 {
     m_autoIncrease = !m_autoIncrease;
-    m_autoIncreaseCaption = m_autoIncrease ? QStringLiteral("Auto Increase OFF") : QStringLiteral("Auto Increase ON");
+    m_autoIncreaseCaption = m_autoIncrease ? EntryTexts::kAutoIncreaseOffCaption : EntryTexts::kAutoIncreaseOnCaption;
 }
 
 bool HandsetEditor::advance()
 {
     const QString next = RangeExpansion::NextExtension(m_text);
     if (next.isEmpty()) {
-        m_prompter.message(QStringLiteral("INVALID EXTENSION NUMBER!!!"), QStringLiteral("User Input Error"),
+        m_prompter.message(EntryTexts::kInvalidExtensionText, EntryTexts::kInputErrorTitle,
                            Prompter::Icon::Exclamation);
         return false;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "grid/GridEditor.h"
+#include "version6/entry/EntryTexts.h"
 
 #include <QString>
 
@@ -19,12 +20,6 @@ class HandsetEditor {
 public:
     enum class Kind { None, Text, Type };
     enum class Trigger { Return, Typed, DoubleClick };
-
-    static inline const QString kNavigate =
-        QStringLiteral("Use Up and Down arrows to navigate - Space to repeat or Return to change");
-    static inline const QString kEnterData = QStringLiteral("Enter data then press Return");
-    static inline const QString kSelectHandset = QStringLiteral("Select the required handset then press Return");
-    static inline const QString kApplying = QStringLiteral("Applying changes to Entire Colum - Please Wait");
 
     // status is the window's first status panel, which the editors write.
     HandsetEditor(HandsetSheet &sheet, Prompter &prompter, QString &status);
@@ -87,5 +82,5 @@ private:
     QString m_text;
     QString m_typeText;
     bool m_autoIncrease = false;
-    QString m_autoIncreaseCaption = QStringLiteral("Auto &Increase ON");
+    QString m_autoIncreaseCaption = EntryTexts::kAutoIncreaseFirstCaption;
 };

@@ -1,5 +1,6 @@
 #include "version6/entry/HandsetFiles.h"
 
+#include "files/FileMessages.h"
 #include "files/TextRecords.h"
 #include "files/workbook/Workbook.h"
 #include "grid/GridTable.h"
@@ -16,7 +17,7 @@ Outcome Write(const GridTable &grid, const QString &path, FileKind kind)
     case FileKind::Unsupported:
         break;
     }
-    return Outcome::failure(QStringLiteral("Files of this type cannot be written."));
+    return Outcome::failure(FileMessages::kUnwritableTypeReason);
 }
 
 Expected<QList<QStringList>> ReadText(const QString &path)

@@ -1,6 +1,8 @@
 #include "version6/entry/HandsetSheet.h"
 
+#include "platform/PlatformTexts.h"
 #include "platform/Prompter.h"
+#include "version6/entry/EntryTexts.h"
 #include "version6/entry/HandsetColumns.h"
 
 #include <QHash>
@@ -32,9 +34,7 @@ void HandsetSheet::build(const QStringList &lens, const QStringList &extensions,
     if (!m_advancedChanges)
         return;
 
-    if (!prompter.askYesNo(QStringLiteral("You have applied changes to the Advanced grid\r\n"
-                                          "Would you like to keep these changes?"),
-                           QStringLiteral("Check User Action"))) {
+    if (!prompter.askYesNo(EntryTexts::kKeepAdvancedText, PlatformTexts::kCheckUserAction)) {
         // Forgetting the edits is building again without them.
         m_advancedChanges = false;
         m_advanced.clearTexts();

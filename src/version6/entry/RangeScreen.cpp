@@ -1,7 +1,9 @@
 #include "version6/entry/RangeScreen.h"
 
 #include "grid/TextValue.h"
+#include "platform/PlatformTexts.h"
 #include "platform/Prompter.h"
+#include "version6/entry/EntryTexts.h"
 #include "version6/entry/RangeExpansion.h"
 
 const QString RangeScreen::kHeader = QStringLiteral(
@@ -27,7 +29,7 @@ void RangeScreen::setFp(const QString &fp)
 {
     m_fp = fp;
     if (TextValue(fp) > 31) {
-        m_prompter.message(QStringLiteral("You have selected an invalid FP!!!"));
+        m_prompter.message(EntryTexts::kInvalidFpText);
         return;
     }
     m_circuits = RangeExpansion::Circuits(fp);
@@ -39,8 +41,7 @@ QString RangeScreen::setStartExt(const QString &text)
 {
     m_startExt = text;
     if (text.size() > 5) {
-        m_prompter.message(QStringLiteral("Extension number must be between 0 and 99999"),
-                           QStringLiteral("Invalid Number"), Prompter::Icon::Information);
+        m_prompter.message(EntryTexts::kStartExtText, EntryTexts::kStartExtTitle, Prompter::Icon::Information);
         m_startExt = QStringLiteral("0");
     }
     return m_startExt;
@@ -54,17 +55,16 @@ RangeScreen::Candidates RangeScreen::expand() const
 
 RangeScreen::AddResult RangeScreen::checkConflicts(const Candidates &candidates, const QString &lenMessage)
 {
-    const QString title = QStringLiteral("Confliction Found");
     // Empty extensions never conflict: ranges without extensions may share them.
     for (const QString &extension : candidates.extensions)
         if (m_extensionSet.contains(extension)) {
-            m_prompter.message(QStringLiteral("The Chosen extension number is already in use"), title,
+            m_prompter.message(EntryTexts::kExtensionInUseText, EntryTexts::kConflictTitle,
                                Prompter::Icon::Information);
             return AddResult::ExtensionInUse;
         }
     for (const QString &len : candidates.lens)
         if (m_lenSet.contains(len)) {
-            m_prompter.message(lenMessage, title, Prompter::Icon::Information);
+            m_prompter.message(lenMessage, EntryTexts::kConflictTitle, Prompter::Icon::Information);
             return AddResult::LenInUse;
         }
     return AddResult::Added;
@@ -84,19 +84,16 @@ void RangeScreen::registerNumbers(const Candidates &candidates)
 RangeScreen::AddResult RangeScreen::add()
 {
     if (m_fp.isEmpty()) {
-        m_prompter.message(QStringLiteral("Please State FP and LEN Information first!!!"), QStringLiteral("User Error"),
-                           Prompter::Icon::Information);
+        m_prompter.message(EntryTexts::kNoFpText, PlatformTexts::kUserErrorTitle, Prompter::Icon::Information);
         return AddResult::EmptyFp;
     }
     if (RangeExpansion::Size(m_startLen, m_stopLen) > RangeExpansion::kMaxRangeSize) {
-        m_prompter.message(QStringLiteral("The chosen LEN range is too large: a range can hold at most %1 LENs.")
-                               .arg(RangeExpansion::kMaxRangeSize),
-                           QStringLiteral("User Error"), Prompter::Icon::Information);
+        m_prompter.message(EntryTexts::RangeTooLargeText(RangeExpansion::kMaxRangeSize), PlatformTexts::kUserErrorTitle,
+                           Prompter::Icon::Information);
         return AddResult::TooLarge;
     }
     const Candidates candidates = expand();
-    if (const AddResult conflict =
-            checkConflicts(candidates, QStringLiteral("The Chosen The choosen LEN range is already in use!"));
+    if (const AddResult conflict = checkConflicts(candidates, EntryTexts::kAddedLensInUseText);
         conflict != AddResult::Added)
         return conflict;
     registerNumbers(candidates);
@@ -136,7 +133,7 @@ void RangeScreen::remove()
     for (int r = 1; r < last; ++r) {
         setInputs(m_table.rowTexts(r));
         const Candidates candidates = expand();
-        if (checkConflicts(candidates, QStringLiteral("The Chosen LEN range is already in use")) != AddResult::Added)
+        if (checkConflicts(candidates, EntryTexts::kListedLensInUseText) != AddResult::Added)
             return;
         registerNumbers(candidates);
     }

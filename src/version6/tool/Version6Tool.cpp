@@ -5,8 +5,10 @@
 #include "platform/AppPaths.h"
 #include "platform/Prompter.h"
 #include "version6/compile/OutputExport.h"
+#include "version6/entry/EntryTexts.h"
 #include "version6/entry/HandsetColumns.h"
 #include "version6/entry/HandsetFiles.h"
+#include "version6/tool/Version6Texts.h"
 
 namespace {
 
@@ -39,19 +41,15 @@ bool Version6Tool::closeRequested()
 {
     if (!m_hasChanged)
         return true;
-    if (!m_prompter.askYesNo(QStringLiteral("YOU HAVE CHANGED INFORMATION ON THIS SCREEN SINCE YOUR LAST EXPORT\r\n"
-                                            "WOULD YOU LIKE TO RE-EXPORT AND SAVE THESE CHANGES?"),
-                             QStringLiteral("LOSS OF DATA!")))
+    if (!m_prompter.askYesNo(Version6Texts::kLossText, FileMessages::kLossTitle))
         return true;
     exportData();
     const Outcome saved = m_store.writeSettings(
         StoreTables::kVersionSixSettings,
         {{kFolderField, m_dialog.folder}, {kFilterField, QString::number(m_dialog.filterIndex)}});
     if (!saved)
-        m_prompter.message(QStringLiteral("The file dialog's folder could not be remembered; the next window opens "
-                                          "in the Scripts folder.\r\n") +
-                               saved.reason(),
-                           QStringLiteral("UNABLE TO SAVE"), Prompter::Icon::Exclamation);
+        m_prompter.message(Version6Texts::FolderNotRememberedText(saved.reason()), Version6Texts::kUnableToSaveTitle,
+                           Prompter::Icon::Exclamation);
     return false;
 }
 
@@ -67,12 +65,12 @@ void Version6Tool::next()
 {
     if (!m_nextEnabled)
         return;
-    m_status = QStringLiteral("Creating Screen Layout");
+    m_status = Version6Texts::kCreatingLayoutStatus;
     showProgress(0, int(m_ranges.usedExtensions().size()) - 1);
     m_handsets.build(m_ranges.usedLens(), m_ranges.usedExtensions(), m_defaultHandset, m_prompter,
                      [this](int value, int maximum) { showProgress(value, maximum); });
     hideProgress();
-    m_status = HandsetEditor::kNavigate;
+    m_status = EntryTexts::kNavigate;
     m_workAreaVisible = true;
     notify();
 }
@@ -106,7 +104,7 @@ QString Version6Tool::chooseFile(const QString &title)
 void Version6Tool::importData()
 {
     m_hasChanged = true;
-    const QString path = chooseFile(QStringLiteral("Open Script File"));
+    const QString path = chooseFile(Version6Texts::kOpenScriptTitle);
     if (!path.isEmpty())
         importDataFrom(path);
 }
@@ -157,7 +155,7 @@ bool Version6Tool::importDataFrom(const QString &path)
 
 void Version6Tool::exportData()
 {
-    const QString path = chooseFile(QStringLiteral("EXPORT GRID"));
+    const QString path = chooseFile(FileMessages::kExportGridTitle);
     if (!path.isEmpty())
         exportDataTo(path);
 }
@@ -192,17 +190,14 @@ void Version6Tool::renameTab(int tab)
 {
     if (tab < 0 || tab >= TemplateSet::kCount)
         return;
-    const std::optional<QString> answer = m_prompter.input(
-        QStringLiteral("Please EDIT Tab name as appropriate then click OK or Click Cancel to EXIT without changing."),
-        QStringLiteral("RENAME TAB"), m_templates.caption(tab));
+    const std::optional<QString> answer =
+        m_prompter.input(Version6Texts::kRenameTabPrompt, Version6Texts::kRenameTabTitle, m_templates.caption(tab));
     if (!answer || answer->isEmpty())
         return;
     m_templates.setCaption(tab, *answer);
     if (const Outcome saved = m_templates.saveTabNames(AppPaths::tabNamesPath()); !saved)
-        m_prompter.message(QStringLiteral("The tab names could not be saved; the new name lasts until the window "
-                                          "closes.\r\n") +
-                               saved.reason(),
-                           QStringLiteral("UNABLE TO SAVE"), Prompter::Icon::Critical);
+        m_prompter.message(Version6Texts::TabNamesNotSavedText(saved.reason()), Version6Texts::kUnableToSaveTitle,
+                           Prompter::Icon::Critical);
     fillHandsetTypes();
 }
 
@@ -217,7 +212,7 @@ void Version6Tool::fillHandsetTypes()
 
 void Version6Tool::mainTabChosen(const QString &caption)
 {
-    if (caption == QLatin1String("OUTPUT") && m_outputs.grid(OutputGrids::HandsetData).rows() < 3)
+    if (caption == Version6Texts::kOutputTab && m_outputs.grid(OutputGrids::HandsetData).rows() < 3)
         compile();
 }
 
@@ -252,7 +247,7 @@ void Version6Tool::exportOutput(int index)
 
 void Version6Tool::exportScriptLines(const GridTable &grid)
 {
-    const QString path = chooseFile(QStringLiteral("EXPORT LOCATION"));
+    const QString path = chooseFile(FileMessages::kExportLocationTitle);
     if (!path.isEmpty())
         exportScriptLines(grid, path);
 }

@@ -2,8 +2,10 @@
 // default scripts.
 #include "version6/tool/Version6Tool.h"
 
+#include "platform/PlatformTexts.h"
 #include "platform/Prompter.h"
 #include "version6/compile/ScriptFiles.h"
+#include "version6/tool/Version6Texts.h"
 
 namespace {
 
@@ -32,7 +34,7 @@ void Version6Tool::removeTemplateRow(int tab)
 void Version6Tool::importScript(int tab)
 {
     m_hasChanged = true;
-    const QString path = chooseFile(QStringLiteral("Open Script File"));
+    const QString path = chooseFile(Version6Texts::kOpenScriptTitle);
     if (!path.isEmpty())
         importScriptFrom(tab, path);
 }
@@ -71,15 +73,12 @@ bool Version6Tool::saveScript(int tab)
 {
     if (!validTab(tab))
         return false;
-    if (!m_prompter.askYesNo(QStringLiteral("Do you want HVN to save this New script as the default script?\r\n"
-                                            "The original Default Script will be replaced?"),
-                             QStringLiteral("Check User Action")))
+    if (!m_prompter.askYesNo(Version6Texts::kSaveDefaultText, PlatformTexts::kCheckUserAction))
         return false;
     const Outcome saved =
         m_store.replaceTemplate(ScriptStore::versionSixTemplate(tab), ScriptFiles::StoredRecords(m_templates.grid(tab)));
     if (!saved)
-        m_prompter.message(QStringLiteral("The default script could not be saved; the stored one is unchanged.\r\n") +
-                               saved.reason(),
-                           QStringLiteral("UNABLE TO SAVE"), Prompter::Icon::Critical);
+        m_prompter.message(Version6Texts::DefaultScriptNotSavedText(saved.reason()), Version6Texts::kUnableToSaveTitle,
+                           Prompter::Icon::Critical);
     return saved.ok();
 }

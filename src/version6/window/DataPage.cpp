@@ -2,6 +2,8 @@
 
 #include "grid/GridCellEditor.h"
 #include "grid/GridTableView.h"
+#include "platform/PlatformTexts.h"
+#include "version6/tool/Version6Texts.h"
 #include "version6/tool/Version6Tool.h"
 #include "version6/window/HandsetTypeEditor.h"
 
@@ -24,14 +26,14 @@ DataPage::DataPage(Version6Tool &tool, Printer &printer, RunAction run, QWidget 
     m_text->setObjectName(QStringLiteral("Text4"));
     m_type = new HandsetTypeEditor(m_view);
 
-    m_back = Button(QStringLiteral("Command4"), QStringLiteral("BACK"), this);
-    m_import = Button(QStringLiteral("Command11"), QStringLiteral("IMPORT DATA"), this);
-    m_export = Button(QStringLiteral("Command10"), QStringLiteral("EXPORT DATA"), this);
-    m_print = Button(QStringLiteral("Command13"), QStringLiteral("PRINT"), this);
-    m_back->setToolTip(tr("Back to the ranges; the edits are offered again after NEXT"));
-    m_import->setToolTip(tr("Replace the handsets with those of a file"));
-    m_export->setToolTip(tr("Save the handsets to a file"));
-    m_print->setToolTip(tr("Print the handsets on the default printer"));
+    m_back = Button(QStringLiteral("Command4"), Version6Texts::kBackCaption, this);
+    m_import = Button(QStringLiteral("Command11"), Version6Texts::kImportDataCaption, this);
+    m_export = Button(QStringLiteral("Command10"), Version6Texts::kExportDataCaption, this);
+    m_print = Button(QStringLiteral("Command13"), PlatformTexts::kPrintCaption, this);
+    m_back->setToolTip(Version6Texts::kBackTip);
+    m_import->setToolTip(Version6Texts::kImportDataTip);
+    m_export->setToolTip(Version6Texts::kExportDataTip);
+    m_print->setToolTip(Version6Texts::kPrintTip);
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_back);
@@ -44,10 +46,10 @@ DataPage::DataPage(Version6Tool &tool, Printer &printer, RunAction run, QWidget 
     layout->addLayout(buttons);
 
     m_menu = new QMenu(this);
-    m_apply = m_menu->addAction(QStringLiteral("&Apply To Colum"));
+    m_apply = m_menu->addAction(Version6Texts::kApplyToColumnCaption);
     m_apply->setObjectName(QStringLiteral("ATA"));
     // Kept where users expect it; it has never done anything.
-    QAction *resetColumn = m_menu->addAction(QStringLiteral("&Reset Colum"));
+    QAction *resetColumn = m_menu->addAction(Version6Texts::kResetColumnCaption);
     resetColumn->setObjectName(QStringLiteral("RSTC"));
     resetColumn->setEnabled(false);
     m_menu->addSeparator();

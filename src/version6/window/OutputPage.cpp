@@ -1,6 +1,8 @@
 #include "version6/window/OutputPage.h"
 
 #include "grid/GridTableView.h"
+#include "version6/compile/CompileTexts.h"
+#include "version6/tool/Version6Texts.h"
 #include "version6/tool/Version6Tool.h"
 
 #include <QHBoxLayout>
@@ -13,29 +15,31 @@
 using namespace Version6Form;
 
 OutputPage::OutputPage(Version6Tool &tool, RunAction run, QWidget *parent)
-    : QWidget(parent), m_tool(tool), m_run(std::move(run))
+    : QWidget(parent),
+      m_tool(tool),
+      m_run(std::move(run))
 {
     m_start = new QLineEdit(this);
     m_start->setObjectName(QStringLiteral("Text5"));
     m_start->setFixedWidth(m_start->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 16);
-    m_start->setToolTip(tr("The next free block of ten personal speed-dial locations"));
+    m_start->setToolTip(Version6Texts::kStartBlockTip);
     auto *startRow = new QHBoxLayout;
-    startRow->addWidget(Label(QStringLiteral("Speed Dial Starting Block"), m_start, this));
+    startRow->addWidget(Label(Version6Texts::kStartBlockCaption, m_start, this));
     startRow->addWidget(m_start);
     startRow->addStretch(1);
 
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("SSTab3"));
-    const QStringList captions = OutputGrids::captions();
     for (int i = 0; i < OutputGrids::Count; ++i) {
         auto *page = new QWidget(m_tabs);
         auto *view = new GridTableView(&tool.outputs().grid(i), page);
         view->setObjectName(QStringLiteral("MSFlexGrid4(%1)").arg(i));
-    WidenEngineersText(view);
-        QPushButton *exportThis = Button(QStringLiteral("Command8(%1)").arg(i), QStringLiteral("EXPORT THIS"), page);
-        QPushButton *recompile = Button(QStringLiteral("Command9(%1)").arg(i), QStringLiteral("RE-COMPILE"), page);
-        exportThis->setToolTip(tr("Write this table to a file"));
-        recompile->setToolTip(tr("Compile the handsets again"));
+        WidenEngineersText(view);
+        QPushButton *exportThis =
+            Button(QStringLiteral("Command8(%1)").arg(i), Version6Texts::kExportThisCaption, page);
+        QPushButton *recompile = Button(QStringLiteral("Command9(%1)").arg(i), Version6Texts::kRecompileCaption, page);
+        exportThis->setToolTip(Version6Texts::kExportThisTip);
+        recompile->setToolTip(Version6Texts::kRecompileTip);
         auto *buttons = new QHBoxLayout;
         buttons->addStretch(1);
         buttons->addWidget(recompile);
@@ -43,7 +47,7 @@ OutputPage::OutputPage(Version6Tool &tool, RunAction run, QWidget *parent)
         auto *layout = new QVBoxLayout(page);
         layout->addWidget(view, 1);
         layout->addLayout(buttons);
-        m_tabs->addTab(page, captions[i]);
+        m_tabs->addTab(page, CompileTexts::kOutputCaptions[i]);
         m_grids[size_t(i)] = view;
         m_exports[size_t(i)] = exportThis;
         m_recompiles[size_t(i)] = recompile;

@@ -1,6 +1,8 @@
 #include "version6/window/RangePage.h"
 
 #include "grid/GridTableView.h"
+#include "platform/PlatformTexts.h"
+#include "version6/tool/Version6Texts.h"
 #include "version6/tool/Version6Tool.h"
 
 #include <QComboBox>
@@ -21,7 +23,7 @@ RangePage::RangePage(Version6Tool &tool, RunAction run, QWidget *parent)
 {
     setObjectName(QStringLiteral("RangeScreen"));
 
-    auto *inputs = new QGroupBox(tr("New range"), this);
+    auto *inputs = new QGroupBox(Version6Texts::kNewRangeGroup, this);
     m_fp = Combo(QStringLiteral("Combo1"), true, inputs);
     m_startLen = Combo(QStringLiteral("Combo2"), true, inputs);
     m_stopLen = Combo(QStringLiteral("Combo3"), true, inputs);
@@ -35,18 +37,18 @@ RangePage::RangePage(Version6Tool &tool, RunAction run, QWidget *parent)
     m_handset->setMinimumWidth(numberWidth + 40);
     m_startExt->installEventFilter(this);
 
-    m_add = Button(QStringLiteral("Command3"), QStringLiteral("ADD"), inputs);
-    m_remove = Button(QStringLiteral("EXPORT"), QStringLiteral("REMOVE"), inputs);
-    m_add->setToolTip(tr("List the range and register its LENs and extensions"));
-    m_remove->setToolTip(tr("Remove the selected range"));
+    m_add = Button(QStringLiteral("Command3"), Version6Texts::kAddCaption, inputs);
+    m_remove = Button(QStringLiteral("EXPORT"), Version6Texts::kRemoveCaption, inputs);
+    m_add->setToolTip(Version6Texts::kAddTip);
+    m_remove->setToolTip(Version6Texts::kRemoveTip);
 
     auto *form = new QFormLayout;
     form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    form->addRow(Label(QStringLiteral("FP"), m_fp, inputs), m_fp);
-    form->addRow(Label(QStringLiteral("Start LEN"), m_startLen, inputs), m_startLen);
-    form->addRow(Label(QStringLiteral("Stop LEN"), m_stopLen, inputs), m_stopLen);
-    form->addRow(Label(QStringLiteral("Start EXT"), m_startExt, inputs), m_startExt);
-    form->addRow(Label(QStringLiteral("Default Handset"), m_handset, inputs), m_handset);
+    form->addRow(Label(Version6Texts::kFpCaption, m_fp, inputs), m_fp);
+    form->addRow(Label(Version6Texts::kStartLenCaption, m_startLen, inputs), m_startLen);
+    form->addRow(Label(Version6Texts::kStopLenCaption, m_stopLen, inputs), m_stopLen);
+    form->addRow(Label(Version6Texts::kStartExtCaption, m_startExt, inputs), m_startExt);
+    form->addRow(Label(Version6Texts::kDefaultHandsetCaption, m_handset, inputs), m_handset);
     auto *rangeButtons = new QHBoxLayout;
     rangeButtons->addWidget(m_add);
     rangeButtons->addWidget(m_remove);
@@ -56,7 +58,7 @@ RangePage::RangePage(Version6Tool &tool, RunAction run, QWidget *parent)
     inputsLayout->addLayout(rangeButtons);
     inputsLayout->addStretch(1);
 
-    auto *table = new QGroupBox(tr("Ranges"), this);
+    auto *table = new QGroupBox(Version6Texts::kRangesGroup, this);
     m_ranges = new GridTableView(&tool.ranges().table(), table);
     m_ranges->setObjectName(QStringLiteral("MSFlexGrid1"));
     auto *tableLayout = new QVBoxLayout(table);
@@ -66,10 +68,10 @@ RangePage::RangePage(Version6Tool &tool, RunAction run, QWidget *parent)
     top->addWidget(inputs);
     top->addWidget(table, 1);
 
-    m_reset = Button(QStringLiteral("Command1"), QStringLiteral("RESET"), this);
-    m_next = Button(QStringLiteral("Command2"), QStringLiteral("NEXT"), this);
-    m_reset->setToolTip(tr("Remove every range and every handset"));
-    m_next->setToolTip(tr("Build the handset grid from the ranges"));
+    m_reset = Button(QStringLiteral("Command1"), PlatformTexts::kResetCaption, this);
+    m_next = Button(QStringLiteral("Command2"), Version6Texts::kNextCaption, this);
+    m_reset->setToolTip(Version6Texts::kResetTip);
+    m_next->setToolTip(Version6Texts::kNextTip);
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(m_reset);
     bottom->addStretch(1);

@@ -2,6 +2,7 @@
 
 #include "grid/GridCellEditor.h"
 #include "grid/GridTableView.h"
+#include "version6/tool/Version6Texts.h"
 #include "version6/tool/Version6Tool.h"
 
 #include <QAction>
@@ -38,9 +39,9 @@ ScriptsPage::ScriptsPage(Version6Tool &tool, RunAction run, QWidget *parent)
 
     m_rowMenu = new QMenu(this);
     m_rowMenu->setObjectName(QStringLiteral("mnu1"));
-    QAction *addRow = m_rowMenu->addAction(QStringLiteral("&Add Row"));
+    QAction *addRow = m_rowMenu->addAction(Version6Texts::kAddRowCaption);
     addRow->setObjectName(QStringLiteral("adr"));
-    QAction *removeRow = m_rowMenu->addAction(QStringLiteral("&Remove Row"));
+    QAction *removeRow = m_rowMenu->addAction(Version6Texts::kRemoveRowCaption);
     removeRow->setObjectName(QStringLiteral("RMVR"));
     connect(addRow, &QAction::triggered, this, [this] { m_run([this] { m_tool.addTemplateRow(m_menuTab); }); });
     connect(removeRow, &QAction::triggered, this,
@@ -48,7 +49,7 @@ ScriptsPage::ScriptsPage(Version6Tool &tool, RunAction run, QWidget *parent)
 
     m_tabMenu = new QMenu(this);
     m_tabMenu->setObjectName(QStringLiteral("mnu2"));
-    QAction *rename = m_tabMenu->addAction(QStringLiteral("&Rename"));
+    QAction *rename = m_tabMenu->addAction(Version6Texts::kRenameCaption);
     rename->setObjectName(QStringLiteral("RNM"));
     connect(rename, &QAction::triggered, this, [this] { m_run([this] { m_tool.renameTab(m_menuTab); }); });
     connect(m_tabs, &QTabWidget::tabBarDoubleClicked, this, [this](int tab) {
@@ -74,12 +75,12 @@ void ScriptsPage::buildTab(int tab)
     view->setContextMenuPolicy(Qt::CustomContextMenu);
     auto *editor = new GridCellEditor(view);
     editor->setObjectName(QStringLiteral("Text3"));
-    QPushButton *import = Button(indexed("Command5", tab), QStringLiteral("IMPORT SCRIPT"), page);
-    QPushButton *exportScript = Button(indexed("Command6", tab), QStringLiteral("EXPORT SCRIPT"), page);
-    QPushButton *save = Button(indexed("Command7", tab), QStringLiteral("SAVE"), page);
-    import->setToolTip(tr("Replace this template with one from a file"));
-    exportScript->setToolTip(tr("Write this template to a file"));
-    save->setToolTip(tr("Make this template the default of its tab"));
+    QPushButton *import = Button(indexed("Command5", tab), Version6Texts::kImportScriptCaption, page);
+    QPushButton *exportScript = Button(indexed("Command6", tab), Version6Texts::kExportScriptCaption, page);
+    QPushButton *save = Button(indexed("Command7", tab), Version6Texts::kSaveCaption, page);
+    import->setToolTip(Version6Texts::kImportScriptTip);
+    exportScript->setToolTip(Version6Texts::kExportScriptTip);
+    save->setToolTip(Version6Texts::kSaveTip);
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);

@@ -1,9 +1,12 @@
 #include "version6/window/Version6Window.h"
 
 #include "grid/GridTableView.h"
+#include "platform/PlatformTexts.h"
 #include "platform/QtPrinter.h"
 #include "platform/QtPrompter.h"
 #include "platform/QtStatusBar.h"
+#include "version6/compile/CompileTexts.h"
+#include "version6/tool/Version6Texts.h"
 #include "version6/window/DataPage.h"
 #include "version6/window/OutputPage.h"
 #include "version6/window/RangePage.h"
@@ -47,7 +50,7 @@ Version6Window::Version6Window(std::unique_ptr<Prompter> prompter, std::unique_p
         qtPrompter->setParent(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("Version6"));
-    setWindowTitle(QStringLiteral("Version 8.1"));
+    setWindowTitle(PlatformTexts::kVersionCaption);
     m_tool->open();
     build();
     m_tool->setProgressListener([this] { progressed(); });
@@ -72,9 +75,9 @@ void Version6Window::build()
     m_dataPage = new DataPage(*m_tool, *m_printer, run, m_workArea);
     m_scriptsPage = new ScriptsPage(*m_tool, run, m_workArea);
     m_outputPage = new OutputPage(*m_tool, run, m_workArea);
-    m_workArea->addTab(m_dataPage, QStringLiteral("DATA"));
-    m_workArea->addTab(m_scriptsPage, QStringLiteral("SCRIPTS"));
-    m_workArea->addTab(m_outputPage, QStringLiteral("OUTPUT"));
+    m_workArea->addTab(m_dataPage, Version6Texts::kDataTab);
+    m_workArea->addTab(m_scriptsPage, Version6Texts::kScriptsTab);
+    m_workArea->addTab(m_outputPage, Version6Texts::kOutputTab);
     m_screens->addWidget(m_rangePage);
     m_screens->addWidget(m_workArea);
     connect(m_workArea, &QTabWidget::currentChanged, this, [this](int tab) {
@@ -107,7 +110,7 @@ QWidget *Version6Window::buildProgressPanel()
     panel->setFrameShadow(QFrame::Raised);
     panel->setAutoFillBackground(true);
     panel->setFixedSize(440, 190);
-    m_panelLabel = new QLabel(QStringLiteral("NOW COMPILING OUTPUT DATA"), panel);
+    m_panelLabel = new QLabel(CompileTexts::kStartingLabel, panel);
     m_panelLabel->setObjectName(QStringLiteral("Label3"));
     m_panelLabel->setAlignment(Qt::AlignCenter);
     QFont bold = m_panelLabel->font();
@@ -120,9 +123,9 @@ QWidget *Version6Window::buildProgressPanel()
     auto *layout = new QGridLayout(panel);
     layout->setContentsMargins(18, 14, 18, 14);
     layout->addWidget(m_panelLabel, 0, 0, 1, 2);
-    layout->addWidget(new QLabel(QStringLiteral("TOTAL PROGRESS"), panel), 1, 0);
+    layout->addWidget(new QLabel(Version6Texts::kTotalProgressCaption, panel), 1, 0);
     layout->addWidget(m_totalProgress, 1, 1);
-    layout->addWidget(new QLabel(QStringLiteral("CURRENT PROGRESS"), panel), 2, 0);
+    layout->addWidget(new QLabel(Version6Texts::kCurrentProgressCaption, panel), 2, 0);
     layout->addWidget(m_currentProgress, 2, 1);
     layout->setRowStretch(0, 1);
     panel->hide();

@@ -3,6 +3,7 @@
 #include "support/ScriptedPrompter.h"
 #include "support/TestHome.h"
 #include "version6/AddRange.h"
+#include "version6/entry/EntryTexts.h"
 #include "version6/tool/Version6Tool.h"
 
 #include <QtTest>
@@ -178,7 +179,7 @@ private slots:
         QCOMPARE(QStringLiteral("%1,%2").arg(grid.row()).arg(grid.col()), current);
         QCOMPARE(tool.handsets().advancedChanges(), advanced);
         QCOMPARE(tool.handsetEditor().openEditor(), HandsetEditor::Kind::None);
-        QCOMPARE(tool.status(), HandsetEditor::kNavigate);
+        QCOMPARE(tool.status(), EntryTexts::kNavigate);
         QVERIFY(!tool.progress().visible);
     }
 

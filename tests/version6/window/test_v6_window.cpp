@@ -5,6 +5,7 @@
 #include "support/RecordingPrinter.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestHome.h"
+#include "version6/entry/EntryTexts.h"
 #include "version6/window/DataPage.h"
 #include "version6/window/HandsetTypeEditor.h"
 #include "version6/window/OutputPage.h"
@@ -82,7 +83,7 @@ void TestVersion6Window::rangesEditCompileAndClose()
     QCOMPARE(window->workArea()->currentWidget(), window->dataPage());
     GridTableView *handsets = window->dataPage()->handsetView();
     QCOMPARE(handsets->model()->rowCount(), 6);
-    QCOMPARE(window->statusPanel()->text(), HandsetEditor::kNavigate);
+    QCOMPARE(window->statusPanel()->text(), EntryTexts::kNavigate);
 
     // Typing 3 on a SPEED DIALS cell opens Text4 with 203 selected; 30 and Return commit 30.
     handsets->setFocus();
@@ -93,7 +94,7 @@ void TestVersion6Window::rangesEditCompileAndClose()
     QCOMPARE(text4->text(), QStringLiteral("203"));
     QCOMPARE(text4->selectedText(), QStringLiteral("203"));
     QCOMPARE(text4->geometry(), handsets->visualRect(handsets->indexOfCell(2, 3)));
-    QCOMPARE(window->statusPanel()->text(), HandsetEditor::kEnterData);
+    QCOMPARE(window->statusPanel()->text(), EntryTexts::kEnterData);
     snap(window, "data-tab-text-editor");
     QTest::keyClicks(text4, QStringLiteral("30"));
     QTest::keyClick(text4, Qt::Key_Return);
