@@ -74,7 +74,9 @@ int main(int argc, char *argv[])
     {
         GridTable::Batch batch(handsets);
         for (int i = 0; i < handsetCount; ++i) {
-            const QString len = QStringLiteral("%1%2").arg(i / 128 % 100, 2, 10, QLatin1Char('0')).arg(i % 128, 3, 10, QLatin1Char('0'));
+            const QString len = QStringLiteral("%1%2")
+                                    .arg(i / 128 % 100, 2, 10, QLatin1Char('0'))
+                                    .arg(i % 128, 3, 10, QLatin1Char('0'));
             QStringList row = HandsetColumns::NewRow(len, QString::number(10000 + i), types[i % types.size()]);
             row[HandsetColumns::SpeedDials] = i % 40 == 0 ? QStringLiteral("10") : QString();
             row[HandsetColumns::PickupVip] = i % 7 == 0 ? QString() : QString::number(1 + i % 99);
@@ -93,14 +95,14 @@ int main(int argc, char *argv[])
     qint64 reports = 0, repaints = 0, lastRepaint = 0;
     QElapsedTimer timer;
     timer.start();
-    const CompileResult result = CompileOutput(handsets, templates, start, outputs, prompter, {},
-                                               [&](const CompileProgress &) {
-                                                   ++reports;
-                                                   if (throttle.elapsed() - lastRepaint >= 30) {
-                                                       lastRepaint = throttle.elapsed();
-                                                       ++repaints;
-                                                   }
-                                               });
+    const CompileResult result =
+        CompileOutput(handsets, templates, start, outputs, prompter, {}, [&](const CompileProgress &) {
+            ++reports;
+            if (throttle.elapsed() - lastRepaint >= 30) {
+                lastRepaint = throttle.elapsed();
+                ++repaints;
+            }
+        });
     const double seconds = double(timer.nsecsElapsed()) / 1e9;
 
     qint64 cells = 0;
@@ -115,8 +117,9 @@ int main(int argc, char *argv[])
     std::printf("  progress reports:  %lld (%lld repaints at 30 ms)\n", qlonglong(reports), qlonglong(repaints));
     std::printf("  next block:        %s, aborted: %s, messages: %d\n", qPrintable(start.text()),
                 result.aborted ? "yes" : "no", prompter.messages);
-    std::printf("  memory:            %.1f MiB resident before, %.1f MiB after, %.1f MiB peak (%.0f bytes per output cell)\n",
-                rssBefore, memoryMiB("VmRSS:"), memoryMiB("VmHWM:"),
-                (memoryMiB("VmRSS:") - rssBefore) * 1024 * 1024 / double(cells));
+    std::printf(
+        "  memory:            %.1f MiB resident before, %.1f MiB after, %.1f MiB peak (%.0f bytes per output cell)\n",
+        rssBefore, memoryMiB("VmRSS:"), memoryMiB("VmHWM:"),
+        (memoryMiB("VmRSS:") - rssBefore) * 1024 * 1024 / double(cells));
     return result.started ? 0 : 1;
 }

@@ -30,12 +30,24 @@ GridTable SiteGrid(int rows, int columns)
         for (int c = 0; c < columns; ++c) {
             QString text;
             switch (c % 6) {
-            case 0: text = QStringLiteral("%1").arg(r, 6, 10, QLatin1Char('0')); break;
-            case 1: text = QStringLiteral("770"); break;
-            case 2: text = r % 7 ? QStringLiteral("Name %1").arg(r) : QStringLiteral("Ωμέγα %1").arg(r); break;
-            case 3: text = QString::number(r * 31 % 1000, 16).toUpper(); break;
-            case 4: text = r % 3 ? QString() : QStringLiteral("text"); break;
-            default: text = QStringLiteral("=%1,%2").arg(r).arg(c); break;
+            case 0:
+                text = QStringLiteral("%1").arg(r, 6, 10, QLatin1Char('0'));
+                break;
+            case 1:
+                text = QStringLiteral("770");
+                break;
+            case 2:
+                text = r % 7 ? QStringLiteral("Name %1").arg(r) : QStringLiteral("Ωμέγα %1").arg(r);
+                break;
+            case 3:
+                text = QString::number(r * 31 % 1000, 16).toUpper();
+                break;
+            case 4:
+                text = r % 3 ? QString() : QStringLiteral("text");
+                break;
+            default:
+                text = QStringLiteral("=%1,%2").arg(r).arg(c);
+                break;
             }
             grid.setTextAt(r, c, text);
         }

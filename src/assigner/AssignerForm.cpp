@@ -45,8 +45,7 @@ QLabel *label(const QString &name, const QString &caption, QWidget *parent)
 
 } // namespace
 
-AssignerForm::AssignerForm(GridTable *input, GridTable *output, GridTable *script, QWidget *parent)
-    : QWidget(parent)
+AssignerForm::AssignerForm(GridTable *input, GridTable *output, GridTable *script, QWidget *parent) : QWidget(parent)
 {
     // Files: where the data comes from and where the script goes.
     auto *files = new QGroupBox(AssignerTexts::kFilesGroup, this);

@@ -90,8 +90,8 @@ void AssignerTool::setExportTarget(const QString &path)
 bool AssignerTool::writeExport(int textColumns, const WorkbookLayout &workbook, bool withNes)
 {
     FileExtOf(m_dialog, m_exportPath);
-    switch (GridFiles::WriteGrid(m_prompter, m_output, m_exportPath, m_dialog.fileExt, textColumns, workbook,
-                                 withNes)) {
+    switch (
+        GridFiles::WriteGrid(m_prompter, m_output, m_exportPath, m_dialog.fileExt, textColumns, workbook, withNes)) {
     case GridFiles::Written::Text:
         m_prompter.message(FileMessages::kExportedText, FileMessages::kInformationTitle, Prompter::Icon::Information);
         return true;

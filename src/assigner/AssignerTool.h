@@ -28,9 +28,9 @@ public:
     enum class ImportResult { Imported, Cancelled, Failed };
 
     // The SCRIPT grid of both tools.
-    static inline const QString kScriptFormat = QStringLiteral(
-        "COMMAND   | FIRST  DATA   |  SECOND DATA             | BLANK |  TEXT"
-        "                                                      |");
+    static inline const QString kScriptFormat =
+        QStringLiteral("COMMAND   | FIRST  DATA   |  SECOND DATA             | BLANK |  TEXT"
+                       "                                                      |");
 
     // Where a tool keeps its default script and its dialog settings in the store.
     struct StoreNames {
@@ -57,9 +57,9 @@ public:
     // HASCHANGED: the grids changed since the last export.
     bool hasChanged() const { return m_hasChanged; }
     const QString &statusPrompt() const { return m_statusPrompt; }
-    const QString &importPath() const { return m_importPath; } // "Import From :"
-    const QString &exportPath() const { return m_exportPath; } // "Export to :"
-    bool exportEnabled() const { return m_exportEnabled; }     // "EXPORT NOW"
+    const QString &importPath() const { return m_importPath; }         // "Import From :"
+    const QString &exportPath() const { return m_exportPath; }         // "Export to :"
+    bool exportEnabled() const { return m_exportEnabled; }             // "EXPORT NOW"
     bool updateButtonVisible() const { return m_updateButtonVisible; } // "UPDATE INPUT DATA"
     const FileDialogState &dialog() const { return m_dialog; }
 

@@ -15,9 +15,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-AssignerWindow::AssignerWindow(std::unique_ptr<Prompter> prompter, std::unique_ptr<Printer> printer,
-                               QWidget *parent)
-    : QWidget(parent, Qt::Window), m_prompter(std::move(prompter)), m_printer(std::move(printer))
+AssignerWindow::AssignerWindow(std::unique_ptr<Prompter> prompter, std::unique_ptr<Printer> printer, QWidget *parent)
+    : QWidget(parent, Qt::Window),
+      m_prompter(std::move(prompter)),
+      m_printer(std::move(printer))
 {
     if (auto *qtPrompter = dynamic_cast<QtPrompter *>(m_prompter.get()))
         qtPrompter->setParent(this);

@@ -7,8 +7,8 @@ namespace FileMessages {
 
 QString NothingWrittenText(const QString &path, bool withNes)
 {
-    const QString endings = withNes ? QStringLiteral(".csv, .txt, .nev, .nes or .xls")
-                                    : QStringLiteral(".csv, .txt, .nev or .xls");
+    const QString endings =
+        withNes ? QStringLiteral(".csv, .txt, .nev, .nes or .xls") : QStringLiteral(".csv, .txt, .nev or .xls");
     return QStringLiteral("Nothing was written to %1\r\n"
                           "Please choose a file name ending in %2.")
         .arg(path, endings);

@@ -82,8 +82,8 @@ bool TextFieldReader::atEnd() const
         m_contentAt = m_pos;
         while (m_contentAt < m_text.size()) {
             const QChar ch = m_text.at(m_contentAt);
-            if (ch != QLatin1Char(' ') && ch != QLatin1Char('\t') && ch != QLatin1Char('\r') &&
-                ch != QLatin1Char('\n') && ch != QChar(0x1A)) // a DOS end-of-file mark
+            if (ch != QLatin1Char(' ') && ch != QLatin1Char('\t') && ch != QLatin1Char('\r') && ch != QLatin1Char('\n')
+                && ch != QChar(0x1A)) // a DOS end-of-file mark
                 break;
             ++m_contentAt;
         }

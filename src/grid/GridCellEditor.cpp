@@ -53,12 +53,24 @@ void GridCellEditor::keyPressEvent(QKeyEvent *event)
     EditorKey key;
     switch (event->key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter: key = EditorKey::Return; break;
-    case Qt::Key_Escape: key = EditorKey::Escape; break;
-    case Qt::Key_Down: key = EditorKey::Down; break;
-    case Qt::Key_Up: key = EditorKey::Up; break;
-    case Qt::Key_Left: key = EditorKey::Left; break;
-    case Qt::Key_Right: key = EditorKey::Right; break;
+    case Qt::Key_Enter:
+        key = EditorKey::Return;
+        break;
+    case Qt::Key_Escape:
+        key = EditorKey::Escape;
+        break;
+    case Qt::Key_Down:
+        key = EditorKey::Down;
+        break;
+    case Qt::Key_Up:
+        key = EditorKey::Up;
+        break;
+    case Qt::Key_Left:
+        key = EditorKey::Left;
+        break;
+    case Qt::Key_Right:
+        key = EditorKey::Right;
+        break;
     default:
         QLineEdit::keyPressEvent(event);
         return;

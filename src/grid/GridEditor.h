@@ -31,8 +31,7 @@ public:
     // that grow as the user types), or stay (grids of a fixed set of rows).
     enum class AtLastRow { Append, Stay };
 
-    explicit GridEditor(GridTable &grid, AtLastRow atLastRow = AtLastRow::Append)
-        : m_grid(grid), m_atLastRow(atLastRow)
+    explicit GridEditor(GridTable &grid, AtLastRow atLastRow = AtLastRow::Append) : m_grid(grid), m_atLastRow(atLastRow)
     {
     }
 

@@ -15,7 +15,11 @@ GridTable::~GridTable()
 }
 
 GridTable::GridTable(const GridTable &other)
-    : m_cells(other.m_cells), m_rows(other.m_rows), m_cols(other.m_cols), m_row(other.m_row), m_col(other.m_col)
+    : m_cells(other.m_cells),
+      m_rows(other.m_rows),
+      m_cols(other.m_cols),
+      m_row(other.m_row),
+      m_col(other.m_col)
 {
 }
 

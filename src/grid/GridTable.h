@@ -83,6 +83,7 @@ public:
         ~Batch() { m_grid.endBatch(); }
         Batch(const Batch &) = delete;
         Batch &operator=(const Batch &) = delete;
+
     private:
         GridTable &m_grid;
     };

@@ -7,7 +7,8 @@
 #include <QKeyEvent>
 
 GridTableView::GridTableView(GridTable *grid, QWidget *parent)
-    : QTableView(parent), m_model(new GridTableModel(grid, this))
+    : QTableView(parent),
+      m_model(new GridTableModel(grid, this))
 {
     setModel(m_model);
     setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -43,9 +43,8 @@ void NameAssignerWindow::buildRowMenu()
     menuEntry(QStringLiteral("resetgrd"), NameAssignerTexts::kResetGridsCaption, [this] { m_tool->reset(); });
     GridTableView *inputView = form()->inputView();
     inputView->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(inputView, &QWidget::customContextMenuRequested, this, [this, inputView](const QPoint &at) {
-        m_rowMenu->exec(inputView->viewport()->mapToGlobal(at));
-    });
+    connect(inputView, &QWidget::customContextMenuRequested, this,
+            [this, inputView](const QPoint &at) { m_rowMenu->exec(inputView->viewport()->mapToGlobal(at)); });
 }
 
 void NameAssignerWindow::showToolState()

@@ -14,8 +14,7 @@ public:
     // With the desktop's message boxes and default printer.
     explicit NameAssignerWindow(QWidget *parent = nullptr);
     // With prompts and printing of the caller's.
-    NameAssignerWindow(std::unique_ptr<Prompter> prompter, std::unique_ptr<Printer> printer,
-                       QWidget *parent = nullptr);
+    NameAssignerWindow(std::unique_ptr<Prompter> prompter, std::unique_ptr<Printer> printer, QWidget *parent = nullptr);
 
     NameAssigner &tool() { return *m_tool; }
 

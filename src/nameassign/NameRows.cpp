@@ -1,7 +1,7 @@
 #include "nameassign/NameRows.h"
 
-#include "grid/GridTable.h"
 #include "assigner/NameHex.h"
+#include "grid/GridTable.h"
 
 namespace NameRows {
 

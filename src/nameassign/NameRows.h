@@ -11,9 +11,9 @@ class GridTable;
 // and an unnamed sixth column. Row i of the output belongs to row i of the input.
 namespace NameRows {
 inline const QString kInputFormat = QStringLiteral("EXTENSION  |   NAME                                      |");
-inline const QString kOutputFormat = QStringLiteral(
-    "COMMAND   | EXTENSION  |   NAME IN HEX                                            | BLANK |  TEXT"
-    "                                                 |");
+inline const QString kOutputFormat =
+    QStringLiteral("COMMAND   | EXTENSION  |   NAME IN HEX                                            | BLANK |  TEXT"
+                   "                                                 |");
 
 inline const QString kCommand = QStringLiteral("770");
 // The handset shows 16 characters, which take at most 32 hex digits.

@@ -10,8 +10,14 @@ constexpr int Major = HALVORAN_VERSION_MAJOR;
 constexpr int Minor = HALVORAN_VERSION_MINOR;
 constexpr int Revision = HALVORAN_VERSION_PATCH;
 
-inline QString majorMinor() { return QString::number(Major) + QLatin1Char('.') + QString::number(Minor); }
-inline QString fullVersion() { return majorMinor() + QLatin1Char('.') + QString::number(Revision); }
+inline QString majorMinor()
+{
+    return QString::number(Major) + QLatin1Char('.') + QString::number(Minor);
+}
+inline QString fullVersion()
+{
+    return majorMinor() + QLatin1Char('.') + QString::number(Revision);
+}
 inline QString title()
 {
     return PlatformTexts::kProgramTitle;

@@ -41,8 +41,17 @@ QString join(const QString &folder, const QString &name)
     return folder + QLatin1Char('/') + name;
 }
 
-QString storePath() { return join(appPath(), QStringLiteral("HVN-Data/HVNdataX")); }
-QString tabNamesPath() { return join(appPath(), QStringLiteral("TabNames.dta")); }
-QString scriptsPath() { return join(appPath(), QStringLiteral("Scripts")); }
+QString storePath()
+{
+    return join(appPath(), QStringLiteral("HVN-Data/HVNdataX"));
+}
+QString tabNamesPath()
+{
+    return join(appPath(), QStringLiteral("TabNames.dta"));
+}
+QString scriptsPath()
+{
+    return join(appPath(), QStringLiteral("Scripts"));
+}
 
 } // namespace AppPaths

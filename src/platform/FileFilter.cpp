@@ -11,8 +11,8 @@ QStringList QtFileFilters(const QString &filter)
             continue;
         // Qt reads the patterns from the last parentheses; keep a description that
         // already ends with them, as "Excel Workbook (*.xls)" does.
-        if (description.endsWith(QLatin1Char(')')) && description.contains(QLatin1Char('(')) &&
-            description.mid(description.lastIndexOf(QLatin1Char('(')) + 1).chopped(1).trimmed() == patterns)
+        if (description.endsWith(QLatin1Char(')')) && description.contains(QLatin1Char('('))
+            && description.mid(description.lastIndexOf(QLatin1Char('(')) + 1).chopped(1).trimmed() == patterns)
             entries.append(description);
         else
             entries.append(description + QStringLiteral(" (") + patterns + QLatin1Char(')'));

@@ -74,6 +74,7 @@ public:
     ~BusyPointer() { m_prompter.setBusy(false); }
     BusyPointer(const BusyPointer &) = delete;
     BusyPointer &operator=(const BusyPointer &) = delete;
+
 private:
     Prompter &m_prompter;
 };

@@ -6,7 +6,10 @@ QtTray::QtTray(QIcon icon) : m_icon(std::move(icon)) {}
 
 QtTray::~QtTray() = default;
 
-bool QtTray::available() const { return QSystemTrayIcon::isSystemTrayAvailable(); }
+bool QtTray::available() const
+{
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
 
 void QtTray::add(const QString &tip)
 {
@@ -26,4 +29,7 @@ void QtTray::remove()
         m_trayIcon->hide();
 }
 
-bool QtTray::shown() const { return m_trayIcon && m_trayIcon->isVisible(); }
+bool QtTray::shown() const
+{
+    return m_trayIcon && m_trayIcon->isVisible();
+}

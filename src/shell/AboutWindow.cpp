@@ -83,7 +83,10 @@ AboutWindow::AboutWindow(QWidget *parent) : QWidget(parent, Qt::Dialog)
     m_cover->raise();
 }
 
-void AboutWindow::resizeEvent(QResizeEvent *) { m_cover->setGeometry(rect()); }
+void AboutWindow::resizeEvent(QResizeEvent *)
+{
+    m_cover->setGeometry(rect());
+}
 
 void AboutWindow::paintEvent(QPaintEvent *)
 {

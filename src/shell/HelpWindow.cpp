@@ -100,4 +100,7 @@ HelpWindow *ShowHelpWindow(const QString &caption)
     return window;
 }
 
-HelpWindow *OpenHelpWindow() { return openHelpWindow().data(); }
+HelpWindow *OpenHelpWindow()
+{
+    return openHelpWindow().data();
+}

@@ -4,16 +4,22 @@
 #include "shell/ShellArt.h"
 #include "shell/ShellTexts.h"
 
-#include <QLinearGradient>
 #include <QFontMetrics>
+#include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace {
-void passPointerThrough(QWidget *widget) { widget->setAttribute(Qt::WA_TransparentForMouseEvents); }
+void passPointerThrough(QWidget *widget)
+{
+    widget->setAttribute(Qt::WA_TransparentForMouseEvents);
+}
 } // namespace
 
-HighlightBar::HighlightBar(QWidget *parent) : QWidget(parent) { passPointerThrough(this); }
+HighlightBar::HighlightBar(QWidget *parent) : QWidget(parent)
+{
+    passPointerThrough(this);
+}
 
 void HighlightBar::setLit(bool lit)
 {
@@ -44,7 +50,10 @@ LauncherHeader::LauncherHeader(QWidget *parent) : QWidget(parent)
     setMouseTracking(true);
 }
 
-void LauncherHeader::mouseMoveEvent(QMouseEvent *) { emit pointerMoved(); }
+void LauncherHeader::mouseMoveEvent(QMouseEvent *)
+{
+    emit pointerMoved();
+}
 
 void LauncherHeader::paintEvent(QPaintEvent *)
 {
@@ -89,8 +98,12 @@ void LauncherHeader::paintEvent(QPaintEvent *)
 }
 
 LauncherEntryImage::LauncherEntryImage(int entry, int iconSize, QWidget *parent)
-    : QWidget(parent), m_entry(entry), m_iconSize(iconSize), m_bar(new HighlightBar(this)),
-      m_icon(new QLabel(this)), m_caption(new QLabel(ShellTexts::entryCaption(entry), this))
+    : QWidget(parent),
+      m_entry(entry),
+      m_iconSize(iconSize),
+      m_bar(new HighlightBar(this)),
+      m_icon(new QLabel(this)),
+      m_caption(new QLabel(ShellTexts::entryCaption(entry), this))
 {
     const QString index = QLatin1Char('(') + QString::number(entry) + QLatin1Char(')');
     setObjectName(QStringLiteral("Image1") + index);
@@ -127,7 +140,10 @@ void LauncherEntryImage::resizeEvent(QResizeEvent *)
     m_caption->setGeometry(captionLeft, 0, width() - captionLeft - inset, height());
 }
 
-void LauncherEntryImage::mouseMoveEvent(QMouseEvent *event) { emit pointerMoved(event->position().toPoint()); }
+void LauncherEntryImage::mouseMoveEvent(QMouseEvent *event)
+{
+    emit pointerMoved(event->position().toPoint());
+}
 
 void LauncherEntryImage::mousePressEvent(QMouseEvent *event)
 {

@@ -18,12 +18,12 @@ enum class LauncherEntry { NameAssigner = 0, SpeedDialer = 1, VersionSix = 2, Ab
 class LauncherState {
 public:
     static constexpr int kEntryCount = 5;
-    static constexpr int kSlideStep = 200;       // twips per slide tick
-    static constexpr int kRestMargin = 351;      // between the resting panel and the screen's bottom
-    static constexpr int kSlideIntervalMs = 15;  // Timer1 and Timer2
+    static constexpr int kSlideStep = 200;             // twips per slide tick
+    static constexpr int kRestMargin = 351;            // between the resting panel and the screen's bottom
+    static constexpr int kSlideIntervalMs = 15;        // Timer1 and Timer2
     static constexpr int kInactivityIntervalMs = 2000; // Timer3
-    static constexpr int kTopEdge = 120;         // entry 0: pointer this close to its top leaves upwards
-    static constexpr int kSideEdge = 3345;       // pointer this far right on an entry leaves sideways
+    static constexpr int kTopEdge = 120;               // entry 0: pointer this close to its top leaves upwards
+    static constexpr int kSideEdge = 3345;             // pointer this far right on an entry leaves sideways
 
     // Without a notification area the launcher is the only way into the program:
     // it still rises, but nothing slides it away again.
@@ -36,9 +36,9 @@ public:
     void load(const LauncherGeometry &geometry);
     void unload();
 
-    void tickSlideUp();     // Timer1
-    void tickSlideDown();   // Timer2
-    void tickInactivity();  // Timer3
+    void tickSlideUp();    // Timer1
+    void tickSlideDown();  // Timer2
+    void tickInactivity(); // Timer3
 
     // The pointer moved over entry image `entry` at (x, y) relative to the image.
     // An entry that is not selectable (its tool is missing) only applies the rules

@@ -35,7 +35,8 @@ void setRunning(QTimer &timer, bool enabled)
 // would pull such a window on screen, so it bypasses them (as a menu does) and
 // takes the focus itself when it appears.
 LauncherWindow::LauncherWindow(LauncherState &state, QWidget *parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint), m_state(state)
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint),
+      m_state(state)
 {
     setObjectName(QStringLiteral("Form6"));
     setWindowTitle(PlatformTexts::kProgramTitle);
@@ -90,7 +91,10 @@ void LauncherWindow::layoutPanel()
     setFixedSize(width, y - gap + Twips::toPixels(kBottomMargin, m_dpiY));
 }
 
-QScreen *LauncherWindow::panelScreen() const { return QGuiApplication::primaryScreen(); }
+QScreen *LauncherWindow::panelScreen() const
+{
+    return QGuiApplication::primaryScreen();
+}
 
 LauncherGeometry LauncherWindow::geometryInTwips() const
 {

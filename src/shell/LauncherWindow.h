@@ -38,6 +38,7 @@ public:
         ~QuestionGuard();
         QuestionGuard(const QuestionGuard &) = delete;
         QuestionGuard &operator=(const QuestionGuard &) = delete;
+
     private:
         LauncherWindow *m_launcher;
     };

@@ -15,9 +15,12 @@
 #include <QGuiApplication>
 #include <QSessionManager>
 
-Shell::Shell(Tray &tray, Prompter &prompter, ToolWindows &tools, std::function<void()> endProgram,
-             QObject *parent)
-    : QObject(parent), m_tray(tray), m_prompter(prompter), m_tools(tools), m_endProgram(std::move(endProgram))
+Shell::Shell(Tray &tray, Prompter &prompter, ToolWindows &tools, std::function<void()> endProgram, QObject *parent)
+    : QObject(parent),
+      m_tray(tray),
+      m_prompter(prompter),
+      m_tools(tools),
+      m_endProgram(std::move(endProgram))
 {
     setObjectName(QStringLiteral("Form1"));
     m_tray.setContactHandler([this] { trayContact(); });
@@ -35,9 +38,15 @@ Shell::~Shell()
     delete m_splash.data();
 }
 
-SplashWindow *Shell::splash() const { return m_splash.data(); }
+SplashWindow *Shell::splash() const
+{
+    return m_splash.data();
+}
 
-AboutWindow *Shell::about() const { return m_about.data(); }
+AboutWindow *Shell::about() const
+{
+    return m_about.data();
+}
 
 void Shell::start()
 {
@@ -63,7 +72,10 @@ void Shell::loadTrayWindow()
     QDir().mkpath(AppPaths::scriptsPath()); // usually there already; a failure is of no consequence here
 }
 
-void Shell::trayContact() { showLauncher(); }
+void Shell::trayContact()
+{
+    showLauncher();
+}
 
 void Shell::showLauncher()
 {

@@ -145,7 +145,7 @@ QPixmap entryIcon(int entry, int size, bool enabled)
     static const QColor tiles[] = {QColor(0x26, 0xa6, 0x9a), QColor(0xf5, 0x7c, 0x00), QColor(0x7e, 0x57, 0xc2),
                                    QColor(0x60, 0x7d, 0x8b), QColor(0xe5, 0x39, 0x35)};
     static const std::function<void(QPainter &, const QColor &)> glyphs[] = {paintNameCard, paintBolt, paintGrid,
-                                                                            paintInfo, paintPower};
+                                                                             paintInfo, paintPower};
     if (entry < 0 || entry >= int(std::size(tiles)))
         return QPixmap();
     const QColor tile = enabled ? tiles[entry] : QColor(0x33, 0x40, 0x4d);

@@ -32,8 +32,7 @@ QString splashLabel()
 
 QString buildSuffix()
 {
-    return AppInfo::majorMinor() + QStringLiteral(" (SP ") + QString::number(AppInfo::Revision)
-        + QLatin1Char(')');
+    return AppInfo::majorMinor() + QStringLiteral(" (SP ") + QString::number(AppInfo::Revision) + QLatin1Char(')');
 }
 
 QString aboutNotice()

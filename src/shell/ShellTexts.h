@@ -35,9 +35,9 @@ inline const QString kAboutCloseHint = QStringLiteral("click to close");
 inline const QString kNameAssignerHelpCaption = QStringLiteral("NAME ASSIGNER - HELP");
 inline const QString kSpeedDialerHelpCaption = QStringLiteral("SPEED DIALER - HELP");
 inline const QString kHelpCloseTip = QStringLiteral("Close");
-inline const QString kHelpFeaturesText = QStringLiteral(
-    "Use the Reset button to Clear all data and start again.  The Compile Now Button generates the "
-    "script for you, The Print Button allows you to print all data.");
+inline const QString kHelpFeaturesText =
+    QStringLiteral("Use the Reset button to Clear all data and start again.  The Compile Now Button generates the "
+                   "script for you, The Print Button allows you to print all data.");
 inline const QString kHelpBrowseText =
     QStringLiteral("This allows you to browse your PC for Files To Import or Export into HVN");
 

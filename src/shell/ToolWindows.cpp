@@ -2,7 +2,10 @@
 
 #include <utility>
 
-static bool validEntry(int entry) { return entry >= 0 && entry < ToolWindows::kCount; }
+static bool validEntry(int entry)
+{
+    return entry >= 0 && entry < ToolWindows::kCount;
+}
 
 ToolWindows::~ToolWindows()
 {
@@ -16,9 +19,15 @@ void ToolWindows::setFactory(int entry, Factory factory)
         m_factories[entry] = std::move(factory);
 }
 
-bool ToolWindows::has(int entry) const { return validEntry(entry) && bool(m_factories[entry]); }
+bool ToolWindows::has(int entry) const
+{
+    return validEntry(entry) && bool(m_factories[entry]);
+}
 
-QWidget *ToolWindows::window(int entry) const { return validEntry(entry) ? m_windows[entry].data() : nullptr; }
+QWidget *ToolWindows::window(int entry) const
+{
+    return validEntry(entry) ? m_windows[entry].data() : nullptr;
+}
 
 QWidget *ToolWindows::open(int entry)
 {

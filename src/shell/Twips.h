@@ -8,6 +8,12 @@
 namespace Twips {
 constexpr int kPerInch = 1440;
 
-inline int toPixels(int twips, qreal dpi) { return qRound(twips * dpi / kPerInch); }
-inline int fromPixels(int pixels, qreal dpi) { return qRound(pixels * kPerInch / dpi); }
+inline int toPixels(int twips, qreal dpi)
+{
+    return qRound(twips * dpi / kPerInch);
+}
+inline int fromPixels(int pixels, qreal dpi)
+{
+    return qRound(pixels * kPerInch / dpi);
+}
 } // namespace Twips

@@ -10,10 +10,11 @@
 // the access code and number, and 2k, its "721" row with the name in hex and the
 // name itself; both carry the entry's memory location.
 namespace DialPairs {
-inline const QString kInputFormat = QStringLiteral("Name                               | Aceess Code | Number                        |");
-inline const QString kOutputFormat = QStringLiteral(
-    "COMMAND   | MEM LOCATE  |  NAME / ACCESS & NO.      | BLANK |  TEXT"
-    "                                                |");
+inline const QString kInputFormat =
+    QStringLiteral("Name                               | Aceess Code | Number                        |");
+inline const QString kOutputFormat =
+    QStringLiteral("COMMAND   | MEM LOCATE  |  NAME / ACCESS & NO.      | BLANK |  TEXT"
+                   "                                                |");
 
 inline const QString kNumberCommand = QStringLiteral("720");
 inline const QString kNameCommand = QStringLiteral("721");
@@ -26,8 +27,14 @@ constexpr int kLeadingZeroAbove = 5;
 enum InputColumn { Name = 0, AccessCode = 1, Number = 2, Unnamed = 3 };
 enum OutputColumn { Command = 0, Location = 1, Dialled = 2, Blank = 3, Text = 4 };
 
-inline int NumberRowOf(int entry) { return 2 * entry - 1; }
-inline int NameRowOf(int entry) { return 2 * entry; }
+inline int NumberRowOf(int entry)
+{
+    return 2 * entry - 1;
+}
+inline int NameRowOf(int entry)
+{
+    return 2 * entry;
+}
 
 // The first 16 characters of a name.
 QString ShownName(const QString &name);

@@ -21,8 +21,8 @@ SpeedDialAssignerWindow::SpeedDialAssignerWindow(QWidget *parent)
 {
 }
 
-SpeedDialAssignerWindow::SpeedDialAssignerWindow(std::unique_ptr<Prompter> prompter,
-                                                 std::unique_ptr<Printer> printer, QWidget *parent)
+SpeedDialAssignerWindow::SpeedDialAssignerWindow(std::unique_ptr<Prompter> prompter, std::unique_ptr<Printer> printer,
+                                                 QWidget *parent)
     : AssignerWindow(std::move(prompter), std::move(printer), parent)
 {
     auto tool = std::make_unique<SpeedDialAssigner>(this->prompter(), this->printer());
@@ -63,9 +63,8 @@ void SpeedDialAssignerWindow::buildExtras()
             forward([this] { m_tool->setLocation(m_locationBox->text()); }));
     m_locationBox->installEventFilter(this);
     connect(m_leadingZero, &QCheckBox::toggled, this, [this](bool ticked) { m_tool->setLeadingZero(ticked); });
-    connect(form()->inputView(), &QAbstractItemView::pressed, this, [this](const QModelIndex &cell) {
-        m_tool->clickCell(GridTableModel::gridRowOf(cell), cell.column());
-    });
+    connect(form()->inputView(), &QAbstractItemView::pressed, this,
+            [this](const QModelIndex &cell) { m_tool->clickCell(GridTableModel::gridRowOf(cell), cell.column()); });
 }
 
 bool SpeedDialAssignerWindow::eventFilter(QObject *watched, QEvent *event)

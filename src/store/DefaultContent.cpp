@@ -72,9 +72,9 @@ QList<Table> tables()
     const struct {
         const char *code;
         const char *text;
-    } handsets[8] = {{"1", "Handset type 8 line"},   {"2", "Handset type 8 line display"},
-                     {"3", "Handset type 8 line IP"}, {"4", "Handset type 16 line display"},
-                     {"5", "Handset type 16 line IP"}, {"6", "Handset type 32 line display"},
+    } handsets[8] = {{"1", "Handset type 8 line"},         {"2", "Handset type 8 line display"},
+                     {"3", "Handset type 8 line IP"},      {"4", "Handset type 16 line display"},
+                     {"5", "Handset type 16 line IP"},     {"6", "Handset type 32 line display"},
                      {"7", "Handset type 2 line display"}, {"0", "Analogue extension"}};
     for (int tab = 0; tab < 8; ++tab)
         all.append(templateTable(ScriptStore::versionSixTemplate(tab),
@@ -85,12 +85,11 @@ QList<Table> tables()
                               row("721", "000", "5245434550544F4E", "System speed dial name")}));
     all.append(templateTable(ScriptStore::versionSixTemplate(9),
                              {row("160", "%EXT%", "%EXT%", "Pickup group member to next member")}));
-    all.append(templateTable(ScriptStore::versionSixTemplate(10),
-                             {row("20", "%EXT%", "%LC%", "Data terminal location")}));
-    all.append(templateTable(ScriptStore::versionSixTemplate(11),
-                             {row("21", "%LEN%", "%DS%", "Data line class")}));
-    all.append(templateTable(ScriptStore::versionSixTemplate(12),
-                             {row("22", "%EXT%", "%DR%", "Data line restriction")}));
+    all.append(
+        templateTable(ScriptStore::versionSixTemplate(10), {row("20", "%EXT%", "%LC%", "Data terminal location")}));
+    all.append(templateTable(ScriptStore::versionSixTemplate(11), {row("21", "%LEN%", "%DS%", "Data line class")}));
+    all.append(
+        templateTable(ScriptStore::versionSixTemplate(12), {row("22", "%EXT%", "%DR%", "Data line restriction")}));
     return all;
 }
 

@@ -94,7 +94,8 @@ auto withDatabase(const QString &path, Work work) -> decltype(work(std::declval<
         db.setDatabaseName(path);
         db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000"));
         if (!db.open())
-            result = Result::failure(QStringLiteral("Cannot open the store %1: %2").arg(path, describe(db.lastError())));
+            result =
+                Result::failure(QStringLiteral("Cannot open the store %1: %2").arg(path, describe(db.lastError())));
         else
             result = work(db);
         db.close();
@@ -119,7 +120,8 @@ Outcome insertTemplateRows(QSqlDatabase &db, const QString &table, const QList<T
                        .arg(quoted(table)));
     for (const TemplateRecord &record : records) {
         for (int i = 0; i < 5; ++i)
-            insert.bindValue(i, record.fields[i] ? QVariant(*record.fields[i]) : QVariant(QMetaType(QMetaType::QString)));
+            insert.bindValue(i,
+                             record.fields[i] ? QVariant(*record.fields[i]) : QVariant(QMetaType(QMetaType::QString)));
         if (Outcome done = exec(insert, cannotWriteTo(table)); !done)
             return done;
     }
@@ -135,7 +137,8 @@ Outcome createContent(QSqlDatabase &db)
         for (const QString &column : table.columns)
             columns.append(quoted(column) + QStringLiteral(" TEXT"));
         QSqlQuery create(db);
-        create.prepare(QStringLiteral("CREATE TABLE %1 (%2)").arg(quoted(table.name), columns.join(QStringLiteral(", "))));
+        create.prepare(
+            QStringLiteral("CREATE TABLE %1 (%2)").arg(quoted(table.name), columns.join(QStringLiteral(", "))));
         Outcome done = exec(create, QStringLiteral("Cannot create %1").arg(table.name));
         if (done && table.isTemplate)
             done = insertTemplateRows(db, table.name, table.templateRows);
@@ -144,7 +147,8 @@ Outcome createContent(QSqlDatabase &db)
             QStringList marks;
             for (qsizetype i = 0; i < table.columns.size(); ++i)
                 marks.append(QStringLiteral("?"));
-            insert.prepare(QStringLiteral("INSERT INTO %1 VALUES (%2)").arg(quoted(table.name), marks.join(QLatin1Char(','))));
+            insert.prepare(
+                QStringLiteral("INSERT INTO %1 VALUES (%2)").arg(quoted(table.name), marks.join(QLatin1Char(','))));
             for (qsizetype i = 0; i < table.columns.size(); ++i)
                 insert.bindValue(int(i), table.settings.value(i));
             done = exec(insert, cannotWriteTo(table.name));

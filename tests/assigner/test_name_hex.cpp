@@ -14,10 +14,14 @@ void TestNameHex::nameToHex_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("hex");
-    QTest::newRow("JOHN SMITH") << "JOHN SMITH" << "4A4F484E20534D495448";
-    QTest::newRow("letters keep their case") << "Ann" << "416E6E";
-    QTest::newRow("digit and blank") << "1 " << "3120";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("JOHN SMITH") << "JOHN SMITH"
+                                << "4A4F484E20534D495448";
+    QTest::newRow("letters keep their case") << "Ann"
+                                             << "416E6E";
+    QTest::newRow("digit and blank") << "1 "
+                                     << "3120";
+    QTest::newRow("empty") << ""
+                           << "";
     QTest::newRow("e acute") << QString::fromUtf8("é") << "E9";
     QTest::newRow("euro sign") << QString::fromUtf8("€") << "20AC";
     QTest::newRow("upper half of 1252") << QString::fromUtf8("Ÿœ") << "178153";

@@ -18,8 +18,12 @@ void TestCodec::ansiEncoding_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("ascii") << "JOHN, \"x\"" << QByteArray("JOHN, \"x\"");
     QTest::newRow("latin-1 letter") << QString::fromUtf8("Jos\u00e9") << QByteArray("Jos\xe9");
-    QTest::newRow("euro sign is 0x80") << QString::fromUtf8("\u20ac5") << QByteArray("\x80" "5");
-    QTest::newRow("curly quotes and dash") << QString::fromUtf8("\u201cA\u201d\u2013") << QByteArray("\x93" "A\x94\x96");
+    QTest::newRow("euro sign is 0x80") << QString::fromUtf8("\u20ac5")
+                                       << QByteArray("\x80"
+                                                     "5");
+    QTest::newRow("curly quotes and dash") << QString::fromUtf8("\u201cA\u201d\u2013")
+                                           << QByteArray("\x93"
+                                                         "A\x94\x96");
     QTest::newRow("outside the code page") << QString::fromUtf8("\u4e2d\u0416") << QByteArray("??");
     QTest::newRow("astral character is one ?") << QString::fromUtf8("a\U0001F600b") << QByteArray("a?b");
 }
@@ -46,7 +50,9 @@ void TestCodec::fileDecoding_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("text");
     QTest::newRow("plain ascii") << QByteArray("a,b\r\n") << "a,b\r\n";
-    QTest::newRow("utf-8 with bom") << QByteArray("\xEF\xBB\xBF" "abc") << "abc";
+    QTest::newRow("utf-8 with bom") << QByteArray("\xEF\xBB\xBF"
+                                                  "abc")
+                                    << "abc";
     QTest::newRow("utf-8 without bom") << QByteArray("Jos\xC3\xA9") << QString::fromUtf8("Jos\u00e9");
     QTest::newRow("windows-1252") << QByteArray("Jos\xE9 \x80") << QString::fromUtf8("Jos\u00e9 \u20ac");
     QTest::newRow("broken utf-8 falls back") << QByteArray("\xC3\x28") << QString::fromUtf8("\u00c3(");

@@ -93,13 +93,27 @@ void TestFileDialog::fileTypeComesFromTheFileName_data()
     QTest::addColumn<QString>("previous");
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("type");
-    QTest::newRow("csv") << "" << "/data/names.csv" << "CSV";
-    QTest::newRow("upper-cased") << "" << "/data/Dials.Xls" << "XLS";
-    QTest::newRow("folder with a dot") << "" << "/home/j.smith/list.csv" << "CSV";
-    QTest::newRow("folder with a dot, name without") << "TXT" << "/home/j.smith/list" << "TXT";
-    QTest::newRow("no dot keeps the previous type") << "CSV" << "/data/list" << "CSV";
-    QTest::newRow("last dot of the name") << "" << "/data/x.tmp.csv" << "CSV";
-    QTest::newRow("trailing dot gives no type") << "CSV" << "/data/list." << "";
+    QTest::newRow("csv") << ""
+                         << "/data/names.csv"
+                         << "CSV";
+    QTest::newRow("upper-cased") << ""
+                                 << "/data/Dials.Xls"
+                                 << "XLS";
+    QTest::newRow("folder with a dot") << ""
+                                       << "/home/j.smith/list.csv"
+                                       << "CSV";
+    QTest::newRow("folder with a dot, name without") << "TXT"
+                                                     << "/home/j.smith/list"
+                                                     << "TXT";
+    QTest::newRow("no dot keeps the previous type") << "CSV"
+                                                    << "/data/list"
+                                                    << "CSV";
+    QTest::newRow("last dot of the name") << ""
+                                          << "/data/x.tmp.csv"
+                                          << "CSV";
+    QTest::newRow("trailing dot gives no type") << "CSV"
+                                                << "/data/list."
+                                                << "";
 }
 
 void TestFileDialog::fileTypeComesFromTheFileName()

@@ -30,15 +30,14 @@ void TestTextRecords::writesQuotedFieldsWithCrLf_data()
     QTest::newRow("rows then the spare row")
         << QList<QStringList>{{"770", "2001", "4A", "", "J"}} << 5
         << QByteArray("\"770\",\"2001\",\"4A\",\"\",\"J\"\r\n\"\",\"\",\"\",\"\",\"\"\r\n");
-    QTest::newRow("comma kept inside quotes")
-        << QList<QStringList>{{"720", "000", "9,00123456"}} << 3
-        << QByteArray("\"720\",\"000\",\"9,00123456\"\r\n\"\",\"\",\"\"\r\n");
+    QTest::newRow("comma kept inside quotes") << QList<QStringList>{{"720", "000", "9,00123456"}} << 3
+                                              << QByteArray("\"720\",\"000\",\"9,00123456\"\r\n\"\",\"\",\"\"\r\n");
     QTest::newRow("quote doubled") << QList<QStringList>{{"say \"hi\"", "x"}} << 2
                                    << QByteArray("\"say \"\"hi\"\"\",\"x\"\r\n\"\",\"\"\r\n");
     QTest::newRow("windows-1252 bytes") << QList<QStringList>{{QString::fromUtf8("Jos\u00e9 \u20ac \u4e2d"), "1"}} << 2
                                         << QByteArray("\"Jos\xe9 \x80 ?\",\"1\"\r\n\"\",\"\"\r\n");
-    QTest::newRow("only the first columns") << QList<QStringList>{{"a", "b", "c"}} << 1
-                                            << QByteArray("\"a\"\r\n\"\"\r\n");
+    QTest::newRow("only the first columns")
+        << QList<QStringList>{{"a", "b", "c"}} << 1 << QByteArray("\"a\"\r\n\"\"\r\n");
 }
 
 void TestTextRecords::writesQuotedFieldsWithCrLf()
@@ -104,20 +103,21 @@ void TestTextRecords::readsRecordsFromAFieldStream_data()
     QTest::addColumn<QList<QStringList>>("records");
     QTest::newRow("two lines of two") << QByteArray("2001,\"JOHN SMITH\"\r\n2002,\"ANN\"\r\n") << 2
                                       << QList<QStringList>{{"2001", "JOHN SMITH"}, {"2002", "ANN"}};
-    QTest::newRow("three fields then one pair up") << QByteArray("a,b,c\r\nd\r\n") << 2
-                                                   << QList<QStringList>{{"a", "b"}, {"c", "d"}};
-    QTest::newRow("quoted commas and quotes") << QByteArray("\"9,0123\",\"say \"\"hi\"\"\"\n") << 2
-                                              << QList<QStringList>{{"9,0123", "say \"hi\""}};
-    QTest::newRow("unquoted trimmed and kept as text") << QByteArray("  05012 , 00 ,1.50\n") << 3
-                                                       << QList<QStringList>{{"05012", "00", "1.50"}};
+    QTest::newRow("three fields then one pair up")
+        << QByteArray("a,b,c\r\nd\r\n") << 2 << QList<QStringList>{{"a", "b"}, {"c", "d"}};
+    QTest::newRow("quoted commas and quotes")
+        << QByteArray("\"9,0123\",\"say \"\"hi\"\"\"\n") << 2 << QList<QStringList>{{"9,0123", "say \"hi\""}};
+    QTest::newRow("unquoted trimmed and kept as text")
+        << QByteArray("  05012 , 00 ,1.50\n") << 3 << QList<QStringList>{{"05012", "00", "1.50"}};
     QTest::newRow("quoted blanks kept") << QByteArray("\"  a  \",b") << 2 << QList<QStringList>{{"  a  ", "b"}};
     QTest::newRow("empty fields") << QByteArray("\"\",,\"\"\r\n") << 3 << QList<QStringList>{{"", "", ""}};
     QTest::newRow("no final line end") << QByteArray("1,2") << 2 << QList<QStringList>{{"1", "2"}};
-    QTest::newRow("trailing blank lines ignored") << QByteArray("1,2\r\n\r\n  \r\n") << 2
-                                                  << QList<QStringList>{{"1", "2"}};
-    QTest::newRow("blank line inside a record is an empty field") << QByteArray("1\r\n\r\n3,4\r\n") << 2
-                                                                  << QList<QStringList>{{"1", ""}, {"3", "4"}};
-    QTest::newRow("bare CR and LF line ends") << QByteArray("1\r2\n3,4") << 2 << QList<QStringList>{{"1", "2"}, {"3", "4"}};
+    QTest::newRow("trailing blank lines ignored")
+        << QByteArray("1,2\r\n\r\n  \r\n") << 2 << QList<QStringList>{{"1", "2"}};
+    QTest::newRow("blank line inside a record is an empty field")
+        << QByteArray("1\r\n\r\n3,4\r\n") << 2 << QList<QStringList>{{"1", ""}, {"3", "4"}};
+    QTest::newRow("bare CR and LF line ends")
+        << QByteArray("1\r2\n3,4") << 2 << QList<QStringList>{{"1", "2"}, {"3", "4"}};
     QTest::newRow("empty file") << QByteArray() << 2 << QList<QStringList>{};
     QTest::newRow("utf-8 file") << QByteArray("1,\"Jos\xC3\xA9\"\r\n") << 2
                                 << QList<QStringList>{{"1", QString::fromUtf8("Jos\u00e9")}};
@@ -180,7 +180,8 @@ void TestTextRecords::writtenFilesReadBack()
 {
     TestHome home;
     GridTable grid("A|B|C");
-    const QList<QStringList> rows{{"05012", "9,0123", "\"quoted\""}, {" lead", "trail ", QString::fromUtf8("\u00e9\u20ac")}};
+    const QList<QStringList> rows{{"05012", "9,0123", "\"quoted\""},
+                                  {" lead", "trail ", QString::fromUtf8("\u00e9\u20ac")}};
     for (const QStringList &row : rows)
         grid.appendRow(row);
     const QString path = home.file("round.nev");

@@ -59,8 +59,8 @@ void TestGridTable::addItemAndRemoveItemKeepTheHeader()
     QCOMPARE(grid.rowTexts(3), (QStringList{"3", "three"}));
     QVERIFY(grid.isRowEmpty(4));
 
-    QVERIFY(!grid.insertRow(0));          // above the header
-    QVERIFY(!grid.removeRow(0));          // the header itself
+    QVERIFY(!grid.insertRow(0));           // above the header
+    QVERIFY(!grid.removeRow(0));           // the header itself
     QVERIFY(!grid.removeRow(grid.rows())); // past the end
     QVERIFY(grid.removeRow(1));
     QCOMPARE(grid.rowTexts(1), (QStringList{"2", "two"}));

@@ -35,7 +35,8 @@ QList<QStringList> PeerReadSheet(const QString &path, int columns)
         "while rows and not any(rows[-1]): rows.pop()\n"
         "sys.stdout.write('\\n'.join('\\t'.join(r) for r in rows))\n");
     QProcess python;
-    python.start(QStringLiteral(HALVORAN_SYSTEM_PYTHON), {QStringLiteral("-c"), script, path, QString::number(columns)});
+    python.start(QStringLiteral(HALVORAN_SYSTEM_PYTHON),
+                 {QStringLiteral("-c"), script, path, QString::number(columns)});
     if (!python.waitForFinished(60000) || python.exitCode() != 0)
         return {{QStringLiteral("xlrd failed: ") + QString::fromUtf8(python.readAllStandardError())}};
     QList<QStringList> rows;
@@ -204,7 +205,8 @@ void TestNameAssigner::workbookImport_data()
     QTest::newRow("empty answer") << true << rows << true << "" << cancelled << "";
     QTest::newRow("box cancelled") << true << rows << false << "" << cancelled << "";
     QTest::newRow("wrong sheet") << true << rows << true << "Sheet2$" << failed << FileMessages::kBadSheetText;
-    QTest::newRow("headings only") << true << QList<QStringList>() << true << "Sheet1$" << failed << FileMessages::kBadSheetText;
+    QTest::newRow("headings only") << true << QList<QStringList>() << true << "Sheet1$" << failed
+                                   << FileMessages::kBadSheetText;
     QTest::newRow("not a workbook") << false << rows << true << "Sheet1$" << failed << FileMessages::kBadSheetText;
 }
 
@@ -300,9 +302,10 @@ void TestNameAssigner::exportWritesFiveFields()
     QCOMPARE(f.prompter.files.last().title, QStringLiteral("Export Location"));
 
     QVERIFY(f.tool.exportNow());
-    QCOMPARE(ReadBytes(f.file("out/names.csv")), QByteArray("\"770\",\"100\",\"4A4F484E20534D495448\",\"\",\"JOHN SMITH\"\r\n"
-                                                            "\"770\",\"101\",\"416E6E\",\"\",\"Ann\"\r\n"
-                                                            "\"\",\"\",\"\",\"\",\"\"\r\n"));
+    QCOMPARE(ReadBytes(f.file("out/names.csv")),
+             QByteArray("\"770\",\"100\",\"4A4F484E20534D495448\",\"\",\"JOHN SMITH\"\r\n"
+                        "\"770\",\"101\",\"416E6E\",\"\",\"Ann\"\r\n"
+                        "\"\",\"\",\"\",\"\",\"\"\r\n"));
     QCOMPARE(f.prompter.messages.size(), 1);
     QCOMPARE(f.prompter.messages[0].text, QStringLiteral("File Exported Successfully!"));
     QCOMPARE(f.prompter.messages[0].title, QStringLiteral("For Your Information"));
@@ -418,8 +421,9 @@ void TestNameAssigner::lossOfDataQuestion()
     QCOMPARE(f.prompter.messages.size(), 1);
     const Prompter::Message &question = f.prompter.messages[0];
     QCOMPARE(question.title, QStringLiteral("LOSS OF DATA!"));
-    QCOMPARE(question.text, QStringLiteral("YOU HAVE CHANGED INFORMATION ON THIS SCREEN SINCE YOUR LAST EXPORT\r\n"
-                                           "WOULD YOU LIKE TO RE-EXPORT WITH THESE CHANGES?"));
+    QCOMPARE(question.text,
+             QStringLiteral("YOU HAVE CHANGED INFORMATION ON THIS SCREEN SINCE YOUR LAST EXPORT\r\n"
+                            "WOULD YOU LIKE TO RE-EXPORT WITH THESE CHANGES?"));
     QCOMPARE(question.icon, Prompter::Icon::None);
     QCOMPARE(question.buttons, Prompter::Buttons::YesNo);
 
@@ -546,7 +550,7 @@ void TestNameAssigner::manualEditingState()
     QVERIFY(f.tool.hasChanged());
     QVERIFY(f.tool.updateButtonVisible());
     QVERIFY(!f.tool.updateMenuEnabled()); // until the commit
-    f.tool.input().setCurrent(1, 2); // a click elsewhere; the commit writes the edited cell
+    f.tool.input().setCurrent(1, 2);      // a click elsewhere; the commit writes the edited cell
     QVERIFY(f.tool.commitEdit(QStringLiteral("2001")));
     QCOMPARE(f.tool.input().textAt(1, 0), QStringLiteral("2001"));
     QCOMPARE(f.tool.output().rowTexts(1), (QStringList{"770", "2001", "", "", "", ""}));

@@ -1,7 +1,7 @@
 // The Name Assigner window offscreen: the in-place editor commits when the focus leaves it.
+#include "assigner/AssignerForm.h"
 #include "grid/GridCellEditor.h"
 #include "grid/GridTableView.h"
-#include "assigner/AssignerForm.h"
 #include "nameassign/NameAssignerWindow.h"
 #include "shell/HelpWindow.h"
 #include "support/RecordingPrinter.h"
@@ -28,7 +28,8 @@ void TestNameAssignerWindow::focusLeavingTheEditorCommits()
 
     auto prompter = std::make_unique<ScriptedPrompter>();
     ScriptedPrompter *prompts = prompter.get();
-    QPointer<NameAssignerWindow> window = new NameAssignerWindow(std::move(prompter), std::make_unique<RecordingPrinter>());
+    QPointer<NameAssignerWindow> window =
+        new NameAssignerWindow(std::move(prompter), std::make_unique<RecordingPrinter>());
     NameAssigner &tool = window->tool();
     AssignerForm *form = window->form();
     QCOMPARE(window->windowTitle(), QStringLiteral("Dterm Name Assigner"));

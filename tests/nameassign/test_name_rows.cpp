@@ -1,7 +1,7 @@
 // The two ways an output row is built, and the editor's opening text.
+#include "assigner/NameHex.h"
 #include "grid/GridEditor.h"
 #include "grid/GridTable.h"
-#include "assigner/NameHex.h"
 #include "nameassign/NameRows.h"
 
 #include <QtTest>
@@ -27,8 +27,8 @@ void TestNameRows::importAndEditCuts_data()
     QTest::newRow("20 ASCII characters: both give 32 digits") << twenty << sixteenHex << sixteenHex << twenty.left(16);
     // The import cuts the name before converting, the edit the hex after it.
     const QString euros = QString(17, QChar(0x20AC));
-    QTest::newRow("17 euro signs") << euros << QStringLiteral("20AC").repeated(16)
-                                   << QStringLiteral("20AC").repeated(8) << euros.left(16);
+    QTest::newRow("17 euro signs") << euros << QStringLiteral("20AC").repeated(16) << QStringLiteral("20AC").repeated(8)
+                                   << euros.left(16);
     const QString tabs = QString(20, QLatin1Char('\t'));
     QTest::newRow("20 tabs") << tabs << QStringLiteral("9").repeated(16) << QStringLiteral("9").repeated(20)
                              << tabs.left(16);

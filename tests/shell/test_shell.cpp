@@ -18,9 +18,9 @@
 #include <QtTest>
 
 namespace {
-const QString kQuitQuestion = QStringLiteral(
-    "You are about to QUIT H.V.N?\r\nIf you quit the menu icon will be removed from your taskbar!\r\n"
-    "Are you sure you want to continue?");
+const QString kQuitQuestion =
+    QStringLiteral("You are about to QUIT H.V.N?\r\nIf you quit the menu icon will be removed from your taskbar!\r\n"
+                   "Are you sure you want to continue?");
 
 // A tool window that counts the times its closing logic runs.
 class DummyTool : public QWidget {
@@ -76,7 +76,10 @@ struct Rig {
     LauncherState &state() { return shell.launcherState(); }
     LauncherWindow *launcher() { return shell.launcher(); }
     QTimer *timer(const char *name) { return launcher()->template findChild<QTimer *>(QString::fromLatin1(name)); }
-    HighlightBar *bar(int entry) { return launcher()->template findChild<HighlightBar *>(QStringLiteral("Label2(%1)").arg(entry)); }
+    HighlightBar *bar(int entry)
+    {
+        return launcher()->template findChild<HighlightBar *>(QStringLiteral("Label2(%1)").arg(entry));
+    }
 
     // Touches the tray icon and steps the slide until the panel rests.
     LauncherWindow *rise()
@@ -98,12 +101,14 @@ struct Rig {
     void hover(int entry, QPoint at = QPoint(-1, -1))
     {
         QWidget *image = launcher()->entry(entry);
-        QTest::mouseMove(launcher()->windowHandle(), image->mapTo(launcher(), at.x() < 0 ? image->rect().center() : at));
+        QTest::mouseMove(launcher()->windowHandle(),
+                         image->mapTo(launcher(), at.x() < 0 ? image->rect().center() : at));
     }
     void click(int entry)
     {
         QWidget *image = launcher()->entry(entry);
-        QTest::mouseClick(launcher()->windowHandle(), Qt::LeftButton, {}, image->mapTo(launcher(), image->rect().center()));
+        QTest::mouseClick(launcher()->windowHandle(), Qt::LeftButton, {},
+                          image->mapTo(launcher(), image->rect().center()));
     }
 };
 } // namespace
@@ -171,7 +176,8 @@ void TestShell::startUp()
     SplashWindow *splash = rig.shell.splash();
     QVERIFY(splash && splash->isVisible());
     QCOMPARE(splash->objectName(), QStringLiteral("Form3"));
-    const QStringList lines = splash->findChild<QLabel *>(QStringLiteral("Label2"))->text().split(QStringLiteral("\r\n"));
+    const QStringList lines =
+        splash->findChild<QLabel *>(QStringLiteral("Label2"))->text().split(QStringLiteral("\r\n"));
     QCOMPARE(lines.size(), 2);
     QCOMPARE(lines[0], QStringLiteral("Version : 8.1"));
     QVERIFY(!lines[1].trimmed().isEmpty());
@@ -368,7 +374,10 @@ void TestShell::aboutWindow()
     QTRY_VERIFY(!rig.shell.about());
 }
 
-void TestShell::quitQuestion_data() { addAnswerRows(); }
+void TestShell::quitQuestion_data()
+{
+    addAnswerRows();
+}
 
 void TestShell::quitQuestion()
 {
@@ -430,7 +439,10 @@ void TestShell::losingTheFocusSendsTheLauncherAway()
     QVERIFY(rig.state().slideDownEnabled() || !rig.state().loaded());
 }
 
-void TestShell::sessionEnd_data() { addAnswerRows(); }
+void TestShell::sessionEnd_data()
+{
+    addAnswerRows();
+}
 
 void TestShell::sessionEnd()
 {

@@ -101,10 +101,11 @@ void TestSpeedDialAssigner::importsThreeRecordsFromZero()
     Fixture f;
     QCOMPARE(f.tool.location(), QStringLiteral("000"));
     QCOMPARE(f.import("dials.csv", kThreeDials), SpeedDialAssigner::ImportResult::Imported);
-    QCOMPARE(dataRows(f.tool.input()), (Records{{"Reception", "9", "0123456789", ""},
-                                                {"Smith, John", "", "2001", ""},
-                                                {"Night Service", "9", "555123", ""},
-                                                {"", "", "", ""}}));
+    QCOMPARE(dataRows(f.tool.input()),
+             (Records{{"Reception", "9", "0123456789", ""},
+                      {"Smith, John", "", "2001", ""},
+                      {"Night Service", "9", "555123", ""},
+                      {"", "", "", ""}}));
     QCOMPARE(dataRows(f.tool.output()),
              (Records{{"720", "000", "9,0123456789", "", "", ""},
                       {"721", "000", kReceptionHex, "", "Reception", ""},
@@ -137,21 +138,19 @@ void TestSpeedDialAssigner::importedEntry_data()
                                   << QStringList{"Reception", "9", "0123456789", ""}
                                   << QStringList{"720", "000", "9,0123456789", "", "", ""}
                                   << QStringList{"721", "000", kReceptionHex, "", "Reception", ""};
-    QTest::newRow("five digits keep their form") << QByteArray("Desk,,12345\r\n") << true
-                                                 << QStringList{"Desk", "", "12345", ""}
-                                                 << QStringList{"720", "000", "12345", "", "", ""}
-                                                 << QStringList{"721", "000", "4465736B", "", "Desk", ""};
-    QTest::newRow("empty access code: no comma") << QByteArray("\"Desk\",\"\",\"0123456\"\r\n") << false
-                                                 << QStringList{"Desk", "", "0123456", ""}
-                                                 << QStringList{"720", "000", "0123456", "", "", ""}
-                                                 << QStringList{"721", "000", "4465736B", "", "Desk", ""};
+    QTest::newRow("five digits keep their form")
+        << QByteArray("Desk,,12345\r\n") << true << QStringList{"Desk", "", "12345", ""}
+        << QStringList{"720", "000", "12345", "", "", ""} << QStringList{"721", "000", "4465736B", "", "Desk", ""};
+    QTest::newRow("empty access code: no comma")
+        << QByteArray("\"Desk\",\"\",\"0123456\"\r\n") << false << QStringList{"Desk", "", "0123456", ""}
+        << QStringList{"720", "000", "0123456", "", "", ""} << QStringList{"721", "000", "4465736B", "", "Desk", ""};
     QTest::newRow("20 characters: 16 shown")
         << QByteArray("ABCDEFGHIJKLMNOPQRST,9,1\r\n") << false << QStringList{"ABCDEFGHIJKLMNOPQRST", "9", "1", ""}
         << QStringList{"720", "000", "9,1", "", "", ""}
         << QStringList{"721", "000", "4142434445464748494A4B4C4D4E4F50", "", "ABCDEFGHIJKLMNOP", ""};
-    QTest::newRow("three empty fields are an entry") << QByteArray(",,\r\n") << true << QStringList{"", "", "", ""}
-                                                     << QStringList{"720", "000", "", "", "", ""}
-                                                     << QStringList{"721", "000", "", "", "", ""};
+    QTest::newRow("three empty fields are an entry")
+        << QByteArray(",,\r\n") << true << QStringList{"", "", "", ""} << QStringList{"720", "000", "", "", "", ""}
+        << QStringList{"721", "000", "", "", "", ""};
 }
 
 void TestSpeedDialAssigner::importedEntry()
@@ -281,12 +280,14 @@ void TestSpeedDialAssigner::workbookImport_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<Records>("input");
     const Records kept{{"Kept", "9", "1", ""}, {"", "", "", ""}};
-    QTest::newRow("default sheet") << "Sheet1$" << ""
+    QTest::newRow("default sheet") << "Sheet1$"
+                                   << ""
                                    << Records{{"Kept", "9", "1", ""},
                                               {"Operator", "", "0123456", ""},
                                               {"Short", "8", "", ""},
                                               {"", "", "", ""}};
-    QTest::newRow("question cancelled") << "" << "" << kept;
+    QTest::newRow("question cancelled") << ""
+                                        << "" << kept;
     QTest::newRow("no such sheet") << "Dials$" << FileMessages::kBadSheetTitle + ": " + FileMessages::kBadSheetText
                                    << kept;
 }
@@ -337,13 +338,20 @@ void TestSpeedDialAssigner::advanceLocation_data()
     QTest::addColumn<bool>("advanced");
     QTest::addColumn<QString>("location");
     QTest::addColumn<QString>("message");
-    QTest::newRow("000") << "000" << true << "001" << "";
-    QTest::newRow("009") << "009" << true << "010" << "";
-    QTest::newRow("099") << "099" << true << "100" << "";
-    QTest::newRow("199") << "199" << true << "200" << "";
-    QTest::newRow("one character") << "5" << true << "51" << "";
-    QTest::newRow("two characters") << "12" << true << "121" << "";
-    QTest::newRow("other characters count as 0") << "2x9" << true << "210" << "";
+    QTest::newRow("000") << "000" << true << "001"
+                         << "";
+    QTest::newRow("009") << "009" << true << "010"
+                         << "";
+    QTest::newRow("099") << "099" << true << "100"
+                         << "";
+    QTest::newRow("199") << "199" << true << "200"
+                         << "";
+    QTest::newRow("one character") << "5" << true << "51"
+                                   << "";
+    QTest::newRow("two characters") << "12" << true << "121"
+                                    << "";
+    QTest::newRow("other characters count as 0") << "2x9" << true << "210"
+                                                 << "";
     QTest::newRow("a short location running past 299")
         << "51" << true << "299" << SpeedDialTexts::kBeyondLastTitle + ": " + SpeedDialTexts::kBeyondLastText;
     QTest::newRow("299 was the last") << "299" << false << "299" << maximum();
@@ -411,12 +419,13 @@ void TestSpeedDialAssigner::commitInTheSpareRowOfAFreshTool()
     QVERIFY(f.tool.hasChanged());
     QVERIFY(f.tool.commitEdit(QStringLiteral("Reception")));
 
-    QCOMPARE(dataRows(f.tool.output()), (Records{{"720", "000", "", "", "", ""},
-                                                 {"721", "000", kReceptionHex, "", "Reception", ""},
-                                                 {"", "", "", "", "", ""}}));
+    QCOMPARE(dataRows(f.tool.output()),
+             (Records{{"720", "000", "", "", "", ""},
+                      {"721", "000", kReceptionHex, "", "Reception", ""},
+                      {"", "", "", "", "", ""}}));
     QCOMPARE(f.tool.input().rowTexts(1), (QStringList{"Reception", "", "", ""}));
     QCOMPARE(f.tool.location(), QStringLiteral("001"));
-    QVERIFY(f.tool.usedLocations().isEmpty()); // commits record nothing
+    QVERIFY(f.tool.usedLocations().isEmpty());            // commits record nothing
     QVERIFY(!f.tool.commitEdit(QStringLiteral("again"))); // the editor is closed
 }
 
@@ -426,11 +435,16 @@ void TestSpeedDialAssigner::numberAndAccessEdits_data()
     QTest::addColumn<int>("col");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("dialled");
-    QTest::newRow("number, no access code") << QByteArray("A,,1\r\n") << 2 << "555" << "555";
-    QTest::newRow("number, access code 9") << QByteArray("A,9,1\r\n") << 2 << "555" << "9,555";
-    QTest::newRow("number emptied, access code 9") << QByteArray("A,9,1\r\n") << 2 << "" << "9,";
-    QTest::newRow("access code added") << QByteArray("A,,123\r\n") << 1 << "8" << "8,123";
-    QTest::newRow("access code emptied") << QByteArray("A,9,123\r\n") << 1 << "" << "123";
+    QTest::newRow("number, no access code") << QByteArray("A,,1\r\n") << 2 << "555"
+                                            << "555";
+    QTest::newRow("number, access code 9") << QByteArray("A,9,1\r\n") << 2 << "555"
+                                           << "9,555";
+    QTest::newRow("number emptied, access code 9") << QByteArray("A,9,1\r\n") << 2 << ""
+                                                   << "9,";
+    QTest::newRow("access code added") << QByteArray("A,,123\r\n") << 1 << "8"
+                                       << "8,123";
+    QTest::newRow("access code emptied") << QByteArray("A,9,123\r\n") << 1 << ""
+                                         << "123";
 }
 
 void TestSpeedDialAssigner::numberAndAccessEdits()
@@ -481,11 +495,12 @@ void TestSpeedDialAssigner::typingBelowEmptyRows()
     QCOMPARE(f.tool.input().rows(), 3);
     QCOMPARE(f.tool.output().rows(), 2);
     f.edit(2, 2, QStringLiteral("2001"));
-    QCOMPARE(dataRows(f.tool.output()), (Records{{"720", "000", "", "", "", ""},
-                                                 {"721", "000", "", "", "", ""},
-                                                 {"720", "001", "2001", "", "", ""},
-                                                 {"721", "001", "", "", "", ""},
-                                                 {"", "", "", "", "", ""}}));
+    QCOMPARE(dataRows(f.tool.output()),
+             (Records{{"720", "000", "", "", "", ""},
+                      {"721", "000", "", "", "", ""},
+                      {"720", "001", "2001", "", "", ""},
+                      {"721", "001", "", "", "", ""},
+                      {"", "", "", "", "", ""}}));
     QCOMPARE(f.tool.location(), QStringLiteral("002"));
     // Row 1 then fills the pair made for it.
     f.edit(1, 0, QStringLiteral("Ann"));
@@ -759,7 +774,8 @@ void TestSpeedDialAssigner::printsBothTables()
         " ",
         " ",
         " | 720   | 000   | 9," + number40 + " | " + b5 + " | " + b5 + " | " + b5,
-        " | 721   | 000   | " + kReceptionHex + QString(35 - 18, QLatin1Char(' ')) + " | " + b5 + " | Reception | " + b5,
+        " | 721   | 000   | " + kReceptionHex + QString(35 - 18, QLatin1Char(' ')) + " | " + b5 + " | Reception | "
+            + b5,
         " | " + b5 + " | " + b5 + " | " + b35 + " | " + b5 + " | " + b5 + " | " + b5,
     };
     QCOMPARE(f.printer.lines, expected);
@@ -831,9 +847,10 @@ void TestSpeedDialAssigner::storeLoadAndSettings()
         RecordingPrinter printer;
         SpeedDialAssigner tool(prompter, printer);
         QVERIFY(tool.load());
-        QCOMPARE(dataRows(tool.script()), (Records{{"720", "%LOC%", "%NUM%", "", "", ""},
-                                                   {"721", "%LOC%", "%HEX%", "", "", ""},
-                                                   {"", "", "", "", "", ""}}));
+        QCOMPARE(dataRows(tool.script()),
+                 (Records{{"720", "%LOC%", "%NUM%", "", "", ""},
+                          {"721", "%LOC%", "%HEX%", "", "", ""},
+                          {"", "", "", "", "", ""}}));
         QCOMPARE(tool.statusPrompt(), QStringLiteral("OPEN A FILE FOR IMPORTATION TO BEGIN"));
         prompter.queueFile(folder + QStringLiteral("dials.csv"), 3);
         tool.chooseImport();

@@ -1,8 +1,8 @@
 // The Speed Dial Assigner window offscreen: its own controls, the location box's
 // focus rules and the in-place editor committing when the focus leaves it.
+#include "assigner/AssignerForm.h"
 #include "grid/GridCellEditor.h"
 #include "grid/GridTableView.h"
-#include "assigner/AssignerForm.h"
 #include "shell/HelpWindow.h"
 #include "speeddial/SpeedDialAssignerWindow.h"
 #include "support/RecordingPrinter.h"

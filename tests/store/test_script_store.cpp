@@ -132,7 +132,8 @@ void TestScriptStore::failedReplaceLeavesTheTemplate()
         QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "saboteur");
         db.setDatabaseName(store.path());
         QVERIFY(db.open());
-        QSqlQuery(db).exec("CREATE TABLE Broken (Command TEXT NOT NULL, firstdata TEXT, seconddata TEXT, blank TEXT, Text TEXT)");
+        QSqlQuery(db).exec(
+            "CREATE TABLE Broken (Command TEXT NOT NULL, firstdata TEXT, seconddata TEXT, blank TEXT, Text TEXT)");
         QSqlQuery(db).exec("INSERT INTO Broken VALUES ('keep', 'a', 'b', NULL, 't')");
         db.close();
     }

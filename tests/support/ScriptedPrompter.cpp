@@ -35,7 +35,8 @@ Prompter::Answer ScriptedPrompter::showMessage(const Message &message)
     return m_answers.takeFirst();
 }
 
-std::optional<QString> ScriptedPrompter::askInput(const QString &prompt, const QString &title, const QString &defaultText)
+std::optional<QString> ScriptedPrompter::askInput(const QString &prompt, const QString &title,
+                                                  const QString &defaultText)
 {
     inputs.append({prompt, title, defaultText});
     if (m_inputs.isEmpty()) {

@@ -7,7 +7,8 @@
 namespace Biff {
 
 RecordReader::RecordReader(QByteArrayView stream, qsizetype start)
-    : m_stream(stream), m_pos(start < 0 || start > stream.size() ? stream.size() : start)
+    : m_stream(stream),
+      m_pos(start < 0 || start > stream.size() ? stream.size() : start)
 {
 }
 
@@ -92,9 +93,18 @@ bool PieceCursor::little(T &value)
     return true;
 }
 
-bool PieceCursor::u8(quint8 &value) { return little(value); }
-bool PieceCursor::u16(quint16 &value) { return little(value); }
-bool PieceCursor::u32(quint32 &value) { return little(value); }
+bool PieceCursor::u8(quint8 &value)
+{
+    return little(value);
+}
+bool PieceCursor::u16(quint16 &value)
+{
+    return little(value);
+}
+bool PieceCursor::u32(quint32 &value)
+{
+    return little(value);
+}
 
 bool PieceCursor::f64(double &value)
 {

@@ -141,8 +141,8 @@ private:
 
     QList<QByteArrayView> m_pieces;
     qsizetype m_piece = 0;
-    qsizetype m_pos = 0;     // in the current piece
-    qint64 m_before = 0;     // bytes of the pieces before the current one
+    qsizetype m_pos = 0; // in the current piece
+    qint64 m_before = 0; // bytes of the pieces before the current one
     qint64 m_total = 0;
 };
 

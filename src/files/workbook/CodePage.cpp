@@ -9,8 +9,21 @@
 static QByteArray EncodingOf(int codePage)
 {
     switch (codePage) {
-    case 437: case 737: case 775: case 850: case 852: case 855: case 857: case 860:
-    case 861: case 862: case 863: case 864: case 865: case 866: case 869:
+    case 437:
+    case 737:
+    case 775:
+    case 850:
+    case 852:
+    case 855:
+    case 857:
+    case 860:
+    case 861:
+    case 862:
+    case 863:
+    case 864:
+    case 865:
+    case 866:
+    case 869:
         return "IBM" + QByteArray::number(codePage);
     case 874:
         return "windows-874";
@@ -22,9 +35,17 @@ static QByteArray EncodingOf(int codePage)
         return "windows-949";
     case 950:
         return "Big5";
-    case 1250: case 1251: case 1253: case 1254: case 1255: case 1256: case 1257: case 1258:
+    case 1250:
+    case 1251:
+    case 1253:
+    case 1254:
+    case 1255:
+    case 1256:
+    case 1257:
+    case 1258:
         return "windows-" + QByteArray::number(codePage);
-    case 10000: case 32768: // Apple Roman, the second as Excel 5 for the Macintosh writes it
+    case 10000:
+    case 32768: // Apple Roman, the second as Excel 5 for the Macintosh writes it
         return "macintosh";
     default: // 1252, 367 (ASCII), 32769 (windows-1252 as BIFF writes it) and unknown ones
         return QByteArray();

@@ -63,14 +63,12 @@ QString GErrorText(GError *error)
 Expected<OleWorkbookStream> ReadOleWorkbookStream(const QByteArray &file)
 {
     InitGsf();
-    GRef<GsfInput> input(gsf_input_memory_new(reinterpret_cast<const guint8 *>(file.constData()),
-                                              file.size(), FALSE));
+    GRef<GsfInput> input(gsf_input_memory_new(reinterpret_cast<const guint8 *>(file.constData()), file.size(), FALSE));
     GError *error = nullptr;
     GRef<GsfInfile> ole(gsf_infile_msole_new(input.get(), &error));
     if (!ole) {
         GErrorText(error);
-        return Expected<OleWorkbookStream>::failure(
-            QStringLiteral("it is not an Excel 97-2003 workbook (.xls)"));
+        return Expected<OleWorkbookStream>::failure(QStringLiteral("it is not an Excel 97-2003 workbook (.xls)"));
     }
 
     // Stream names compare without regard to case in a compound document.

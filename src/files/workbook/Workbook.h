@@ -27,9 +27,9 @@ Outcome WriteWorkbook(const GridTable &grid, const QString &path, const Workbook
 
 enum class WorkbookFailure { None, Unreadable, NoSuchSheet, NoDataRows };
 struct WorkbookRecords {
-    QList<QStringList> records;  // rows after the heading row; each row's cells from column A on, as text
+    QList<QStringList> records; // rows after the heading row; each row's cells from column A on, as text
     WorkbookFailure failure = WorkbookFailure::None;
-    QString reason;              // a clear human-readable reason when failure != None
+    QString reason; // a clear human-readable reason when failure != None
     bool ok() const { return failure == WorkbookFailure::None; }
 };
 // Opens the workbook and the sheet named as the user typed it ("Sheet1$" names Sheet1;

@@ -141,7 +141,9 @@ private:
 class WorkbookParser {
 public:
     WorkbookParser(const QByteArray &stream, const QString &fileName, HeadingRow heading)
-        : m_stream(stream), m_fileName(fileName), m_heading(heading)
+        : m_stream(stream),
+          m_fileName(fileName),
+          m_heading(heading)
     {
     }
 
@@ -155,7 +157,10 @@ private:
     // Reads one cell record into cells; false when the record is malformed.
     bool readCell(const Record &record, RecordReader &reader, SheetCells &cells);
     bool readString(PieceCursor &cursor, QString &text) const;
-    WorkbookRecords damaged(const QString &what) const { return Unreadable(m_fileName, "it is damaged (" + what + ")"); }
+    WorkbookRecords damaged(const QString &what) const
+    {
+        return Unreadable(m_fileName, "it is damaged (" + what + ")");
+    }
 
     const QByteArray &m_stream;
     QString m_fileName;
@@ -171,8 +176,9 @@ std::optional<WorkbookRecords> WorkbookParser::readGlobals()
     RecordReader reader(m_stream, 0);
     Record record;
     if (!reader.next(record) || record.id != Bof || record.data.size() < 4)
-        return Unreadable(m_fileName, QStringLiteral("it is not an Excel 97-2003 workbook (its workbook stream "
-                                                     "does not start as one)"));
+        return Unreadable(m_fileName,
+                          QStringLiteral("it is not an Excel 97-2003 workbook (its workbook stream "
+                                         "does not start as one)"));
     const quint16 version = qFromLittleEndian<quint16>(record.data.data());
     const quint16 substream = qFromLittleEndian<quint16>(record.data.data() + 2);
     if (version == 0x0600)
@@ -180,8 +186,10 @@ std::optional<WorkbookRecords> WorkbookParser::readGlobals()
     else if (version == 0x0500)
         m_globals.version = Version::Biff5;
     else
-        return Unreadable(m_fileName, QStringLiteral("its workbook format (BIFF version %1) is not Excel 5.0 "
-                                                     "to 2003").arg(version, 4, 16, QLatin1Char('0')));
+        return Unreadable(m_fileName,
+                          QStringLiteral("its workbook format (BIFF version %1) is not Excel 5.0 "
+                                         "to 2003")
+                              .arg(version, 4, 16, QLatin1Char('0')));
     if (substream != kGlobalsSubstream)
         return damaged(QStringLiteral("its workbook stream does not start with the workbook's settings"));
 
@@ -307,9 +315,10 @@ WorkbookRecords WorkbookParser::readSheet(const SheetEntry &sheet)
             continue;
         if (!readCell(record, reader, cells)) {
             if (m_overBudget)
-                return Unreadable(m_fileName, QStringLiteral("the sheet \"%1\" has too many cells to read (more "
-                                                             "than %2 including the empty ones)")
-                                                  .arg(sheet.name, QLocale(QLocale::English).toString(cells.budget())));
+                return Unreadable(m_fileName,
+                                  QStringLiteral("the sheet \"%1\" has too many cells to read (more "
+                                                 "than %2 including the empty ones)")
+                                      .arg(sheet.name, QLocale(QLocale::English).toString(cells.budget())));
             return damaged(QStringLiteral("a cell of the sheet \"%1\" is cut short").arg(sheet.name));
         }
     }
@@ -319,9 +328,9 @@ WorkbookRecords WorkbookParser::readSheet(const SheetEntry &sheet)
     WorkbookRecords result;
     result.records = cells.takeRows(m_heading == HeadingRow::Skip ? 1 : 0);
     if (result.records.isEmpty())
-        return Failed(WorkbookFailure::NoDataRows,
-                      QStringLiteral("The sheet \"%1\" in %2 has no rows after its heading row.")
-                          .arg(sheet.name, m_fileName));
+        return Failed(
+            WorkbookFailure::NoDataRows,
+            QStringLiteral("The sheet \"%1\" in %2 has no rows after its heading row.").arg(sheet.name, m_fileName));
     return result;
 }
 
@@ -409,8 +418,7 @@ bool WorkbookParser::readCell(const Record &record, RecordReader &reader, SheetC
     }
     case BoolErr: {
         quint8 value, isError;
-        if (!cursor.u16(row) || !cursor.u16(column) || !cursor.u16(format) || !cursor.u8(value)
-            || !cursor.u8(isError))
+        if (!cursor.u16(row) || !cursor.u16(column) || !cursor.u16(format) || !cursor.u8(value) || !cursor.u8(isError))
             return false;
         if (isError)
             return put(row, column, QString());
@@ -454,8 +462,9 @@ WorkbookRecords ReadWorkbookBytes(QByteArray file, const QString &sheetName, con
     if (file.isEmpty())
         return Unreadable(fileName, QStringLiteral("it is empty"));
     if (file.startsWith("PK\x03\x04"))
-        return Unreadable(fileName, QStringLiteral("it is an Excel 2007 or later workbook (.xlsx); save it as an "
-                                                   "Excel 97-2003 workbook (.xls) first"));
+        return Unreadable(fileName,
+                          QStringLiteral("it is an Excel 2007 or later workbook (.xlsx); save it as an "
+                                         "Excel 97-2003 workbook (.xls) first"));
     Expected<OleWorkbookStream> stream = ReadOleWorkbookStream(file);
     file = QByteArray(); // only the stream is needed from here on
     if (!stream)

@@ -257,8 +257,16 @@ void WriteWorkbookSettings(BiffWriter &w)
     w.string(QStringLiteral("Halvoran"));
     w.append(QByteArray(112 - (w.size() - start), ' '));
     w.end();
-    WriteSettings(w, {{CodePage, kUtf16CodePage}, {Dsf, 0}, {TabId, 1}, {FnGroupCount, 14}, {WindowProtect, 0},
-                      {Protect, 0}, {Password, 0}, {Prot4Rev, 0}, {Prot4RevPass, 0}});
+    WriteSettings(w,
+                  {{CodePage, kUtf16CodePage},
+                   {Dsf, 0},
+                   {TabId, 1},
+                   {FnGroupCount, 14},
+                   {WindowProtect, 0},
+                   {Protect, 0},
+                   {Password, 0},
+                   {Prot4Rev, 0},
+                   {Prot4RevPass, 0}});
     w.begin(Window1);
     for (const quint16 value : {0x01E0, 0x005A, 0x3FCF, 0x2A4E, 0x0038, 0, 0, 1, 0x0258})
         w.u16(value);

@@ -135,7 +135,10 @@ constexpr qint64 kMaxSpeedDials = 1000000000000000LL;
 class CompileRun {
 public:
     CompileRun(SpeedDialStart &start, OutputGrids &outputs, Prompter &prompter, const CompileProgressFn &progress)
-        : m_start(start), m_outputs(outputs), m_prompter(prompter), m_progress(progress)
+        : m_start(start),
+          m_outputs(outputs),
+          m_prompter(prompter),
+          m_progress(progress)
     {
     }
 

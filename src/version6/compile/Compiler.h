@@ -41,9 +41,9 @@ private:
 struct CompileProgress {
     enum class Stage { Starting, Handsets, SpeedDials, PickupGroups, Finalising, Done };
     Stage stage = Stage::Starting;
-    int total = 0;            // ProgressBar1 and ProgressBar3
+    int total = 0; // ProgressBar1 and ProgressBar3
     int totalMaximum = 0;
-    int current = 0;          // ProgressBar2: the template row
+    int current = 0; // ProgressBar2: the template row
     int currentMaximum = 0;
     int handsetsRemaining = 0;
 
@@ -62,8 +62,8 @@ struct CompileOptions {
 };
 
 struct CompileResult {
-    bool started = false;      // false: a compile was running already
-    bool aborted = false;      // the handset pass ended early (capacity reached)
+    bool started = false;          // false: a compile was running already
+    bool aborted = false;          // the handset pass ended early (capacity reached)
     bool capacityExceeded = false; // the capacity message was shown meanwhile
 };
 

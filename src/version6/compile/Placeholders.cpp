@@ -7,8 +7,8 @@
 HandsetValues HandsetValues::ofRow(const GridTable &handsets, int row)
 {
     using namespace HandsetColumns;
-    return {handsets.textAt(row, Ext),      handsets.textAt(row, Len),        handsets.textAt(row, Drd),
-            handsets.textAt(row, Drn),      handsets.textAt(row, ClassDay),   handsets.textAt(row, ClassNight),
+    return {handsets.textAt(row, Ext), handsets.textAt(row, Len),      handsets.textAt(row, Drd),
+            handsets.textAt(row, Drn), handsets.textAt(row, ClassDay), handsets.textAt(row, ClassNight),
             handsets.textAt(row, Loc)};
 }
 

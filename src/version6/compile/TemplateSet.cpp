@@ -9,10 +9,10 @@ const QString TemplateSet::kHeader =
 
 QStringList TemplateSet::defaultCaptions()
 {
-    return {QStringLiteral("8 "),         QStringLiteral("8D"),        QStringLiteral("8 IP"),
-            QStringLiteral("16D"),        QStringLiteral("16 IP"),     QStringLiteral("32D"),
-            QStringLiteral("2D"),         QStringLiteral("Analog"),    QStringLiteral("SpeedDials"),
-            QStringLiteral("PickupGrp"),  QStringLiteral("Data1 "),    QStringLiteral("Data2 "),
+    return {QStringLiteral("8 "),        QStringLiteral("8D"),     QStringLiteral("8 IP"),
+            QStringLiteral("16D"),       QStringLiteral("16 IP"),  QStringLiteral("32D"),
+            QStringLiteral("2D"),        QStringLiteral("Analog"), QStringLiteral("SpeedDials"),
+            QStringLiteral("PickupGrp"), QStringLiteral("Data1 "), QStringLiteral("Data2 "),
             QStringLiteral("Data3 ")};
 }
 

@@ -23,9 +23,9 @@ enum Column {
     Count
 };
 
-inline const QString kHeader = QStringLiteral(
-    "LEN          | EXT       | HANDSET TYPE  | SPEED DIALS           | DRD           | DRN           "
-    "| CLSS (CD) | CLSS (CN) | PICKUP VIP | LOC");
+inline const QString kHeader =
+    QStringLiteral("LEN          | EXT       | HANDSET TYPE  | SPEED DIALS           | DRD           | DRN           "
+                   "| CLSS (CD) | CLSS (CN) | PICKUP VIP | LOC");
 
 // A new handset: its LEN, extension and type with the default settings.
 QStringList NewRow(const QString &len, const QString &ext, const QString &handsetType);

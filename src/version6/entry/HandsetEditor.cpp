@@ -7,7 +7,10 @@
 #include "version6/entry/RangeExpansion.h"
 
 HandsetEditor::HandsetEditor(HandsetSheet &sheet, Prompter &prompter, QString &status)
-    : m_sheet(sheet), m_prompter(prompter), m_status(status), m_cell(sheet.grid(), GridEditor::AtLastRow::Stay)
+    : m_sheet(sheet),
+      m_prompter(prompter),
+      m_status(status),
+      m_cell(sheet.grid(), GridEditor::AtLastRow::Stay)
 {
 }
 

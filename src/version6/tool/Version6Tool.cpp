@@ -19,7 +19,10 @@ constexpr int kFilterField = 7;
 } // namespace
 
 Version6Tool::Version6Tool(Prompter &prompter, ScriptStore store)
-    : m_prompter(prompter), m_store(std::move(store)), m_ranges(prompter), m_start(prompter)
+    : m_prompter(prompter),
+      m_store(std::move(store)),
+      m_ranges(prompter),
+      m_start(prompter)
 {
     m_compileProgress.stage = CompileProgress::Stage::Done;
     fillHandsetTypes();
@@ -44,9 +47,9 @@ bool Version6Tool::closeRequested()
     if (!m_prompter.askYesNo(Version6Texts::kLossText, FileMessages::kLossTitle))
         return true;
     exportData();
-    const Outcome saved = m_store.writeSettings(
-        StoreTables::kVersionSixSettings,
-        {{kFolderField, m_dialog.folder}, {kFilterField, QString::number(m_dialog.filterIndex)}});
+    const Outcome saved =
+        m_store.writeSettings(StoreTables::kVersionSixSettings,
+                              {{kFolderField, m_dialog.folder}, {kFilterField, QString::number(m_dialog.filterIndex)}});
     if (!saved)
         m_prompter.message(Version6Texts::FolderNotRememberedText(saved.reason()), Version6Texts::kUnableToSaveTitle,
                            Prompter::Icon::Exclamation);
@@ -267,9 +270,8 @@ bool Version6Tool::exportScriptLines(const GridTable &grid, const QString &path)
     if (kind != FileKind::Unsupported) {
         BusyPointer busy(m_prompter);
         showProgress(0, grid.rows() - 1);
-        written = Version6Export::WriteOutputGrid(grid, path, kind, [this, &grid](int row) {
-            showProgress(row, grid.rows() - 1);
-        });
+        written = Version6Export::WriteOutputGrid(grid, path, kind,
+                                                  [this, &grid](int row) { showProgress(row, grid.rows() - 1); });
     }
     hideProgress();
     Version6Export::ReportExport(m_prompter, kind, path, written);

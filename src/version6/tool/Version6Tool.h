@@ -39,17 +39,17 @@ public:
     // ---- Range screen ----
     RangeScreen &ranges() { return m_ranges; }
     const RangeScreen &ranges() const { return m_ranges; }
-    void fpChanged(const QString &fp) { m_ranges.setFp(fp); }                       // Combo1 Change / Click
-    void startLenChanged(const QString &text) { m_ranges.setStartLen(text); }      // Combo2
-    void stopLenChanged(const QString &text) { m_ranges.setStopLen(text); }        // Combo3
+    void fpChanged(const QString &fp) { m_ranges.setFp(fp); }                           // Combo1 Change / Click
+    void startLenChanged(const QString &text) { m_ranges.setStartLen(text); }           // Combo2
+    void stopLenChanged(const QString &text) { m_ranges.setStopLen(text); }             // Combo3
     QString startExtChanged(const QString &text) { return m_ranges.setStartExt(text); } // Text2 Change
-    void defaultHandsetChanged(const QString &type) { m_defaultHandset = type; }    // Combo4
+    void defaultHandsetChanged(const QString &type) { m_defaultHandset = type; }        // Combo4
     const QString &defaultHandset() const { return m_defaultHandset; }
-    RangeScreen::AddResult add();  // "ADD"
+    RangeScreen::AddResult add();        // "ADD"
     void remove() { m_ranges.remove(); } // "REMOVE"
-    void next();                   // "NEXT", once enabled by an "ADD"
-    void back();                   // "BACK", until a handset file was imported
-    void reset();                  // "RESET"
+    void next();                         // "NEXT", once enabled by an "ADD"
+    void back();                         // "BACK", until a handset file was imported
+    void reset();                        // "RESET"
 
     // ---- DATA tab ----
     HandsetSheet &handsets() { return m_handsets; }
@@ -78,8 +78,8 @@ public:
     bool commitTypeEdit(const QString &text) { return m_editor.commitType(text); }
     void textEditorKey(EditorKey key, const QString &text) { m_editor.textKey(key, text); }
     void typeEditorKey(EditorKey key, const QString &text) { m_editor.typeKey(key, text); }
-    void repeat() { m_editor.repeat(); } // Space on the grid
-    void applyToColumn();                // "&Apply To Colum"
+    void repeat() { m_editor.repeat(); }                         // Space on the grid
+    void applyToColumn();                                        // "&Apply To Colum"
     void toggleAutoIncrease() { m_editor.toggleAutoIncrease(); } // "Auto &Increase ON"
 
     // ---- SCRIPTS tab ----

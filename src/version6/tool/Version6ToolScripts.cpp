@@ -9,7 +9,10 @@
 
 namespace {
 
-bool validTab(int tab) { return tab >= 0 && tab < TemplateSet::kCount; }
+bool validTab(int tab)
+{
+    return tab >= 0 && tab < TemplateSet::kCount;
+}
 
 } // namespace
 
@@ -44,7 +47,8 @@ bool Version6Tool::importScriptFrom(int tab, const QString &path)
     if (!validTab(tab))
         return false;
     m_hasChanged = true;
-    const std::optional<QList<QStringList>> records = readImport(path, ScriptFiles::ReadText, ScriptFiles::ReadWorkbook);
+    const std::optional<QList<QStringList>> records =
+        readImport(path, ScriptFiles::ReadText, ScriptFiles::ReadWorkbook);
     if (!records)
         return false;
     if (m_templateEditor.tab() == tab)
@@ -75,8 +79,8 @@ bool Version6Tool::saveScript(int tab)
         return false;
     if (!m_prompter.askYesNo(Version6Texts::kSaveDefaultText, PlatformTexts::kCheckUserAction))
         return false;
-    const Outcome saved =
-        m_store.replaceTemplate(ScriptStore::versionSixTemplate(tab), ScriptFiles::StoredRecords(m_templates.grid(tab)));
+    const Outcome saved = m_store.replaceTemplate(ScriptStore::versionSixTemplate(tab),
+                                                  ScriptFiles::StoredRecords(m_templates.grid(tab)));
     if (!saved)
         m_prompter.message(Version6Texts::DefaultScriptNotSavedText(saved.reason()), Version6Texts::kUnableToSaveTitle,
                            Prompter::Icon::Critical);

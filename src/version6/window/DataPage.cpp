@@ -16,7 +16,9 @@
 using namespace Version6Form;
 
 DataPage::DataPage(Version6Tool &tool, Printer &printer, RunAction run, QWidget *parent)
-    : QWidget(parent), m_tool(tool), m_run(std::move(run))
+    : QWidget(parent),
+      m_tool(tool),
+      m_run(std::move(run))
 {
     m_view = new GridTableView(&tool.handsets().grid(), this);
     m_view->setObjectName(QStringLiteral("MSFlexGrid2"));
@@ -69,7 +71,8 @@ DataPage::DataPage(Version6Tool &tool, Printer &printer, RunAction run, QWidget 
     connect(m_back, &QPushButton::clicked, this, [this] { m_run([this] { m_tool.back(); }); });
     connect(m_import, &QPushButton::clicked, this, [this] { m_run([this] { m_tool.importData(); }); });
     connect(m_export, &QPushButton::clicked, this, [this] { m_run([this] { m_tool.exportData(); }); });
-    connect(m_print, &QPushButton::clicked, this, [this, &printer] { m_run([this, &printer] { m_tool.print(printer); }); });
+    connect(m_print, &QPushButton::clicked, this,
+            [this, &printer] { m_run([this, &printer] { m_tool.print(printer); }); });
 
     showHandsetTypes();
     showState();

@@ -27,16 +27,16 @@ public:
     // An editor still open writes its text (the window closes).
     void commitOpenEdit();
 
-    GridTableView *handsetView() const { return m_view; }       // MSFlexGrid2
-    GridCellEditor *textEditor() const { return m_text; }       // Text4
-    HandsetTypeEditor *typeEditor() const { return m_type; }    // Combo5
+    GridTableView *handsetView() const { return m_view; }    // MSFlexGrid2
+    GridCellEditor *textEditor() const { return m_text; }    // Text4
+    HandsetTypeEditor *typeEditor() const { return m_type; } // Combo5
     QMenu *popupMenu() const { return m_menu; }
-    QAction *applyAction() const { return m_apply; }            // ATA
+    QAction *applyAction() const { return m_apply; }               // ATA
     QAction *autoIncreaseAction() const { return m_autoIncrease; } // AITC
-    QPushButton *backButton() const { return m_back; }          // Command4
-    QPushButton *importButton() const { return m_import; }      // Command11
-    QPushButton *exportButton() const { return m_export; }      // Command10
-    QPushButton *printButton() const { return m_print; }        // Command13
+    QPushButton *backButton() const { return m_back; }             // Command4
+    QPushButton *importButton() const { return m_import; }         // Command11
+    QPushButton *exportButton() const { return m_export; }         // Command10
+    QPushButton *printButton() const { return m_print; }           // Command13
 
 private:
     void keyOnGrid(char32_t keyCode);

@@ -23,10 +23,10 @@ public:
 
     void showState();
 
-    QLineEdit *startBlock() const { return m_start; }                        // Text5
-    QTabWidget *tabs() const { return m_tabs; }                              // SSTab3
-    GridTableView *grid(int index) const { return m_grids[size_t(index)]; } // MSFlexGrid4(index)
-    QPushButton *exportButton(int index) const { return m_exports[size_t(index)]; }    // Command8(index)
+    QLineEdit *startBlock() const { return m_start; }                                     // Text5
+    QTabWidget *tabs() const { return m_tabs; }                                           // SSTab3
+    GridTableView *grid(int index) const { return m_grids[size_t(index)]; }               // MSFlexGrid4(index)
+    QPushButton *exportButton(int index) const { return m_exports[size_t(index)]; }       // Command8(index)
     QPushButton *recompileButton(int index) const { return m_recompiles[size_t(index)]; } // Command9(index)
 
 private:

@@ -19,7 +19,9 @@
 using namespace Version6Form;
 
 RangePage::RangePage(Version6Tool &tool, RunAction run, QWidget *parent)
-    : QWidget(parent), m_tool(tool), m_run(std::move(run))
+    : QWidget(parent),
+      m_tool(tool),
+      m_run(std::move(run))
 {
     setObjectName(QStringLiteral("RangeScreen"));
 

@@ -26,7 +26,9 @@ QString indexed(const char *name, int tab)
 } // namespace
 
 ScriptsPage::ScriptsPage(Version6Tool &tool, RunAction run, QWidget *parent)
-    : QWidget(parent), m_tool(tool), m_run(std::move(run))
+    : QWidget(parent),
+      m_tool(tool),
+      m_run(std::move(run))
 {
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("SSTab2"));
@@ -44,8 +46,7 @@ ScriptsPage::ScriptsPage(Version6Tool &tool, RunAction run, QWidget *parent)
     QAction *removeRow = m_rowMenu->addAction(Version6Texts::kRemoveRowCaption);
     removeRow->setObjectName(QStringLiteral("RMVR"));
     connect(addRow, &QAction::triggered, this, [this] { m_run([this] { m_tool.addTemplateRow(m_menuTab); }); });
-    connect(removeRow, &QAction::triggered, this,
-            [this] { m_run([this] { m_tool.removeTemplateRow(m_menuTab); }); });
+    connect(removeRow, &QAction::triggered, this, [this] { m_run([this] { m_tool.removeTemplateRow(m_menuTab); }); });
 
     m_tabMenu = new QMenu(this);
     m_tabMenu->setObjectName(QStringLiteral("mnu2"));

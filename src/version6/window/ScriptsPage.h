@@ -29,14 +29,14 @@ public:
     void showState();
     void commitOpenEdit();
 
-    QTabWidget *tabs() const { return m_tabs; }                          // SSTab2
-    GridTableView *grid(int tab) const { return m_grids[size_t(tab)]; } // MSFlexGrid3(tab)
-    GridCellEditor *editor(int tab) const { return m_editors[size_t(tab)]; } // Text3
+    QTabWidget *tabs() const { return m_tabs; }                                 // SSTab2
+    GridTableView *grid(int tab) const { return m_grids[size_t(tab)]; }         // MSFlexGrid3(tab)
+    GridCellEditor *editor(int tab) const { return m_editors[size_t(tab)]; }    // Text3
     QPushButton *importButton(int tab) const { return m_imports[size_t(tab)]; } // Command5(tab)
     QPushButton *exportButton(int tab) const { return m_exports[size_t(tab)]; } // Command6(tab)
     QPushButton *saveButton(int tab) const { return m_saves[size_t(tab)]; }     // Command7(tab)
-    QMenu *rowMenu() const { return m_rowMenu; }  // mnu1
-    QMenu *tabMenu() const { return m_tabMenu; }  // mnu2
+    QMenu *rowMenu() const { return m_rowMenu; }                                // mnu1
+    QMenu *tabMenu() const { return m_tabMenu; }                                // mnu2
     // The menus act on the grid and the tab they were opened for.
     void setMenuTab(int tab) { m_menuTab = tab; }
 

@@ -68,10 +68,10 @@ private:
     ScriptsPage *m_scriptsPage = nullptr;
     OutputPage *m_outputPage = nullptr;
     QLabel *m_statusPanel = nullptr;
-    QProgressBar *m_progress = nullptr;       // ProgressBar1
-    QWidget *m_panel = nullptr;               // Frame3
-    QLabel *m_panelLabel = nullptr;           // Label3
-    QProgressBar *m_totalProgress = nullptr;  // ProgressBar3
+    QProgressBar *m_progress = nullptr;        // ProgressBar1
+    QWidget *m_panel = nullptr;                // Frame3
+    QLabel *m_panelLabel = nullptr;            // Label3
+    QProgressBar *m_totalProgress = nullptr;   // ProgressBar3
     QProgressBar *m_currentProgress = nullptr; // ProgressBar2
     QElapsedTimer m_sinceRepaint;
     int m_running = 0; // actions under way (a long one lets the window repaint)

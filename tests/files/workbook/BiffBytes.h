@@ -12,7 +12,10 @@
 
 namespace BiffBytes {
 
-inline QByteArray U8(int value) { return QByteArray(1, char(value)); }
+inline QByteArray U8(int value)
+{
+    return QByteArray(1, char(value));
+}
 
 inline QByteArray U16(int value)
 {
@@ -37,10 +40,16 @@ inline QByteArray F64(double value)
     return QByteArray(b, 8);
 }
 
-inline QByteArray Rec(quint16 id, const QByteArray &data) { return U16(id) + U16(int(data.size())) + data; }
+inline QByteArray Rec(quint16 id, const QByteArray &data)
+{
+    return U16(id) + U16(int(data.size())) + data;
+}
 
 // Characters of a BIFF8 string: one byte each, or UTF-16.
-inline QByteArray Narrow(const QString &text) { return text.toLatin1(); }
+inline QByteArray Narrow(const QString &text)
+{
+    return text.toLatin1();
+}
 inline QByteArray Wide(const QString &text)
 {
     QByteArray bytes;
@@ -76,10 +85,24 @@ inline QByteArray Cell(quint16 id, int row, int column, const QByteArray &rest)
 }
 
 enum : quint16 {
-    kFormula = 0x0006, kEof = 0x000A, kFilePass = 0x002F, kContinue = 0x003C, kCodePage = 0x0042,
-    kBoundSheet = 0x0085, kMulRk = 0x00BD, kMulBlank = 0x00BE, kSst = 0x00FC, kLabelSst = 0x00FD,
-    kBlank = 0x0201, kNumber = 0x0203, kLabel = 0x0204, kBoolErr = 0x0205, kString = 0x0207,
-    kRk = 0x027E, kShrFmla = 0x04BC, kBof = 0x0809,
+    kFormula = 0x0006,
+    kEof = 0x000A,
+    kFilePass = 0x002F,
+    kContinue = 0x003C,
+    kCodePage = 0x0042,
+    kBoundSheet = 0x0085,
+    kMulRk = 0x00BD,
+    kMulBlank = 0x00BE,
+    kSst = 0x00FC,
+    kLabelSst = 0x00FD,
+    kBlank = 0x0201,
+    kNumber = 0x0203,
+    kLabel = 0x0204,
+    kBoolErr = 0x0205,
+    kString = 0x0207,
+    kRk = 0x027E,
+    kShrFmla = 0x04BC,
+    kBof = 0x0809,
 };
 
 inline QByteArray Bof(int version, int substream)

@@ -39,7 +39,8 @@ using PeerRows = QList<QList<PeerCell>>;
 inline std::optional<QMap<QString, PeerRows>> ReadWithPeer(const QString &peer, const QString &path)
 {
     QProcess python;
-    python.start(QStringLiteral(HALVORAN_SYSTEM_PYTHON), {QStringLiteral(WORKBOOK_TEST_DIR "/peer_cells.py"), peer, path});
+    python.start(QStringLiteral(HALVORAN_SYSTEM_PYTHON),
+                 {QStringLiteral(WORKBOOK_TEST_DIR "/peer_cells.py"), peer, path});
     if (!python.waitForFinished(180000) || python.exitCode() != 0) {
         qWarning() << python.readAllStandardError();
         return std::nullopt;

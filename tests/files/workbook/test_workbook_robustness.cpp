@@ -93,7 +93,10 @@ public:
 
 private:
     qsizetype sectorOffset(quint32 sector) const { return 512 * (qsizetype(sector) + 1); }
-    qsizetype fatEntry(quint32 sector) const { return sectorOffset(u32(0x4C + 4 * (sector / 128))) + 4 * (sector % 128); }
+    qsizetype fatEntry(quint32 sector) const
+    {
+        return sectorOffset(u32(0x4C + 4 * (sector / 128))) + 4 * (sector % 128);
+    }
     qsizetype miniFatEntry(quint32 sector) const
     {
         const QList<quint32> sectors = chain(u32(0x3C));
@@ -113,8 +116,15 @@ private:
 };
 
 enum class Loop {
-    LastToFirst, FirstToItself, MiddleBack, PastTheFile, Directory, MiniLastToFirst, MiniStreamHolder,
-    SiblingToItself, ChildToRoot,
+    LastToFirst,
+    FirstToItself,
+    MiddleBack,
+    PastTheFile,
+    Directory,
+    MiniLastToFirst,
+    MiniStreamHolder,
+    SiblingToItself,
+    ChildToRoot,
 };
 
 } // namespace
@@ -148,15 +158,14 @@ void TestWorkbookRobustness::damagedInput_data()
     const QByteArray written = WrittenWorkbook(40);
     const QByteArray biff5 = ReadBytes(TestData("workbooks/gnumeric-biff5.xls"));
     QTest::newRow("file written by the program") << Level::File << written << "Sheet1$";
-    QTest::newRow("file from Gnumeric, BIFF8") << Level::File << ReadBytes(TestData("workbooks/gnumeric-formulas.xls"))
-                                               << "Formulas$";
+    QTest::newRow("file from Gnumeric, BIFF8")
+        << Level::File << ReadBytes(TestData("workbooks/gnumeric-formulas.xls")) << "Formulas$";
     QTest::newRow("file from Gnumeric, BIFF5") << Level::File << biff5 << "Formulas$";
-    QTest::newRow("file from LibreOffice") << Level::File << ReadBytes(TestData("workbooks/libreoffice-formulas.xls"))
-                                           << "Formulas$";
-    QTest::newRow("stream written by the program") << Level::Stream << ReadOleWorkbookStream(written)->bytes
-                                                   << "Sheet1$";
-    QTest::newRow("stream from Gnumeric, BIFF5") << Level::Stream << ReadOleWorkbookStream(biff5)->bytes
-                                                 << "Formulas$";
+    QTest::newRow("file from LibreOffice")
+        << Level::File << ReadBytes(TestData("workbooks/libreoffice-formulas.xls")) << "Formulas$";
+    QTest::newRow("stream written by the program")
+        << Level::Stream << ReadOleWorkbookStream(written)->bytes << "Sheet1$";
+    QTest::newRow("stream from Gnumeric, BIFF5") << Level::Stream << ReadOleWorkbookStream(biff5)->bytes << "Formulas$";
 }
 
 void TestWorkbookRobustness::cutAtEveryLength()
@@ -235,19 +244,35 @@ void TestWorkbookRobustness::sectorChainLoops()
     const QList<quint32> sectors = mini ? file.miniChain(file.startOf(workbook)) : file.chain(file.startOf(workbook));
     QVERIFY(sectors.size() >= 3);
     switch (loop) {
-    case Loop::LastToFirst: file.setFat(sectors.last(), sectors.first()); break;
-    case Loop::FirstToItself: file.setFat(sectors.first(), sectors.first()); break;
-    case Loop::MiddleBack: file.setFat(sectors[sectors.size() / 2], sectors[1]); break;
-    case Loop::PastTheFile: file.setFat(sectors.first(), 0x00FFFFFF); break;
-    case Loop::Directory: file.setFat(file.directoryStart(), file.directoryStart()); break;
-    case Loop::MiniLastToFirst: file.setMiniFat(sectors.last(), sectors.first()); break;
+    case Loop::LastToFirst:
+        file.setFat(sectors.last(), sectors.first());
+        break;
+    case Loop::FirstToItself:
+        file.setFat(sectors.first(), sectors.first());
+        break;
+    case Loop::MiddleBack:
+        file.setFat(sectors[sectors.size() / 2], sectors[1]);
+        break;
+    case Loop::PastTheFile:
+        file.setFat(sectors.first(), 0x00FFFFFF);
+        break;
+    case Loop::Directory:
+        file.setFat(file.directoryStart(), file.directoryStart());
+        break;
+    case Loop::MiniLastToFirst:
+        file.setMiniFat(sectors.last(), sectors.first());
+        break;
     case Loop::MiniStreamHolder: {
         const qsizetype root = file.entry(QStringLiteral("Root Entry"));
         file.setFat(file.startOf(root), file.startOf(root));
         break;
     }
-    case Loop::SiblingToItself: file.setRightSibling(workbook, file.indexOf(workbook)); break;
-    case Loop::ChildToRoot: file.setChild(workbook, 0); break;
+    case Loop::SiblingToItself:
+        file.setRightSibling(workbook, file.indexOf(workbook));
+        break;
+    case Loop::ChildToRoot:
+        file.setChild(workbook, 0);
+        break;
     }
     QElapsedTimer timer;
     timer.start();
@@ -276,7 +301,8 @@ void TestWorkbookRobustness::absurdClaims_data()
         << BuildOleWorkbookFile(Biff8Sheet(heading, Rec(kSst, U32(0xFFFFFFFF) + U32(0xFFFFFFFF) + Str16("a")))).value()
         << "shared-string table is cut short";
     QTest::newRow("string of 65535 characters in 3 bytes")
-        << BuildOleWorkbookFile(Biff8Sheet(heading + Rec(kLabel, U16(1) + U16(0) + U16(15) + U16(0xFFFF) + U8(1) + "ab")))
+        << BuildOleWorkbookFile(
+               Biff8Sheet(heading + Rec(kLabel, U16(1) + U16(0) + U16(15) + U16(0xFFFF) + U8(1) + "ab")))
                .value()
         << "cut short";
     QTest::newRow("sheet offset beyond the stream")

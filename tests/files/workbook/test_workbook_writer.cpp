@@ -46,14 +46,16 @@ QString Repeat(const QString &pattern, int count)
 // Texts a spreadsheet likes to turn into something else, and texts in other scripts.
 Records AwkwardRows()
 {
-    static const QStringList kScripts{"Ελληνικά", "Кириллица", "日本語のテキスト", "中文", "한국어", "עברית",
-                                      "العربية", "हिन्दी", "ไทย", "Łódź ŻÓŁW", "Ærø Øst", "😀 smile"};
+    static const QStringList kScripts{"Ελληνικά", "Кириллица", "日本語のテキスト", "中文",
+                                      "한국어",   "עברית",     "العربية",          "हिन्दी",
+                                      "ไทย",      "Łódź ŻÓŁW", "Ærø Øst",          "😀 smile"};
     Records rows;
     for (int i = 1; i <= 300; ++i) {
-        rows.append({QStringLiteral("%1").arg(i, 5, 10, QLatin1Char('0')),
-                     QStringLiteral("Smith, John %1").arg(i),
+        rows.append({QStringLiteral("%1").arg(i, 5, 10, QLatin1Char('0')), QStringLiteral("Smith, John %1").arg(i),
                      QStringLiteral("say \"hi\" %1").arg(i),
-                     i % 3 == 0 ? QStringLiteral("=1+1") : i % 3 == 1 ? QStringLiteral("0123") : QStringLiteral("=A1&\"x\""),
+                     i % 3 == 0       ? QStringLiteral("=1+1")
+                         : i % 3 == 1 ? QStringLiteral("0123")
+                                      : QStringLiteral("=A1&\"x\""),
                      kScripts[i % kScripts.size()] + QString::number(i),
                      i % 4 == 0 ? QString() : QStringLiteral("TRUE"),
                      i % 5 == 0 ? QStringLiteral("1e5") : QStringLiteral("-0.50"),
@@ -104,9 +106,8 @@ void TestWorkbookWriter::layouts_data()
     QTest::newRow("header written instead of grid row 0")
         << two << QStringList() << WorkbookLayout{0, -1, 3, {"NAME", "ACCESS CODE", "NUBER"}}
         << Records{{"NAME", "ACCESS CODE", "NUBER"}, {"2001", "Smith"}, {"2002", "Jones"}};
-    QTest::newRow("header shorter than the columns")
-        << two << QStringList() << WorkbookLayout{0, -1, 3, {"ONLY"}}
-        << Records{{"ONLY"}, {"2001", "Smith"}, {"2002", "Jones"}};
+    QTest::newRow("header shorter than the columns") << two << QStringList() << WorkbookLayout{0, -1, 3, {"ONLY"}}
+                                                     << Records{{"ONLY"}, {"2001", "Smith"}, {"2002", "Jones"}};
     QTest::newRow("header ignored without a header row")
         << two << QStringList() << WorkbookLayout{1, -1, 3, {"NAME"}} << twoRows;
     QTest::newRow("spare row included") << two << QStringList{"spare", "row", "x"} << WorkbookLayout{1, -1, 3, {}}
@@ -115,8 +116,9 @@ void TestWorkbookWriter::layouts_data()
     QTest::newRow("last row beyond the grid") << two << QStringList() << WorkbookLayout{1, 99, 3, {}} << twoRows;
     QTest::newRow("fewer columns") << two << QStringList() << WorkbookLayout{0, -1, 1, {}}
                                    << Records{{"Extension"}, {"2001"}, {"2002"}};
-    QTest::newRow("more columns than the grid") << Records{{"a", "b", "c"}} << QStringList{"d", "e", "f"}
-                                                << WorkbookLayout{1, -1, 6, {}} << Records{{"a", "b", "c"}, {"d", "e", "f"}};
+    QTest::newRow("more columns than the grid")
+        << Records{{"a", "b", "c"}} << QStringList{"d", "e", "f"} << WorkbookLayout{1, -1, 6, {}}
+        << Records{{"a", "b", "c"}, {"d", "e", "f"}};
     QTest::newRow("empty texts give empty cells") << Records{{"", "b"}, {}, {"c", ""}} << QStringList()
                                                   << WorkbookLayout{1, -1, 3, {}} << Records{{"", "b"}, {}, {"c"}};
 }
@@ -142,8 +144,10 @@ void TestWorkbookWriter::peersReadEveryCell_data()
     QTest::addColumn<QString>("peer");
     QTest::addColumn<QString>("program");
     QTest::newRow("python3-xlrd") << "xlrd" << HALVORAN_SYSTEM_PYTHON;
-    QTest::newRow("LibreOffice") << "libreoffice" << "soffice";
-    QTest::newRow("Gnumeric") << "gnumeric" << "ssconvert";
+    QTest::newRow("LibreOffice") << "libreoffice"
+                                 << "soffice";
+    QTest::newRow("Gnumeric") << "gnumeric"
+                              << "ssconvert";
 }
 
 // Another program reads every cell of an awkward table as the text we wrote.

@@ -118,8 +118,8 @@ private slots:
                  (Lines{line("160", "2001", "2003"), line("160", "2003", "2001"), kEmpty}));
         QCOMPARE(site.lines(OutputGrids::MasterOutput),
                  (Lines{station1, location1, data1, station2, data2, data3, data3, line("160", "2001", "2003"),
-                        line("160", "2003", "2001"), line("73", "2001", "000001"), line("73", "2002", "001002"),
-                        kEmpty, kEmpty}));
+                        line("160", "2003", "2001"), line("73", "2001", "000001"), line("73", "2002", "001002"), kEmpty,
+                        kEmpty}));
         QCOMPARE(site.start.text(), QStringLiteral("003"));
     }
 
@@ -129,14 +129,38 @@ private slots:
         QTest::addColumn<QString>("speedDials");
         QTest::addColumn<QString>("secondData");
         QTest::addColumn<QString>("next");
-        QTest::newRow("10 from 000") << "000" << "10" << "000001" << "001";
-        QTest::newRow("100 from 000") << "000" << "100" << "000010" << "010";
-        QTest::newRow("50 from 095") << "095" << "50" << "095005" << "100";
-        QTest::newRow("5 locations") << "000" << "5" << "00005" << "000";
-        QTest::newRow("no locations") << "007" << "abc" << "00700" << "007";
-        QTest::newRow("untouched digit keeps its text") << "0a5" << "10" << "0a5001" << "0a6";
-        QTest::newRow("fourth digit counts") << "0123" << "10" << "012001" << "013";
-        QTest::newRow("empty start") << "" << "20" << "002" << "2";
+        QTest::newRow("10 from 000") << "000"
+                                     << "10"
+                                     << "000001"
+                                     << "001";
+        QTest::newRow("100 from 000") << "000"
+                                      << "100"
+                                      << "000010"
+                                      << "010";
+        QTest::newRow("50 from 095") << "095"
+                                     << "50"
+                                     << "095005"
+                                     << "100";
+        QTest::newRow("5 locations") << "000"
+                                     << "5"
+                                     << "00005"
+                                     << "000";
+        QTest::newRow("no locations") << "007"
+                                      << "abc"
+                                      << "00700"
+                                      << "007";
+        QTest::newRow("untouched digit keeps its text") << "0a5"
+                                                        << "10"
+                                                        << "0a5001"
+                                                        << "0a6";
+        QTest::newRow("fourth digit counts") << "0123"
+                                             << "10"
+                                             << "012001"
+                                             << "013";
+        QTest::newRow("empty start") << ""
+                                     << "20"
+                                     << "002"
+                                     << "2";
     }
 
     void speedDialBlocks()

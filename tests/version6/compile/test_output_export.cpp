@@ -54,8 +54,9 @@ private slots:
         QVERIFY(prompter.files[0].save);
         QCOMPARE(prompter.files[0].filter, FileFilters::kExportLocation);
         QCOMPARE(prompter.files[0].folder, AppPaths::scriptsPath());
-        QCOMPARE(ReadBytes(path), QByteArray("\"160\",\"2000\",\"2001\",\"\",\"\"\r\n"
-                                             "\"160\",\"2001\",\"2000\",\"\",\"\"\r\n"));
+        QCOMPARE(ReadBytes(path),
+                 QByteArray("\"160\",\"2000\",\"2001\",\"\",\"\"\r\n"
+                            "\"160\",\"2001\",\"2000\",\"\",\"\"\r\n"));
         QCOMPARE(prompter.messageTexts(), QStringList{"Data Exported Successfully!"});
         QCOMPARE(prompter.messages[0].title, QStringLiteral("For Your Information"));
         QCOMPARE(prompter.messages[0].icon, Prompter::Icon::Information);

@@ -50,9 +50,10 @@ private slots:
         prompter.queueFile(path);
         tool.exportScript(2);
         QCOMPARE(prompter.files.value(0).title, QStringLiteral("EXPORT LOCATION"));
-        QCOMPARE(ReadBytes(path), QByteArray("\"10\",\"%LEN%\",\"%EXT%\",\"\",\"first, with a comma\"\r\n"
-                                             "\"12\",\"%EXT%\",\"%DS%\",\"\",\"\"\r\n"
-                                             "\"52\",\"%EXT%\",\"0042\",\"x\",\"lower case\"\r\n"));
+        QCOMPARE(ReadBytes(path),
+                 QByteArray("\"10\",\"%LEN%\",\"%EXT%\",\"\",\"first, with a comma\"\r\n"
+                            "\"12\",\"%EXT%\",\"%DS%\",\"\",\"\"\r\n"
+                            "\"52\",\"%EXT%\",\"0042\",\"x\",\"lower case\"\r\n"));
 
         const QList<QStringList> tab5Before = rowsOf(tool.templates().grid(5));
         prompter.queueFile(path);

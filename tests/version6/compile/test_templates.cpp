@@ -33,13 +33,20 @@ private slots:
     {
         QTest::addColumn<QString>("cell");
         QTest::addColumn<QString>("result");
-        QTest::newRow("second token stays") << "word %EXT% %EXT%" << "WORD 2001 %EXT%";
-        QTest::newRow("lower-case token") << "%ext%" << "2001";
-        QTest::newRow("empty value removes the token") << "%LC%" << "";
-        QTest::newRow("all seven") << "%LEN%/%EXT%/%DR%/%NR%/%DS%/%NS%/%LC%x" << "01000/2001/3/4/05/06/X";
-        QTest::newRow("text upper-cased") << "Assign %len% now" << "ASSIGN 01000 NOW";
-        QTest::newRow("no token") << "Plain text" << "PLAIN TEXT";
-        QTest::newRow("near miss") << "%EX%T%" << "%EX%T%";
+        QTest::newRow("second token stays") << "word %EXT% %EXT%"
+                                            << "WORD 2001 %EXT%";
+        QTest::newRow("lower-case token") << "%ext%"
+                                          << "2001";
+        QTest::newRow("empty value removes the token") << "%LC%"
+                                                       << "";
+        QTest::newRow("all seven") << "%LEN%/%EXT%/%DR%/%NR%/%DS%/%NS%/%LC%x"
+                                   << "01000/2001/3/4/05/06/X";
+        QTest::newRow("text upper-cased") << "Assign %len% now"
+                                          << "ASSIGN 01000 NOW";
+        QTest::newRow("no token") << "Plain text"
+                                  << "PLAIN TEXT";
+        QTest::newRow("near miss") << "%EX%T%"
+                                   << "%EX%T%";
         // Only upper cases that windows-1252 holds: µ and ß stay, ÿ and é rise.
         QTest::newRow("code page") << QString::fromUtf8("µs Straße ÿé %ext%") << QString::fromUtf8("µS STRAßE ŸÉ 2001");
     }
@@ -66,8 +73,9 @@ private slots:
     void captionsAndRoles()
     {
         TemplateSet set;
-        QCOMPARE(set.captions(), (QStringList{"8 ", "8D", "8 IP", "16D", "16 IP", "32D", "2D", "Analog", "SpeedDials",
-                                              "PickupGrp", "Data1 ", "Data2 ", "Data3 "}));
+        QCOMPARE(set.captions(),
+                 (QStringList{"8 ", "8D", "8 IP", "16D", "16 IP", "32D", "2D", "Analog", "SpeedDials", "PickupGrp",
+                              "Data1 ", "Data2 ", "Data3 "}));
         QCOMPARE(set.handsetTypes().size(), 11);
         QCOMPARE(set.tabOfHandsetType("8 "), 0);
         QCOMPARE(set.tabOfHandsetType("8"), -1);
@@ -138,9 +146,10 @@ private slots:
         QFETCH(QString, column4);
         TestHome home;
         const ScriptStore store = ScriptStore::standard();
-        QVERIFY(store.replaceTemplate("SCRIPTa3", {record("10", "%LEN%", "%EXT%", std::nullopt, "A"),
-                                                   record("XTX", "b1", "XTX", "b3", "comment of B"),
-                                                   record("12", "%EXT%", std::nullopt, std::nullopt, textOfC)}));
+        QVERIFY(store.replaceTemplate("SCRIPTa3",
+                                      {record("10", "%LEN%", "%EXT%", std::nullopt, "A"),
+                                       record("XTX", "b1", "XTX", "b3", "comment of B"),
+                                       record("12", "%EXT%", std::nullopt, std::nullopt, textOfC)}));
         TemplateSet set;
         set.loadFromStore(store);
         const GridTable &grid = set.grid(3);
@@ -154,8 +163,9 @@ private slots:
     void trailingMarkerRecordKeepsOneEmptyRow()
     {
         GridTable grid(TemplateSet::kHeader);
-        TemplateSet::loadTemplate(grid, {TemplateRecord::of({"10", "a", "b", "", "t"}),
-                                         record("XTX", std::nullopt, std::nullopt, std::nullopt, std::nullopt)});
+        TemplateSet::loadTemplate(grid,
+                                  {TemplateRecord::of({"10", "a", "b", "", "t"}),
+                                   record("XTX", std::nullopt, std::nullopt, std::nullopt, std::nullopt)});
         QCOMPARE(grid.rows(), 3);
         QVERIFY(grid.isRowEmpty(2));
         TemplateSet::loadTemplate(grid, {});

@@ -111,7 +111,8 @@ private slots:
             << QStringList{"at 1 3", "type 5", "editor 205", "type 3", "key Return"} << QStringList{"1,3=10"}
             << QStringList{kSpeedDialMessage} << "1,3" << true;
         QTest::newRow("Auto Increase counts down the column")
-            << QStringList{"auto", "at 1 1", "dblclick", "type 3001", "key Return", "at 2 1", "space", "at 3 1", "space"}
+            << QStringList{"auto",   "at 1 1", "dblclick", "type 3001", "key Return",
+                           "at 2 1", "space",  "at 3 1",   "space"}
             << QStringList{"1,1=3001", "2,1=3002", "3,1=3003"} << QStringList{} << "3,1" << true;
         QTest::newRow("Space repeats the last commit")
             << QStringList{"at 1 9", "return", "type 05", "key Return", "at 3 9", "space"}
@@ -132,9 +133,8 @@ private slots:
             << QStringList{"at 1 5", "type 4", "key Return"} << QStringList{"1,5=1"}
             << QStringList{"Invalid Dialing Restriction Number!!!\r\nValid Number range is 1-8 or Nothing"} << "1,5"
             << true;
-        QTest::newRow("Left on the type editor")
-            << QStringList{"at 2 2", "return", "pick 32D", "key Left"} << QStringList{"2,2=32D"} << QStringList{} << "2,1"
-            << false;
+        QTest::newRow("Left on the type editor") << QStringList{"at 2 2", "return", "pick 32D", "key Left"}
+                                                 << QStringList{"2,2=32D"} << QStringList{} << "2,1" << false;
         QTest::newRow("Down on the last row stays")
             << QStringList{"at 4 0", "type x", "key Down"} << QStringList{"4,0=x"} << QStringList{} << "4,0" << true;
         QTest::newRow("checked text replaces the typed one")

@@ -46,9 +46,10 @@ private slots:
         QCOMPARE(prompter.messageTexts(), QStringList{"Data Exported Successfully!"});
         QCOMPARE(prompter.messages[0].title, QStringLiteral("For Your Information"));
         QCOMPARE(prompter.messages[0].icon, Prompter::Icon::Information);
-        QCOMPARE(ReadBytes(path), QByteArray("\"01000\",\"2000\",\"8 \",\"20\",\"1\",\"1\",\"15\",\"15\",\"\",\"00\"\r\n"
-                                             "\"01001\",\"2001\",\"8 \",\"20\",\"1\",\"1\",\"15\",\"15\",\"\",\"00\"\r\n") +
-                                      kEmptyRecord);
+        QCOMPARE(ReadBytes(path),
+                 QByteArray("\"01000\",\"2000\",\"8 \",\"20\",\"1\",\"1\",\"15\",\"15\",\"\",\"00\"\r\n"
+                            "\"01001\",\"2001\",\"8 \",\"20\",\"1\",\"1\",\"15\",\"15\",\"\",\"00\"\r\n")
+                     + kEmptyRecord);
         QVERIFY(!tool.hasChanged());
 
         prompter.clear();
@@ -75,8 +76,9 @@ private slots:
         ScriptedPrompter prompter;
         Version6Tool tool(prompter);
         const QString path = home.file("sheet.csv");
-        QVERIFY(WriteBytes(path, "01000,2000,Analog,20,1,1,15,15,,00\r\n"
-                                 "\"01001\",\"2001\",\"8 \",\"20\",\"1\",\"1\",\"15\",\"15\",\"\",\"00\"\r\n"));
+        QVERIFY(WriteBytes(path,
+                           "01000,2000,Analog,20,1,1,15,15,,00\r\n"
+                           "\"01001\",\"2001\",\"8 \",\"20\",\"1\",\"1\",\"15\",\"15\",\"\",\"00\"\r\n"));
         QVERIFY(tool.importDataFrom(path));
         const GridTable &grid = tool.handsets().grid();
         QCOMPARE(grid.rows(), 4);
@@ -92,12 +94,13 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("title");
         QTest::addColumn<bool>("backEnabled");
-        QTest::newRow("record cut short") << "cut.csv" << QByteArray("1,2,3,4,5,6,7,8,9,10,11,12,13,14,15\r\n")
-                                          << "UNABLE TO OPEN SPECIFIED FILE" << "INCORRECT FILE FORMAT" << false;
+        QTest::newRow("record cut short")
+            << "cut.csv" << QByteArray("1,2,3,4,5,6,7,8,9,10,11,12,13,14,15\r\n") << "UNABLE TO OPEN SPECIFIED FILE"
+            << "INCORRECT FILE FORMAT" << false;
         QTest::newRow("missing file") << "" << QByteArray() << "UNABLE TO OPEN SPECIFIED FILE"
                                       << "INCORRECT FILE FORMAT" << false;
-        QTest::newRow("wrong type") << "list.doc" << QByteArray("x") << "INVALID IMPORT FILE TYPE" << "UNABLE TO IMPORT"
-                                    << true;
+        QTest::newRow("wrong type") << "list.doc" << QByteArray("x") << "INVALID IMPORT FILE TYPE"
+                                    << "UNABLE TO IMPORT" << true;
     }
 
     void failedImportKeepsTheGrid()

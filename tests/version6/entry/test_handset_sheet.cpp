@@ -53,7 +53,8 @@ private slots:
         QVERIFY(grid.isRowEmpty(6));
         QVERIFY(tool.workAreaVisible());
         QVERIFY(!tool.progress().visible);
-        QCOMPARE(tool.status(), QStringLiteral("Use Up and Down arrows to navigate - Space to repeat or Return to change"));
+        QCOMPARE(tool.status(),
+                 QStringLiteral("Use Up and Down arrows to navigate - Space to repeat or Return to change"));
         QVERIFY(reports > 0);
         QVERIFY(prompter.messages.isEmpty());
     }
@@ -156,8 +157,9 @@ private slots:
         Version6Tool tool(prompter);
         tool.open();
 
-        QCOMPARE(tool.handsetTypes(), (QStringList{"8 ", "8D", "8 IP", "16D", "16 IP", "32D", "2D", "Analog", "Data1 ",
-                                                   "Data2 ", "Data3 "}));
+        QCOMPARE(
+            tool.handsetTypes(),
+            (QStringList{"8 ", "8D", "8 IP", "16D", "16 IP", "32D", "2D", "Analog", "Data1 ", "Data2 ", "Data3 "}));
         QCOMPARE(tool.defaultHandset(), QStringLiteral("8 "));
         QCOMPARE(tool.typeEditorText(), QStringLiteral("8 "));
         QCOMPARE(tool.ranges().fp(), QStringLiteral("00"));

@@ -46,21 +46,41 @@ private slots:
         QTest::addColumn<QStringList>("extensions");
         QTest::addColumn<QString>("stopExt");
 
-        QTest::newRow("four handsets") << "01" << "000" << "003" << "2000" << seq("01", 0, 3, 3)
-                                       << seq("", 2000, 2003, 4) << "2003";
-        QTest::newRow("width kept") << "01" << "000" << "003" << "0098" << seq("01", 0, 3, 3)
-                                    << QStringList{"0098", "0099", "0100", "0101"} << "0101";
-        QTest::newRow("circuits carry") << "05" << "008" << "012" << "300" << QStringList{"05008", "05009", "05010", "05011", "05012"}
+        QTest::newRow("four handsets") << "01"
+                                       << "000"
+                                       << "003"
+                                       << "2000" << seq("01", 0, 3, 3) << seq("", 2000, 2003, 4) << "2003";
+        QTest::newRow("width kept") << "01"
+                                    << "000"
+                                    << "003"
+                                    << "0098" << seq("01", 0, 3, 3) << QStringList{"0098", "0099", "0100", "0101"}
+                                    << "0101";
+        QTest::newRow("circuits carry") << "05"
+                                        << "008"
+                                        << "012"
+                                        << "300" << QStringList{"05008", "05009", "05010", "05011", "05012"}
                                         << seq("", 300, 304, 3) << "304";
-        QTest::newRow("first digit grows") << "02" << "000" << "001" << "9999" << seq("02", 0, 1, 3)
-                                           << QStringList{"9999", "10000"} << "10000";
-        QTest::newRow("never carries past five") << "02" << "000" << "001" << "99999" << seq("02", 0, 1, 3)
-                                                 << QStringList{"99999", "100000"} << "100000";
-        QTest::newRow("two digits") << "03" << "000" << "002" << "98" << seq("03", 0, 2, 3)
-                                    << QStringList{"98", "99", "100"} << "100";
-        QTest::newRow("no extension") << "04" << "010" << "011" << "" << seq("04", 10, 11, 3)
-                                      << QStringList{"", ""} << "";
-        QTest::newRow("stop below start") << "04" << "005" << "004" << "100" << QStringList{} << QStringList{} << "";
+        QTest::newRow("first digit grows") << "02"
+                                           << "000"
+                                           << "001"
+                                           << "9999" << seq("02", 0, 1, 3) << QStringList{"9999", "10000"} << "10000";
+        QTest::newRow("never carries past five")
+            << "02"
+            << "000"
+            << "001"
+            << "99999" << seq("02", 0, 1, 3) << QStringList{"99999", "100000"} << "100000";
+        QTest::newRow("two digits") << "03"
+                                    << "000"
+                                    << "002"
+                                    << "98" << seq("03", 0, 2, 3) << QStringList{"98", "99", "100"} << "100";
+        QTest::newRow("no extension") << "04"
+                                      << "010"
+                                      << "011"
+                                      << "" << seq("04", 10, 11, 3) << QStringList{"", ""} << "";
+        QTest::newRow("stop below start") << "04"
+                                          << "005"
+                                          << "004"
+                                          << "100" << QStringList{} << QStringList{} << "";
     }
 
     void expansion()
@@ -97,13 +117,16 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("title");
 
-        QTest::newRow("shared extension") << Range{"02", "000", "003", "2003"}
-                                          << int(RangeScreen::AddResult::ExtensionInUse)
-                                          << "The Chosen extension number is already in use" << "Confliction Found";
+        QTest::newRow("shared extension")
+            << Range{"02", "000", "003", "2003"} << int(RangeScreen::AddResult::ExtensionInUse)
+            << "The Chosen extension number is already in use"
+            << "Confliction Found";
         QTest::newRow("shared LEN") << Range{"01", "003", "004", "3000"} << int(RangeScreen::AddResult::LenInUse)
-                                    << "The Chosen The choosen LEN range is already in use!" << "Confliction Found";
+                                    << "The Chosen The choosen LEN range is already in use!"
+                                    << "Confliction Found";
         QTest::newRow("empty FP") << Range{"", "000", "001", "5000"} << int(RangeScreen::AddResult::EmptyFp)
-                                  << "Please State FP and LEN Information first!!!" << "User Error";
+                                  << "Please State FP and LEN Information first!!!"
+                                  << "User Error";
         QTest::newRow("huge range") << Range{"07", "000", "99999999", "1"} << int(RangeScreen::AddResult::TooLarge)
                                     << "The chosen LEN range is too large: a range can hold at most 100000 LENs."
                                     << "User Error";

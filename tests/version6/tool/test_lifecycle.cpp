@@ -104,8 +104,9 @@ private slots:
         RecordingPrinter printer;
         QVERIFY(tool.print(printer));
         QCOMPARE(printer.lines.size(), 2);
-        QCOMPARE(printer.lines[0], QStringLiteral(" | 01000 | 2000  | 16 IP") + QString(30, ' ') +
-                                       QStringLiteral(" | 20    | 1     | 1     | 15    | 15    |       | 00   "));
+        QCOMPARE(printer.lines[0],
+                 QStringLiteral(" | 01000 | 2000  | 16 IP") + QString(30, ' ')
+                     + QStringLiteral(" | 20    | 1     | 1     | 15    | 15    |       | 00   "));
         QCOMPARE(printer.fontFamily, QStringLiteral("Courier New"));
         printer.fail = true;
         QVERIFY(!tool.print(printer));

@@ -13,13 +13,13 @@
 #include "version6/window/ScriptsPage.h"
 #include "version6/window/Version6Window.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QApplication>
 #include <QtTest>
 
 namespace {
