@@ -14,6 +14,7 @@
 #include <QtTest>
 
 Q_DECLARE_METATYPE(WorkbookLayout)
+Q_DECLARE_METATYPE(WorkbookFormat)
 
 namespace {
 
@@ -28,11 +29,14 @@ GridTable MakeGrid(const QString &format, const Records &rows)
 // Every row of the written sheet, the first included.
 Records ReadBack(const QString &path)
 {
-    const WorkbookRecords read = ReadWorkbookBytes(ReadBytes(path), QStringLiteral("Sheet1$"), path, HeadingRow::Keep);
+    const WorkbookRecords read = ReadWorkbookRecords(path, QStringLiteral("Sheet1$"), HeadingRow::Keep);
     if (!read.ok())
         qWarning() << read.reason;
     return Trimmed(read.records);
 }
+
+const QList<std::pair<WorkbookFormat, QString>> kFormats{
+    {WorkbookFormat::Xls, ".xls"}, {WorkbookFormat::Xlsx, ".xlsx"}, {WorkbookFormat::Ods, ".ods"}};
 
 QString Repeat(const QString &pattern, int count)
 {
@@ -46,14 +50,16 @@ QString Repeat(const QString &pattern, int count)
 // Texts a spreadsheet likes to turn into something else, and texts in other scripts.
 Records AwkwardRows()
 {
-    static const QStringList kScripts{"Ελληνικά", "Кириллица", "日本語のテキスト", "中文", "한국어", "עברית",
-                                      "العربية", "हिन्दी", "ไทย", "Łódź ŻÓŁW", "Ærø Øst", "😀 smile"};
+    static const QStringList kScripts{"Ελληνικά", "Кириллица", "日本語のテキスト", "中文",
+                                      "한국어",   "עברית",     "العربية",          "हिन्दी",
+                                      "ไทย",      "Łódź ŻÓŁW", "Ærø Øst",          "😀 smile"};
     Records rows;
     for (int i = 1; i <= 300; ++i) {
-        rows.append({QStringLiteral("%1").arg(i, 5, 10, QLatin1Char('0')),
-                     QStringLiteral("Smith, John %1").arg(i),
+        rows.append({QStringLiteral("%1").arg(i, 5, 10, QLatin1Char('0')), QStringLiteral("Smith, John %1").arg(i),
                      QStringLiteral("say \"hi\" %1").arg(i),
-                     i % 3 == 0 ? QStringLiteral("=1+1") : i % 3 == 1 ? QStringLiteral("0123") : QStringLiteral("=A1&\"x\""),
+                     i % 3 == 0       ? QStringLiteral("=1+1")
+                         : i % 3 == 1 ? QStringLiteral("0123")
+                                      : QStringLiteral("=A1&\"x\""),
                      kScripts[i % kScripts.size()] + QString::number(i),
                      i % 4 == 0 ? QString() : QStringLiteral("TRUE"),
                      i % 5 == 0 ? QStringLiteral("1e5") : QStringLiteral("-0.50"),
@@ -104,9 +110,8 @@ void TestWorkbookWriter::layouts_data()
     QTest::newRow("header written instead of grid row 0")
         << two << QStringList() << WorkbookLayout{0, -1, 3, {"NAME", "ACCESS CODE", "NUBER"}}
         << Records{{"NAME", "ACCESS CODE", "NUBER"}, {"2001", "Smith"}, {"2002", "Jones"}};
-    QTest::newRow("header shorter than the columns")
-        << two << QStringList() << WorkbookLayout{0, -1, 3, {"ONLY"}}
-        << Records{{"ONLY"}, {"2001", "Smith"}, {"2002", "Jones"}};
+    QTest::newRow("header shorter than the columns") << two << QStringList() << WorkbookLayout{0, -1, 3, {"ONLY"}}
+                                                     << Records{{"ONLY"}, {"2001", "Smith"}, {"2002", "Jones"}};
     QTest::newRow("header ignored without a header row")
         << two << QStringList() << WorkbookLayout{1, -1, 3, {"NAME"}} << twoRows;
     QTest::newRow("spare row included") << two << QStringList{"spare", "row", "x"} << WorkbookLayout{1, -1, 3, {}}
@@ -115,10 +120,11 @@ void TestWorkbookWriter::layouts_data()
     QTest::newRow("last row beyond the grid") << two << QStringList() << WorkbookLayout{1, 99, 3, {}} << twoRows;
     QTest::newRow("fewer columns") << two << QStringList() << WorkbookLayout{0, -1, 1, {}}
                                    << Records{{"Extension"}, {"2001"}, {"2002"}};
-    QTest::newRow("more columns than the grid") << Records{{"a", "b", "c"}} << QStringList{"d", "e", "f"}
-                                                << WorkbookLayout{1, -1, 6, {}} << Records{{"a", "b", "c"}, {"d", "e", "f"}};
-    QTest::newRow("empty texts give empty cells") << Records{{"", "b"}, {}, {"c", ""}} << QStringList()
-                                                  << WorkbookLayout{1, -1, 3, {}} << Records{{"", "b"}, {}, {"c"}};
+    QTest::newRow("more columns than the grid")
+        << Records{{"a", "b", "c"}} << QStringList{"d", "e", "f"} << WorkbookLayout{1, -1, 6, {}}
+        << Records{{"a", "b", "c"}, {"d", "e", "f"}};
+    QTest::newRow("empty texts read back empty") << Records{{"", "b"}, {}, {"c", ""}} << QStringList()
+                                                 << WorkbookLayout{1, -1, 3, {}} << Records{{"", "b"}, {}, {"c"}};
 }
 
 void TestWorkbookWriter::layouts()
@@ -131,24 +137,35 @@ void TestWorkbookWriter::layouts()
     GridTable grid = MakeGrid(QStringLiteral("Extension|Name|"), gridRows);
     for (int column = 0; column < spareRow.size(); ++column)
         grid.setTextAt(grid.rows() - 1, column, spareRow[column]);
-    const QString path = home.file("layout.xls");
-    const Outcome written = WriteWorkbook(grid, path, layout);
-    QVERIFY2(written.ok(), qPrintable(written.reason()));
-    QCOMPARE(ReadBack(path), sheet);
+    for (const auto &[format, suffix] : kFormats) {
+        const QString path = home.file("layout" + suffix);
+        const Outcome written = WriteWorkbook(grid, path, layout, format);
+        QVERIFY2(written.ok(), qPrintable(written.reason()));
+        QCOMPARE(ReadBack(path), sheet);
+    }
 }
 
 void TestWorkbookWriter::peersReadEveryCell_data()
 {
+    QTest::addColumn<WorkbookFormat>("format");
     QTest::addColumn<QString>("peer");
     QTest::addColumn<QString>("program");
-    QTest::newRow("python3-xlrd") << "xlrd" << HALVORAN_SYSTEM_PYTHON;
-    QTest::newRow("LibreOffice") << "libreoffice" << "soffice";
-    QTest::newRow("Gnumeric") << "gnumeric" << "ssconvert";
+    for (const auto &[format, suffix] : kFormats) {
+        const QString own = format == WorkbookFormat::Xls ? "xlrd"
+            : format == WorkbookFormat::Xlsx              ? "openpyxl"
+                                                          : "odf";
+        QTest::addRow("%s, %s", qPrintable(suffix), qPrintable(own)) << format << own << HALVORAN_SYSTEM_PYTHON;
+        QTest::addRow("%s, LibreOffice", qPrintable(suffix)) << format << "libreoffice"
+                                                             << "soffice";
+        QTest::addRow("%s, Gnumeric", qPrintable(suffix)) << format << "gnumeric"
+                                                          << "ssconvert";
+    }
 }
 
 // Another program reads every cell of an awkward table as the text we wrote.
 void TestWorkbookWriter::peersReadEveryCell()
 {
+    QFETCH(WorkbookFormat, format);
     QFETCH(QString, peer);
     QFETCH(QString, program);
     if (QStandardPaths::findExecutable(program).isEmpty() && !QFileInfo::exists(program))
@@ -157,22 +174,29 @@ void TestWorkbookWriter::peersReadEveryCell()
     TestHome home;
     const Records rows = AwkwardRows();
     GridTable grid = MakeGrid(QStringLiteral("Extension|Name|Quote|Formula|Script|Flag|Number|Long|"), rows);
-    const QString path = home.file("awkward.xls");
-    const Outcome written = WriteWorkbook(grid, path, WorkbookLayout{0, -1, 8, {}});
+    const QString path = home.file("awkward" + kFormats[int(format)].second);
+    const Outcome written = WriteWorkbook(grid, path, WorkbookLayout{0, -1, 8, {}}, format);
     QVERIFY2(written.ok(), qPrintable(written.reason()));
 
     const auto sheets = ReadWithPeer(peer, path);
     QVERIFY2(sheets && sheets->size() == 1, "the peer could not read the workbook");
     const PeerRows &cells = sheets->first();
-    // Text cells with the Text number format: nothing is turned into a number.
-    if (peer == "xlrd") {
-        for (const QList<PeerCell> &row : cells)
-            for (const PeerCell &cell : row)
-                if (!cell.text.isEmpty())
-                    QVERIFY2(cell.kind == "text" && cell.format == "@", qPrintable(cell.text));
-    }
     Records expected{grid.header().mid(0, 8)};
     expected += rows;
+    expected.append(QStringList(8, QString())); // the spare row
+    // Every cell of the rectangle is a text cell, the empty ones and the spare row
+    // included, with the Text number format: nothing is turned into a number.
+    if (program == HALVORAN_SYSTEM_PYTHON) {
+        QCOMPARE(cells.size(), expected.size());
+        for (const QList<PeerCell> &row : cells) {
+            QCOMPARE(row.size(), 8);
+            for (const PeerCell &cell : row) {
+                QVERIFY2(cell.kind == "text", qPrintable(cell.text));
+                if (format != WorkbookFormat::Ods)
+                    QVERIFY2(cell.format == "@", qPrintable(cell.text));
+            }
+        }
+    }
     expected = Trimmed(expected);
     const Records got = Trimmed(TextsOf(cells));
     QCOMPARE(got.size(), expected.size());
@@ -220,12 +244,12 @@ void TestWorkbookWriter::sharedStringTableStructure()
     QCOMPARE(U16At(bytes, sheetOffset), quint16(Biff::Bof));
     QCOMPARE(U16At(bytes, sheetOffset + 6), quint16(0x0010));
 
-    // The distinct texts in order of first use, row by row.
+    // The distinct texts in order of first use, row by row, the empty one included.
     QStringList distinct;
     QSet<QString> seen;
     for (const QStringList &row : rows)
         for (const QString &text : row)
-            if (!text.isEmpty() && !seen.contains(text)) {
+            if (!seen.contains(text)) {
                 seen.insert(text);
                 distinct.append(text);
             }
@@ -244,43 +268,58 @@ void TestWorkbookWriter::sharedStringTableStructure()
 
 void TestWorkbookWriter::limits_data()
 {
+    QTest::addColumn<WorkbookFormat>("format");
     QTest::addColumn<int>("rows");
     QTest::addColumn<int>("columns");
-    QTest::addColumn<int>("textLength");
+    QTest::addColumn<QString>("text");    // in the last cell
     QTest::addColumn<QString>("refusal"); // empty: written
 
-    QTest::newRow("65,536 rows") << 65536 << 1 << 5 << "";
-    QTest::newRow("65,537 rows") << 65537 << 1 << 5 << "at most 65,536";
-    QTest::newRow("256 columns") << 2 << 256 << 5 << "";
-    QTest::newRow("257 columns") << 2 << 257 << 5 << "at most 256";
-    QTest::newRow("32,767 characters") << 2 << 1 << 32767 << "";
-    QTest::newRow("32,768 characters") << 2 << 1 << 32768 << "at most 32,767";
+    const WorkbookFormat xls = WorkbookFormat::Xls, xlsx = WorkbookFormat::Xlsx, ods = WorkbookFormat::Ods;
+    const QString x(5, u'x');
+    QTest::newRow(".xls 65,536 rows") << xls << 65536 << 1 << x << "";
+    QTest::newRow(".xls 65,537 rows") << xls << 65537 << 1 << x << "at most 65,536";
+    QTest::newRow(".xls 256 columns") << xls << 2 << 256 << x << "";
+    QTest::newRow(".xls 257 columns") << xls << 2 << 257 << x << "at most 256";
+    QTest::newRow(".xls 32,767 characters") << xls << 2 << 1 << QString(32767, u'x') << "";
+    QTest::newRow(".xls 32,768 characters") << xls << 2 << 1 << QString(32768, u'x') << "at most 32,767";
+    for (const auto &[format, name] : {std::pair{xlsx, ".xlsx"}, std::pair{ods, ".ods"}}) {
+        QTest::addRow("%s 1,048,576 rows", name) << format << 1048576 << 1 << x << "";
+        QTest::addRow("%s 1,048,577 rows", name) << format << 1048577 << 1 << x << "at most 1,048,576";
+        QTest::addRow("%s 16,384 columns", name) << format << 2 << 16384 << x << "";
+        QTest::addRow("%s 16,385 columns", name) << format << 2 << 16385 << x << "at most 16,384";
+    }
+    QTest::newRow(".xlsx 32,767 characters") << xlsx << 2 << 1 << QString(32767, u'x') << "";
+    QTest::newRow(".xlsx 32,768 characters") << xlsx << 2 << 1 << QString(32768, u'x') << "at most 32,767";
+    QTest::newRow(".ods 100,000 characters") << ods << 2 << 1 << QString(100000, u'x') << "";
+    QTest::newRow(".ods control character")
+        << ods << 2 << 1 << QStringLiteral("a") + QChar(0x01) + QStringLiteral("b") << "U+0001";
 }
 
 // A grid larger than a sheet is refused, and the file already there stays.
 void TestWorkbookWriter::limits()
 {
+    QFETCH(WorkbookFormat, format);
     QFETCH(int, rows);
     QFETCH(int, columns);
-    QFETCH(int, textLength);
+    QFETCH(QString, text);
     QFETCH(QString, refusal);
     TestHome home;
-    QString format;
+    QString header;
     for (int i = 0; i < columns; ++i)
-        format += QStringLiteral("c%1|").arg(i);
-    format.chop(1);
-    GridTable grid(format);
+        header += QStringLiteral("c%1|").arg(i);
+    header.chop(1);
+    GridTable grid(header);
     grid.setRows(rows);
-    grid.setTextAt(rows - 1, columns - 1, QString(textLength, u'x'));
-    const QString path = home.file("limits.xls");
+    grid.setTextAt(rows - 1, columns - 1, text);
+    const QString path = home.file("limits" + kFormats[int(format)].second);
     QVERIFY(WriteBytes(path, "old"));
-    const Outcome written = WriteWorkbook(grid, path, WorkbookLayout{0, -1, columns, {}});
+    const Outcome written = WriteWorkbook(grid, path, WorkbookLayout{0, -1, columns, {}}, format);
     if (refusal.isEmpty()) {
         QVERIFY2(written.ok(), qPrintable(written.reason()));
         const Records back = ReadBack(path);
         QCOMPARE(back.size(), rows);
         QCOMPARE(back.last().size(), columns);
-        QCOMPARE(back.last().last().size(), textLength);
+        QCOMPARE(back.last().last(), text);
     } else {
         QVERIFY(!written.ok());
         QVERIFY2(written.reason().contains(refusal), qPrintable(written.reason()));
@@ -308,6 +347,9 @@ void TestWorkbookWriter::reportsFailedWrites()
     const Outcome noFolder = WriteWorkbook(grid, home.file("missing/x.xls"), WorkbookLayout{1, -1, 1, {}});
     QVERIFY(!noFolder.ok());
     QVERIFY(!QFileInfo::exists(home.file("missing")));
+    const Outcome noType = WriteWorkbook(grid, home.file("x.xlsm"), WorkbookLayout{1, -1, 1, {}});
+    QVERIFY(!noType.ok());
+    QVERIFY2(noType.reason().contains("no workbook type"), qPrintable(noType.reason()));
 }
 
 QTEST_GUILESS_MAIN(TestWorkbookWriter)
