@@ -14,15 +14,24 @@ struct FileDialogState {
 };
 
 namespace FileFilters {
+// The two workbook formats added after each dialog's own entries, so that the
+// entries before them keep their numbers (a remembered filter index still
+// selects the entry it did).
+inline const QString kNewWorkbooks =
+    QStringLiteral("Excel Workbook (*.xlsx)|*.xlsx|OpenDocument Spreadsheet (*.ods)|*.ods|");
 // The tools' dialog; also the Version 6.0 "Open Script File" dialog.
-inline const QString kTools = QStringLiteral(
-    "Excel CSV|*.csv|Excel Workbook (*.xls)|*.xls|Notepad (*.txt)|*.txt|All Files (*.*)|*.*|");
+inline const QString kTools =
+    QStringLiteral("Excel CSV|*.csv|Excel Workbook (*.xls)|*.xls|Notepad (*.txt)|*.txt|All Files (*.*)|*.*|")
+    + kNewWorkbooks;
+// The number of entries of kTools.
+constexpr int kToolsEntries = 6;
 // Version 6.0 "EXPORT LOCATION".
-inline const QString kExportLocation = QStringLiteral(
-    "Excel CSV|*.csv|HVN Format (*.nev)|*.nev|Excel Workbook (*.xls)|*.xls|Notepad (*.txt)|*.txt|"
-    "HVN Script (*.nes)|*.nes|All Files (*.*)|*.*|");
+inline const QString kExportLocation =
+    QStringLiteral("Excel CSV|*.csv|HVN Format (*.nev)|*.nev|Excel Workbook (*.xls)|*.xls|Notepad (*.txt)|*.txt|"
+                   "HVN Script (*.nes)|*.nes|All Files (*.*)|*.*|")
+    + kNewWorkbooks;
 // Version 6.0 "EXPORT GRID".
-inline const QString kExportGrid = QStringLiteral("Excell (*.xls)|*.xls");
+inline const QString kExportGrid = QStringLiteral("Excell (*.xls)|*.xls|") + kNewWorkbooks;
 } // namespace FileFilters
 
 // The tools' file dialog: a save dialog for the title "Export Location" (any case),
@@ -44,8 +53,11 @@ QString FileTypeOf(const QString &path); // "" for a name without a dot
 // The folder part of a path, up to and including its last "/".
 QString FolderOf(const QString &path);
 
-// Which writer or reader a type selects.
+// Which writer or reader a type selects: CSV, TXT, NEV and NES text; XLS, XLSX
+// and ODS a workbook of that format (WorkbookFormatOf); XLSM a workbook to read
+// only.
 enum class FileKind { Text, Workbook, Unsupported };
+enum class FileUse { Read, Write };
 // withNes: whether ".nes" counts as text for this operation (imports, the tools'
 // exports) or is refused (the Speed Dial and Version 6.0 exports).
-FileKind KindOfExt(const QString &ext, bool withNes = true);
+FileKind KindOfExt(const QString &ext, bool withNes = true, FileUse use = FileUse::Read);

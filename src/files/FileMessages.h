@@ -24,6 +24,8 @@ inline const QString kUpdatedText = QStringLiteral("File Updated Successfully!")
 inline const QString kInformationTitle = QStringLiteral("For Your Information");
 inline const QString kExportedToText = QStringLiteral("Exported to ");
 
+// The file types the writers take, as a list for messages. withNes as KindOfExt.
+QString WritableEndings(bool withNes = true);
 // A file type that no writer handles: nothing was written. withNes as KindOfExt.
 inline const QString kNothingWrittenTitle = QStringLiteral("NOTHING WRITTEN");
 QString NothingWrittenText(const QString &path, bool withNes = true);

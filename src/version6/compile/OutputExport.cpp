@@ -1,5 +1,6 @@
 #include "version6/compile/OutputExport.h"
 
+#include "files/FileMessages.h"
 #include "files/TextRecords.h"
 #include "files/workbook/Workbook.h"
 #include "grid/GridTable.h"
@@ -7,14 +8,14 @@
 
 namespace Version6Export {
 
-Outcome WriteOutputGrid(const GridTable &grid, const QString &path, FileKind kind,
+Outcome WriteOutputGrid(const GridTable &grid, const QString &path, const QString &fileType,
                         const std::function<void(int)> &progress)
 {
-    switch (kind) {
+    switch (KindOfExt(fileType, false, FileUse::Write)) {
     case FileKind::Text:
         return WriteTextFile(grid, path, 5, grid.rows() - 2, progress);
     case FileKind::Workbook:
-        return WriteWorkbook(grid, path, WorkbookLayout{1, -1, 6, {}});
+        return WriteWorkbook(grid, path, WorkbookLayout{1, -1, 6, {}}, *WorkbookFormatOf(fileType));
     case FileKind::Unsupported:
         break;
     }
@@ -26,7 +27,8 @@ void ReportExport(Prompter &prompter, FileKind kind, const QString &path, const 
     const QString failed = QStringLiteral("UNABLE TO EXPORT");
     if (kind == FileKind::Unsupported) {
         prompter.message(QStringLiteral("Nothing was exported: files of this type cannot be written.\r\n"
-                                        "Choose a name ending in .csv, .txt, .nev or .xls."),
+                                        "Choose a name ending in %1.")
+                             .arg(FileMessages::WritableEndings(false)),
                          failed, Prompter::Icon::Critical);
         return;
     }

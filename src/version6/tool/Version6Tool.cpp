@@ -17,7 +17,10 @@ constexpr int kFilterField = 7;
 } // namespace
 
 Version6Tool::Version6Tool(Prompter &prompter, ScriptStore store)
-    : m_prompter(prompter), m_store(std::move(store)), m_ranges(prompter), m_start(prompter)
+    : m_prompter(prompter),
+      m_store(std::move(store)),
+      m_ranges(prompter),
+      m_start(prompter)
 {
     m_compileProgress.stage = CompileProgress::Stage::Done;
     fillHandsetTypes();
@@ -44,13 +47,13 @@ bool Version6Tool::closeRequested()
                              QStringLiteral("LOSS OF DATA!")))
         return true;
     exportData();
-    const Outcome saved = m_store.writeSettings(
-        StoreTables::kVersionSixSettings,
-        {{kFolderField, m_dialog.folder}, {kFilterField, QString::number(m_dialog.filterIndex)}});
+    const Outcome saved =
+        m_store.writeSettings(StoreTables::kVersionSixSettings,
+                              {{kFolderField, m_dialog.folder}, {kFilterField, QString::number(m_dialog.filterIndex)}});
     if (!saved)
         m_prompter.message(QStringLiteral("The file dialog's folder could not be remembered; the next window opens "
-                                          "in the Scripts folder.\r\n") +
-                               saved.reason(),
+                                          "in the Scripts folder.\r\n")
+                               + saved.reason(),
                            QStringLiteral("UNABLE TO SAVE"), Prompter::Icon::Exclamation);
     return false;
 }
@@ -165,11 +168,11 @@ void Version6Tool::exportData()
 bool Version6Tool::exportDataTo(const QString &path)
 {
     FileExtOf(m_dialog, path);
-    const FileKind kind = KindOfExt(m_dialog.fileExt, false);
+    const FileKind kind = KindOfExt(m_dialog.fileExt, false, FileUse::Write);
     Outcome written = Outcome::failure(QString());
     if (kind != FileKind::Unsupported) {
         BusyPointer busy(m_prompter);
-        written = HandsetFiles::Write(m_handsets.grid(), path, kind);
+        written = HandsetFiles::Write(m_handsets.grid(), path, m_dialog.fileExt);
     }
     Version6Export::ReportExport(m_prompter, kind, path, written);
     return kind != FileKind::Unsupported && written.ok();
@@ -200,8 +203,8 @@ void Version6Tool::renameTab(int tab)
     m_templates.setCaption(tab, *answer);
     if (const Outcome saved = m_templates.saveTabNames(AppPaths::tabNamesPath()); !saved)
         m_prompter.message(QStringLiteral("The tab names could not be saved; the new name lasts until the window "
-                                          "closes.\r\n") +
-                               saved.reason(),
+                                          "closes.\r\n")
+                               + saved.reason(),
                            QStringLiteral("UNABLE TO SAVE"), Prompter::Icon::Critical);
     fillHandsetTypes();
 }
@@ -267,14 +270,13 @@ bool Version6Tool::exportOutputTo(int index, const QString &path)
 bool Version6Tool::exportScriptLines(const GridTable &grid, const QString &path)
 {
     FileExtOf(m_dialog, path);
-    const FileKind kind = KindOfExt(m_dialog.fileExt, false);
+    const FileKind kind = KindOfExt(m_dialog.fileExt, false, FileUse::Write);
     Outcome written = Outcome::failure(QString());
     if (kind != FileKind::Unsupported) {
         BusyPointer busy(m_prompter);
         showProgress(0, grid.rows() - 1);
-        written = Version6Export::WriteOutputGrid(grid, path, kind, [this, &grid](int row) {
-            showProgress(row, grid.rows() - 1);
-        });
+        written = Version6Export::WriteOutputGrid(grid, path, m_dialog.fileExt,
+                                                  [this, &grid](int row) { showProgress(row, grid.rows() - 1); });
     }
     hideProgress();
     Version6Export::ReportExport(m_prompter, kind, path, written);
