@@ -63,7 +63,9 @@ def with_xlrd(path):
 
 
 def with_openpyxl(path):
+    import datetime
     import openpyxl
+    from openpyxl.utils.datetime import to_excel
     book = openpyxl.load_workbook(path, data_only=True)
     sheets = {}
     for sheet in book.worksheets:
@@ -78,6 +80,8 @@ def with_openpyxl(path):
                     kind, text = "boolean", "TRUE" if value else "FALSE"
                 elif isinstance(value, (int, float)):
                     kind, text = "number", number_text(value)
+                elif isinstance(value, (datetime.datetime, datetime.date, datetime.time)):
+                    kind, text = "number", number_text(to_excel(value, sheet.parent.epoch))
                 elif cell.data_type == "e":
                     kind, text = "error", ""
                 else:
