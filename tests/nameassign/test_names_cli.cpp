@@ -19,6 +19,7 @@ private slots:
     void names();
     void workbookInput_data();
     void workbookInput();
+    void workbookOutput_data();
     void workbookOutput();
 };
 
@@ -33,30 +34,29 @@ void TestNamesCli::names_data()
     QTest::addColumn<QString>("message");
 
     const QByteArray names = "2001,\"JOHN SMITH\"\r\n 2002 , Ann\r\n";
-    QTest::newRow("text to text")
-        << "in.csv" << names << "out.nes" << QStringList() << 0
-        << QByteArray("\"770\",\"2001\",\"4A4F484E20534D495448\",\"\",\"JOHN SMITH\"\r\n"
-                      "\"770\",\"2002\",\"416E6E\",\"\",\"Ann\"\r\n\"\",\"\",\"\",\"\",\"\"\r\n")
-        << "For Your Information: File Exported Successfully!";
+    QTest::newRow("text to text") << "in.csv" << names << "out.nes" << QStringList() << 0
+                                  << QByteArray(
+                                         "\"770\",\"2001\",\"4A4F484E20534D495448\",\"\",\"JOHN SMITH\"\r\n"
+                                         "\"770\",\"2002\",\"416E6E\",\"\",\"Ann\"\r\n\"\",\"\",\"\",\"\",\"\"\r\n")
+                                  << "For Your Information: File Exported Successfully!";
     QTest::newRow("empty input gives the spare row")
         << "in.txt" << QByteArray("") << "out.txt" << QStringList() << 0 << QByteArray("\"\",\"\",\"\",\"\",\"\"\r\n")
         << "File Exported Successfully!";
-    QTest::newRow("odd number of fields") << "in.csv" << QByteArray("2001,\"A\",2002\r\n") << "out.csv"
-                                          << QStringList() << 1 << kOld
-                                          << "INCORRECT FILE FORMAT: UNABLE TO OPEN SPECIFIED FILE";
+    QTest::newRow("odd number of fields") << "in.csv" << QByteArray("2001,\"A\",2002\r\n") << "out.csv" << QStringList()
+                                          << 1 << kOld << "INCORRECT FILE FORMAT: UNABLE TO OPEN SPECIFIED FILE";
     QTest::newRow("input type") << "in.doc" << names << "out.csv" << QStringList() << 1 << kOld
                                 << "UNABLE TO IMPORT: INVALID IMPORT FILE TYPE";
     QTest::newRow("output type") << "in.csv" << names << "out.doc" << QStringList() << 1 << kOld
                                  << "NOTHING WRITTEN: Nothing was written to";
-    QTest::newRow("output without a type") << "in.csv" << names << "out" << QStringList() << 1 << kOld
-                                           << "has no file type";
+    QTest::newRow("output without a type")
+        << "in.csv" << names << "out" << QStringList() << 1 << kOld << "has no file type";
     QTest::newRow("missing input") << "" << QByteArray() << "out.csv" << QStringList() << 1 << kOld
                                    << "UNABLE TO OPEN SPECIFIED FILE";
     QTest::newRow("one file") << "in.csv" << names << "" << QStringList() << 2 << kOld << "Try 'halvoran-cli --help'";
     QTest::newRow("unknown option") << "in.csv" << names << "out.csv" << QStringList{"--shet", "A"} << 2 << kOld
                                     << "unknown option '--shet'";
-    QTest::newRow("sheet without a name") << "in.csv" << names << "out.csv" << QStringList{"--sheet"} << 2 << kOld
-                                          << "--sheet needs a sheet name";
+    QTest::newRow("sheet without a name")
+        << "in.csv" << names << "out.csv" << QStringList{"--sheet"} << 2 << kOld << "--sheet needs a sheet name";
     QTest::newRow("empty sheet name") << "in.csv" << names << "out.csv" << QStringList{"--sheet="} << 2 << kOld
                                       << "--sheet needs a sheet name";
 }
@@ -115,23 +115,31 @@ void TestNamesCli::workbookInput()
     QVERIFY(WriteWorkbook(sheet, home.file(QStringLiteral("in.xls")), {0, 1, 2, {}}));
     QVERIFY(WriteBytes(home.file(QStringLiteral("out.csv")), kOld));
 
-    const CliRun run = RunCli(QStringList{QStringLiteral("names"), home.file(QStringLiteral("in.xls")),
-                                       home.file(QStringLiteral("out.csv"))} +
-                           options);
+    const CliRun run = RunCli(
+        QStringList{QStringLiteral("names"), home.file(QStringLiteral("in.xls")), home.file(QStringLiteral("out.csv"))}
+        + options);
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
     QCOMPARE(run.exitCode, exitCode);
     QCOMPARE(ReadBytes(home.file(QStringLiteral("out.csv"))), written);
 }
 
+void TestNamesCli::workbookOutput_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const char *name : {"out.xls", "out.xlsx", "out.ods"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
 void TestNamesCli::workbookOutput()
 {
+    QFETCH(QString, name);
     TestHome home;
     QVERIFY(WriteBytes(home.file(QStringLiteral("in.txt")), "2001,\"Ann\"\r\n"));
-    const QString output = home.file(QStringLiteral("out.xls"));
+    const QString output = home.file(name);
     const CliRun run = RunCli({QStringLiteral("names"), home.file(QStringLiteral("in.txt")), output});
     QCOMPARE(run.exitCode, 0);
     QVERIFY2(run.err.contains(QStringLiteral("Halvoran: Exported to ") + output), qPrintable(run.err));
-    // Below the heading row the name line; the spare row's cells are empty, so none are stored.
+    // Below the heading row the name line; the spare row's texts are empty, so it reads as no record.
     const WorkbookRecords book = ReadWorkbookRecords(output, QStringLiteral("Sheet1$"));
     QVERIFY2(book.ok(), qPrintable(book.reason));
     QCOMPARE(book.records.size(), 1);

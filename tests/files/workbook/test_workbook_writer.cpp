@@ -88,6 +88,8 @@ private slots:
     void peersReadEveryCell_data();
     void peersReadEveryCell();
     void sharedStringTableStructure();
+    void textsRoundTrip_data();
+    void textsRoundTrip();
     void limits_data();
     void limits();
     void replacesAnExistingFile();
@@ -264,6 +266,35 @@ void TestWorkbookWriter::sharedStringTableStructure()
         QVERIFY(sstRecords.contains(position - offset));
         QCOMPARE(U16At(bytes, position), quint16(distinct[k * perBucket].size()));
     }
+}
+
+void TestWorkbookWriter::textsRoundTrip_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("spaces at the ends and in runs") << "  two  inner   spaces ";
+    QTest::newRow("only spaces") << "   ";
+    QTest::newRow("tabs and line feeds") << "a\tb\n\nc\t";
+    QTest::newRow("carriage returns") << "first\r\nsecond\rthird";
+    QTest::newRow("texts that read like escapes") << "_x0041_ _x005F_ _xZZZZ_ _x00_";
+    QTest::newRow("markup") << "<b>&amp;</b> \"q\" 'a'";
+    QTest::newRow("characters beyond the first plane") << "😀 𝄞";
+}
+
+// What the .xlsx and .ods writers do to keep a text as it is comes back whole.
+void TestWorkbookWriter::textsRoundTrip()
+{
+    QFETCH(QString, text);
+    TestHome home;
+    for (const auto &[format, suffix] : kFormats) {
+        const QString path = home.file("texts" + suffix);
+        QVERIFY(WriteWorkbook(MakeGrid("A|B", {{text, "x"}}), path, WorkbookLayout{1, 1, 2, {}}, format).ok());
+        QCOMPARE(ReadBack(path), (Records{{text, "x"}}));
+    }
+    // Characters XML cannot hold stay in an .xlsx as escapes.
+    const QString control = text + QChar(0x01) + QChar(0x1F);
+    const QString path = home.file("control.xlsx");
+    QVERIFY(WriteWorkbook(MakeGrid("A", {{control}}), path, WorkbookLayout{1, 1, 1, {}}, WorkbookFormat::Xlsx).ok());
+    QCOMPARE(ReadBack(path), Records{{control}});
 }
 
 void TestWorkbookWriter::limits_data()

@@ -20,7 +20,8 @@ private slots:
     {
         TestHome home;
         const QString handsets = home.file("site.csv");
-        CliRun run = RunCli({"handsets", handsets, "--range", "01:000:001:0098", "--range=02:010:010:", "--type", "Analog"});
+        CliRun run =
+            RunCli({"handsets", handsets, "--range", "01:000:001:0098", "--range=02:010:010:", "--type", "Analog"});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(ReadBytes(handsets),
                  QByteArray("\"01000\",\"0098\",\"Analog\",\"20\",\"1\",\"1\",\"15\",\"15\",\"\",\"00\"\r\n"
@@ -39,23 +40,38 @@ private slots:
                             "\"73\",\"0099\",\"002002\",\"\",\"\"\r\n"
                             "\"73\",\"\",\"004002\",\"\",\"\"\r\n"));
         QCOMPARE(ReadBytes(out + "/pickup-groups.csv"), QByteArray());
-        QVERIFY(ReadBytes(out + "/master-output.csv").endsWith("\"73\",\"\",\"004002\",\"\",\"\"\r\n\"\",\"\",\"\",\"\",\"\"\r\n"));
+        QVERIFY(ReadBytes(out + "/master-output.csv")
+                    .endsWith("\"73\",\"\",\"004002\",\"\",\"\"\r\n\"\",\"\",\"\",\"\",\"\"\r\n"));
+    }
+
+    void workbooks_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("format");
+        QTest::newRow(".xls") << "site.xls"
+                              << "xls";
+        QTest::newRow(".xlsx") << "site.xlsx"
+                               << "csv";
+        QTest::newRow(".ods") << "site.ods"
+                              << "csv";
     }
 
     void workbooks()
     {
+        QFETCH(QString, name);
+        QFETCH(QString, format);
         TestHome home;
-        const QString handsets = home.file("site.xls");
+        const QString handsets = home.file(name);
         CliRun run = RunCli({"handsets", handsets, "--range", "05:008:012:0098"});
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.err.contains("Exported to " + handsets));
 
         const QString out = home.file("out");
-        run = RunCli({"compile", handsets, out, "--format", "xls", "--start", "100"});
+        run = RunCli({"compile", handsets, out, "--format", format, "--start", "100"});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.out, QStringLiteral("next block: 110\n"));
-        for (const char *name : {"handset-data", "pickup-groups", "personal-speed-dials", "master-output"})
-            QVERIFY2(QFile::exists(out + "/" + name + ".xls"), name);
+        for (const char *output : {"handset-data", "pickup-groups", "personal-speed-dials", "master-output"})
+            QVERIFY2(QFile::exists(out + "/" + output + "." + format), output);
 
         run = RunCli({"compile", handsets, home.file("none"), "--sheet", "Sheet9$"});
         QCOMPARE(run.exitCode, 1);
@@ -87,8 +103,9 @@ private slots:
     {
         TestHome home;
         const QString handsets = home.file("site.csv");
-        QVERIFY(WriteBytes(handsets, "\"01000\",\"2001\",\"8 \",\"30\",\"1\",\"1\",\"15\",\"15\",\"\",\"00\"\r\n"
-                                     "\"01001\",\"2002\",\"8 \",\"10\",\"1\",\"1\",\"15\",\"15\",\"\",\"00\"\r\n"));
+        QVERIFY(WriteBytes(handsets,
+                           "\"01000\",\"2001\",\"8 \",\"30\",\"1\",\"1\",\"15\",\"15\",\"\",\"00\"\r\n"
+                           "\"01001\",\"2002\",\"8 \",\"10\",\"1\",\"1\",\"15\",\"15\",\"\",\"00\"\r\n"));
         const QString out = home.file("out");
         const CliRun run = RunCli({"compile", handsets, out, "--start", "998"});
         QCOMPARE(run.exitCode, 3);
