@@ -228,6 +228,7 @@ WorkbookRecords XlsxParser::readSheet(const QString &part, const QString &sheetN
     SheetCells cells(CellBudget(m_zip.size(part)));
     const QDate epoch = m_date1904 ? QDate(1904, 1, 1) : QDate(1899, 12, 30);
     int row = -1, column = -1;
+    QString value; // the <v> of the cell, its memory kept from cell to cell
     while (xml.next()) {
         if (xml.isEnd() && xml.name() == u"sheetData")
             break;
@@ -257,8 +258,7 @@ WorkbookRecords XlsxParser::readSheet(const QString &part, const QString &sheetN
             return unreadable(QStringLiteral("its sheet \"%1\" has a cell \"%2\", which no sheet has")
                                   .arg(sheetName, ref.toString()));
         }
-        const QString type = attributes.value(QLatin1String("t")).toString();
-        QString value;
+        const QStringView type = attributes.value(QLatin1String("t"));
         bool hasValue = false;
         QString inlineText;
         const int depth = xml.depth();
@@ -268,7 +268,7 @@ WorkbookRecords XlsxParser::readSheet(const QString &part, const QString &sheetN
             if (!xml.isStart())
                 continue;
             if (xml.name() == u"v" && IsMain(xml.namespaceUri())) {
-                value = xml.readText();
+                xml.readText(value);
                 hasValue = true;
             } else if (xml.name() == u"is" && IsMain(xml.namespaceUri())) {
                 inlineText = richText(xml);
@@ -283,7 +283,7 @@ WorkbookRecords XlsxParser::readSheet(const QString &part, const QString &sheetN
             // a formula without its result, or a cell of formatting only
         } else if (type == u"s") {
             bool ok = false;
-            const qsizetype index = value.trimmed().toLongLong(&ok);
+            const qsizetype index = QStringView(value).trimmed().toLongLong(&ok);
             if (!ok || index < 0 || index >= m_sharedStrings.size())
                 return unreadable(QStringLiteral("its sheet \"%1\" names shared string \"%2\" in cell %3, but the "
                                                  "table holds %4 strings")
@@ -292,7 +292,7 @@ WorkbookRecords XlsxParser::readSheet(const QString &part, const QString &sheetN
         } else if (type == u"str") {
             text = DecodeXmlEscapes(value);
         } else if (type == u"b") {
-            const QString flag = value.trimmed();
+            const QStringView flag = QStringView(value).trimmed();
             text = flag == u"1" || flag == u"true" ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
         } else if (type == u"e") {
             // an error value

@@ -119,6 +119,13 @@ bool XmlPart::next()
 QString XmlPart::readText()
 {
     QString text;
+    readText(text);
+    return text;
+}
+
+void XmlPart::readText(QString &text)
+{
+    text.resize(0);
     const int depth = m_depth;
     while (next()) {
         if (isText())
@@ -126,7 +133,6 @@ QString XmlPart::readText()
         else if (isEnd() && m_depth < depth)
             break;
     }
-    return text;
 }
 
 bool XmlPart::skip()

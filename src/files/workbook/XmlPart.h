@@ -41,6 +41,8 @@ public:
 
     // Reads to the end of the current element; its text, children's included.
     QString readText();
+    // The same into text, whose memory is kept from one call to the next.
+    void readText(QString &text);
     // Skips to the end of the current element.
     bool skip();
 
