@@ -152,6 +152,11 @@ def odf_cell(cell):
 
 
 def with_odf(path):
+    # Programs that recognise the format by its first bytes find the mimetype there.
+    with open(path, "rb") as f:
+        head = f.read(84)
+    if head[30:38] != b"mimetype" or head[38:84] != b"application/vnd.oasis.opendocument.spreadsheet":
+        raise ValueError("the mimetype does not open the file")
     with zipfile.ZipFile(path) as ods:
         if ods.testzip() is not None:
             raise ValueError("a member fails its CRC check")
