@@ -384,8 +384,8 @@ WorkbookRecords ReadWorkbookBytes(QByteArray file, const QString &sheetName, con
         return Unreadable(fileName, QStringLiteral("it is empty"));
     if (file.startsWith("PK\x03\x04"))
         return Unreadable(fileName,
-                          QStringLiteral("it is an Excel 2007 or later workbook (.xlsx); save it as an "
-                                         "Excel 97-2003 workbook (.xls) first"));
+                          QStringLiteral("it is a zip archive such as an Excel 2007 or later workbook (.xlsx), "
+                                         "not an Excel 97-2003 workbook"));
     Expected<OleWorkbookStream> stream = ReadOleWorkbookStream(file);
     file = QByteArray(); // only the stream is needed from here on
     if (!stream)
