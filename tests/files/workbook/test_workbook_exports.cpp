@@ -57,6 +57,7 @@ class TestWorkbookExports : public QObject {
 private slots:
     void shapes_data();
     void shapes();
+    void xlsmIsReadNeverWritten();
 };
 
 void TestWorkbookExports::shapes_data()
@@ -134,6 +135,27 @@ void TestWorkbookExports::shapes()
         QVERIFY(tool.importDataFrom(data));
         QCOMPARE(RowsOf(tool.handsets().grid(), 0, 10), handsets);
     }
+}
+
+// A workbook with macros is imported, but never written back: its macros would be lost.
+void TestWorkbookExports::xlsmIsReadNeverWritten()
+{
+    ToolFixture<NameAssigner> f;
+    const QString source = f.file("site.xlsm");
+    GridTable sheet("EXT|NAME");
+    sheet.appendRow({"2001", "Ann"});
+    QVERIFY(WriteWorkbook(sheet, source, {0, 1, 2, {}}, WorkbookFormat::Xlsx).ok());
+    const QByteArray before = ReadBytes(source);
+    f.prompter.queueInput("Sheet1$");
+    f.prompter.queueFile(source);
+    QCOMPARE(f.tool.chooseImport(), NameAssigner::ImportResult::Imported);
+    QCOMPARE(f.tool.input().rowTexts(1).mid(0, 2), (QStringList{"2001", "Ann"}));
+    f.prompter.clear();
+    QVERIFY(!f.tool.updateInput());
+    QCOMPARE(f.prompter.messages.size(), 1);
+    QCOMPARE(f.prompter.messages[0].title, QStringLiteral("NOTHING WRITTEN"));
+    QVERIFY2(f.prompter.messages[0].text.contains(".xlsx or .ods"), qPrintable(f.prompter.messages[0].text));
+    QCOMPARE(ReadBytes(source), before);
 }
 
 QTEST_GUILESS_MAIN(TestWorkbookExports)
