@@ -510,14 +510,6 @@ Expected<std::unique_ptr<ZipMember>> ZipArchive::member(const QString &name)
         return Result::failure(QStringLiteral("its part %1 is compressed in a way Halvoran does not read (method %2)")
                                    .arg(stored)
                                    .arg(entry->method));
-    if (entry->size > kMaxZipMemberBytes)
-        return Result::failure(QStringLiteral("its part %1 would inflate to %2 MB; at most %3 MB are read")
-                                   .arg(stored, Megabytes(entry->size), Megabytes(kMaxZipMemberBytes)));
-    if (entry->size > entry->compressedSize * kMaxZipRatio + kZipRatioSlack)
-        return Result::failure(QStringLiteral("its part %1 would inflate from %2 to %3 bytes, more than %4 times its "
-                                              "size, as only a zip bomb does")
-                                   .arg(stored, Grouped(entry->compressedSize), Grouped(entry->size))
-                                   .arg(kMaxZipRatio));
     if (entry->method == kStored && entry->size != entry->compressedSize)
         return Result::failure(
             QStringLiteral("it is damaged (its part %1 is stored with two different sizes)").arg(stored));
@@ -528,9 +520,18 @@ Expected<std::unique_ptr<ZipMember>> ZipArchive::member(const QString &name)
         return Result::failure(
             QStringLiteral("it is damaged (its part %1 is not where its directory says)").arg(stored));
     const qint64 dataOffset = entry->headerOffset + kLocalHeaderSize + U16(h + 26) + U16(h + 28);
-    if (dataOffset + entry->compressedSize > m_state->fileSize)
+    if (entry->compressedSize > m_state->fileSize - dataOffset)
         return Result::failure(
             QStringLiteral("it is cut short (its part %1 ends beyond the end of the file)").arg(stored));
+    // The stored size lies within the file now, so the ratio cannot overflow.
+    if (entry->size > kMaxZipMemberBytes)
+        return Result::failure(QStringLiteral("its part %1 would inflate to %2 MB; at most %3 MB are read")
+                                   .arg(stored, Megabytes(entry->size), Megabytes(kMaxZipMemberBytes)));
+    if (entry->size > entry->compressedSize * kMaxZipRatio + kZipRatioSlack)
+        return Result::failure(QStringLiteral("its part %1 would inflate from %2 to %3 bytes, more than %4 times its "
+                                              "size, as only a zip bomb does")
+                                   .arg(stored, Grouped(entry->compressedSize), Grouped(entry->size))
+                                   .arg(kMaxZipRatio));
 
     QList<QByteArray> path;
     for (const QString &part : stored.split(QLatin1Char('/')))
