@@ -286,7 +286,7 @@ void TestWorkbookZip::hostile_data()
         << Zip({{"mimetype", "application/vnd.oasis.opendocument.text"}, {"content.xml", "<x/>"}})
         << "not an OpenDocument spreadsheet";
     QTest::newRow("a zip of no workbook") << Zip({{"readme.txt", "hello"}}) << "no workbook part";
-    QTest::newRow("not a zip") << QByteArray("PK\x03\x04 and then nothing of a zip", 32) << "not a complete zip";
+    QTest::newRow("not a zip") << QByteArray("PK\x03\x04 and then nothing of a zip") << "not a complete zip";
 
     // The sizes an archive records.
     const QByteArray good = Xlsx(row, strings);
