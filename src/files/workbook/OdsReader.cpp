@@ -52,8 +52,8 @@ private:
     // Reads the table the parser stands at into cells; false when it cannot be.
     bool readTable(XmlPart &xml, SheetCells &cells, const QString &name);
     bool readRow(XmlPart &xml, SheetCells &cells, const QString &name);
-    // The cell's text as the .xls reader gives it.
-    QString cellText(XmlPart &xml);
+    // The text of the cell the parser stands at, as the .xls reader gives it.
+    QString cellText(XmlPart &xml, const QXmlStreamAttributes &attributes);
     // The text of a paragraph, white space collapsed as OpenDocument does.
     QString paragraph(XmlPart &xml);
 
@@ -142,26 +142,29 @@ QString OdsParser::paragraph(XmlPart &xml)
     return text;
 }
 
-QString OdsParser::cellText(XmlPart &xml)
+QString OdsParser::cellText(XmlPart &xml, const QXmlStreamAttributes &attributes)
 {
-    const QXmlStreamAttributes attributes = xml.attributes();
     const QStringView type = attributes.value(kOffice, QLatin1String("value-type"));
     const bool error = attributes.value(kCalcExt, QLatin1String("value-type")) == u"error";
-    QStringList paragraphs;
+    QString shown; // the paragraphs, one a line
+    bool first = true;
     const int depth = xml.depth();
     while (xml.next()) {
         if (xml.isEnd() && xml.depth() < depth)
             break;
         if (!xml.isStart())
             continue;
-        if (xml.namespaceUri() == kText && (xml.name() == u"p" || xml.name() == u"h"))
-            paragraphs.append(paragraph(xml));
-        else
+        if (xml.namespaceUri() == kText && (xml.name() == u"p" || xml.name() == u"h")) {
+            if (!first)
+                shown += u'\n';
+            shown += paragraph(xml);
+            first = false;
+        } else {
             xml.skip(); // annotations, drawings, ...
+        }
     }
     if (error)
         return QString();
-    const QString shown = paragraphs.join(u'\n');
     if (type == u"float" || type == u"percentage" || type == u"currency") {
         const QStringView value = attributes.value(kOffice, QLatin1String("value"));
         return value.isEmpty() ? shown : NumberText(value);
@@ -199,9 +202,10 @@ bool OdsParser::readRow(XmlPart &xml, SheetCells &cells, const QString &name)
             xml.skip();
             continue;
         }
+        const QXmlStreamAttributes attributes = xml.attributes();
         const qint64 columns =
-            RepeatCount(xml.attributes().value(kTable, QLatin1String("number-columns-repeated")), kMaxColumns);
-        const QString text = cellText(xml);
+            RepeatCount(attributes.value(kTable, QLatin1String("number-columns-repeated")), kMaxColumns);
+        const QString text = cellText(xml, attributes);
         if (!text.isEmpty())
             for (qint64 c = column; c < qMin<qint64>(column + columns, kMaxColumns); ++c)
                 texts.append({c, text});
