@@ -1,5 +1,6 @@
 #include "files/FileDialog.h"
 
+#include "files/workbook/Workbook.h"
 #include "platform/Prompter.h"
 
 QString FolderOf(const QString &path)
@@ -22,13 +23,13 @@ void FileExtOf(FileDialogState &state, const QString &path)
         state.fileExt = FileTypeOf(path);
 }
 
-FileKind KindOfExt(const QString &ext, bool withNes)
+FileKind KindOfExt(const QString &ext, bool withNes, FileUse use)
 {
     if (ext == QLatin1String("CSV") || ext == QLatin1String("TXT") || ext == QLatin1String("NEV"))
         return FileKind::Text;
     if (ext == QLatin1String("NES"))
         return withNes ? FileKind::Text : FileKind::Unsupported;
-    if (ext == QLatin1String("XLS"))
+    if (use == FileUse::Read ? IsWorkbookType(ext) : WorkbookFormatOf(ext).has_value())
         return FileKind::Workbook;
     return FileKind::Unsupported;
 }
@@ -51,7 +52,8 @@ QString ChooseFile(FileDialogState &state, Prompter &prompter, const QString &ti
     request.folder = state.folder;
     request.filter = FileFilters::kTools;
     request.save = title.toUpper() == FileMessages::kExportLocationTitle;
-    request.filterIndex = (state.filterIndex >= 1 && state.filterIndex <= 4) ? state.filterIndex : 1;
+    request.filterIndex =
+        (state.filterIndex >= 1 && state.filterIndex <= FileFilters::kToolsEntries) ? state.filterIndex : 1;
 
     const Prompter::FileAnswer answer = prompter.chooseFile(request);
     if (answer.path.isEmpty())

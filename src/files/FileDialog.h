@@ -34,8 +34,11 @@ QString FileTypeOf(const QString &path); // "" for a name without a dot
 // The folder part of a path, up to and including its last "/".
 QString FolderOf(const QString &path);
 
-// Which writer or reader a type selects.
+// Which writer or reader a type selects: CSV, TXT, NEV and NES text; XLS, XLSX
+// and ODS a workbook of that format (WorkbookFormatOf); XLSM a workbook to read
+// only.
 enum class FileKind { Text, Workbook, Unsupported };
+enum class FileUse { Read, Write };
 // withNes: whether ".nes" counts as text for this operation (imports, the tools'
 // exports) or is refused (the Speed Dial and Version 6.0 exports).
-FileKind KindOfExt(const QString &ext, bool withNes = true);
+FileKind KindOfExt(const QString &ext, bool withNes = true, FileUse use = FileUse::Read);

@@ -5,13 +5,17 @@
 
 namespace FileMessages {
 
+QString WritableEndings(bool withNes)
+{
+    return withNes ? QStringLiteral(".csv, .txt, .nev, .nes, .xls, .xlsx or .ods")
+                   : QStringLiteral(".csv, .txt, .nev, .xls, .xlsx or .ods");
+}
+
 QString NothingWrittenText(const QString &path, bool withNes)
 {
-    const QString endings =
-        withNes ? QStringLiteral(".csv, .txt, .nev, .nes or .xls") : QStringLiteral(".csv, .txt, .nev or .xls");
     return QStringLiteral("Nothing was written to %1\r\n"
                           "Please choose a file name ending in %2.")
-        .arg(path, endings);
+        .arg(path, WritableEndings(withNes));
 }
 
 QString WriteFailedText(const QString &path, const Outcome &outcome)

@@ -36,6 +36,8 @@ inline const QString kLossTitle = QStringLiteral("LOSS OF DATA!");
 // Why a writer wrote nothing: no writer handles the file's type.
 inline const QString kUnwritableTypeReason = QStringLiteral("Files of this type cannot be written.");
 
+// The file types the writers take, as a list for messages. withNes as KindOfExt.
+QString WritableEndings(bool withNes = true);
 // A file type that no writer handles: nothing was written. withNes as KindOfExt.
 inline const QString kNothingWrittenTitle = QStringLiteral("NOTHING WRITTEN");
 QString NothingWrittenText(const QString &path, bool withNes = true);
@@ -52,13 +54,22 @@ void ShowWriteFailed(Prompter &prompter, const QString &path, const Outcome &out
 
 // The file dialogs' filters, "Description|pattern|..." as the tools write them.
 namespace FileFilters {
+// The two workbook formats added after each dialog's own entries, so that the
+// entries before them keep their numbers (a remembered filter index still
+// selects the entry it did).
+inline const QString kNewWorkbooks =
+    QStringLiteral("Excel Workbook (*.xlsx)|*.xlsx|OpenDocument Spreadsheet (*.ods)|*.ods|");
 // The tools' dialog; also the Version 6.0 "Open Script File" dialog.
 inline const QString kTools =
-    QStringLiteral("Excel CSV|*.csv|Excel Workbook (*.xls)|*.xls|Notepad (*.txt)|*.txt|All Files (*.*)|*.*|");
+    QStringLiteral("Excel CSV|*.csv|Excel Workbook (*.xls)|*.xls|Notepad (*.txt)|*.txt|All Files (*.*)|*.*|")
+    + kNewWorkbooks;
+// The number of entries of kTools.
+constexpr int kToolsEntries = 6;
 // Version 6.0 "EXPORT LOCATION".
 inline const QString kExportLocation =
     QStringLiteral("Excel CSV|*.csv|HVN Format (*.nev)|*.nev|Excel Workbook (*.xls)|*.xls|Notepad (*.txt)|*.txt|"
-                   "HVN Script (*.nes)|*.nes|All Files (*.*)|*.*|");
+                   "HVN Script (*.nes)|*.nes|All Files (*.*)|*.*|")
+    + kNewWorkbooks;
 // Version 6.0 "EXPORT GRID".
-inline const QString kExportGrid = QStringLiteral("Excell (*.xls)|*.xls");
+inline const QString kExportGrid = QStringLiteral("Excell (*.xls)|*.xls|") + kNewWorkbooks;
 } // namespace FileFilters

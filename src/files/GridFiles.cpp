@@ -58,7 +58,7 @@ Import ReadRecords(Prompter &prompter, const QString &path, const QString &fileE
 Written WriteGrid(Prompter &prompter, const GridTable &grid, const QString &path, const QString &fileExt,
                   int textColumns, const WorkbookLayout &layout, bool withNes)
 {
-    const FileKind kind = KindOfExt(fileExt, withNes);
+    const FileKind kind = KindOfExt(fileExt, withNes, FileUse::Write);
     if (kind == FileKind::Unsupported) {
         FileMessages::ShowNothingWritten(prompter, path, withNes);
         return Written::Nothing;
@@ -66,7 +66,8 @@ Written WriteGrid(Prompter &prompter, const GridTable &grid, const QString &path
     Outcome outcome = Outcome::success();
     {
         BusyPointer busy(prompter);
-        outcome = kind == FileKind::Text ? WriteTextFile(grid, path, textColumns) : WriteWorkbook(grid, path, layout);
+        outcome = kind == FileKind::Text ? WriteTextFile(grid, path, textColumns)
+                                         : WriteWorkbook(grid, path, layout, *WorkbookFormatOf(fileExt));
     }
     if (!outcome) {
         FileMessages::ShowWriteFailed(prompter, path, outcome);

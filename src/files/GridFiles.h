@@ -25,8 +25,9 @@ struct Import {
 };
 
 // Text types: records of `fields` fields ("UNABLE TO OPEN SPECIFIED FILE" when the
-// file cannot be read or ends inside a record). XLS: asks for the sheet name
-// (cancelled by an empty answer) and takes the sheet's rows below its headings,
+// file cannot be read or ends inside a record). Workbooks (.xls, .xlsx, .xlsm,
+// .ods): asks for the sheet name (cancelled by an empty answer) and takes the
+// sheet's rows below its headings,
 // each cut or padded to `fields` fields ("INVALID SHEET NAME" when the workbook,
 // the sheet or its data rows are missing). Any other type: "INVALID IMPORT FILE
 // TYPE".
@@ -38,8 +39,9 @@ Import ReadRecords(Prompter &prompter, const QString &path, const QString &fileE
 enum class Written { Text, Workbook, Nothing };
 
 // Text types: rows 1 .. rows() - 1 of the grid, columns 0 .. textColumns - 1.
-// XLS: a workbook of the layout. Any other type writes nothing and says so; a
-// failed write is reported. Returns what was written.
+// Workbooks (.xls, .xlsx, .ods): a workbook of the layout in that format. Any
+// other type writes nothing and says so; a failed write is reported. Returns
+// what was written.
 Written WriteGrid(Prompter &prompter, const GridTable &grid, const QString &path, const QString &fileExt,
                   int textColumns, const WorkbookLayout &layout, bool withNes = true);
 

@@ -31,7 +31,8 @@ void TestFileDialog::exportLocationSavesAndOthersOpen_data()
     QTest::newRow("title compared in upper case") << "EXPORT LOCATION" << 2 << true << 2;
     QTest::newRow("import opens with the remembered filter") << "Open file for Conversion" << 3 << false << 3;
     QTest::newRow("filter index 0 selects the first entry") << "Open file for Conversion" << 0 << false << 1;
-    QTest::newRow("filter index past the end selects the first") << "Open file for Conversion" << 9 << false << 1;
+    QTest::newRow("the last entry, .ods, is remembered") << "Open file for Conversion" << 6 << false << 6;
+    QTest::newRow("filter index past the end selects the first") << "Open file for Conversion" << 7 << false << 1;
 }
 
 void TestFileDialog::exportLocationSavesAndOthersOpen()
@@ -131,23 +132,30 @@ void TestFileDialog::writerChoice_data()
 {
     QTest::addColumn<QString>("ext");
     QTest::addColumn<bool>("withNes");
-    QTest::addColumn<int>("kind");
-    QTest::newRow("CSV") << "CSV" << true << int(FileKind::Text);
-    QTest::newRow("TXT") << "TXT" << false << int(FileKind::Text);
-    QTest::newRow("NEV") << "NEV" << false << int(FileKind::Text);
-    QTest::newRow("NES as text") << "NES" << true << int(FileKind::Text);
-    QTest::newRow("NES refused") << "NES" << false << int(FileKind::Unsupported);
-    QTest::newRow("XLS") << "XLS" << true << int(FileKind::Workbook);
-    QTest::newRow("DOC") << "DOC" << true << int(FileKind::Unsupported);
-    QTest::newRow("lower case is not a type") << "csv" << true << int(FileKind::Unsupported);
+    QTest::addColumn<int>("read");
+    QTest::addColumn<int>("write");
+    const int text = int(FileKind::Text), workbook = int(FileKind::Workbook), none = int(FileKind::Unsupported);
+    QTest::newRow("CSV") << "CSV" << true << text << text;
+    QTest::newRow("TXT") << "TXT" << false << text << text;
+    QTest::newRow("NEV") << "NEV" << false << text << text;
+    QTest::newRow("NES as text") << "NES" << true << text << text;
+    QTest::newRow("NES refused") << "NES" << false << none << none;
+    QTest::newRow("XLS") << "XLS" << true << workbook << workbook;
+    QTest::newRow("XLSX") << "XLSX" << false << workbook << workbook;
+    QTest::newRow("ODS") << "ODS" << false << workbook << workbook;
+    QTest::newRow("XLSM is read, never written") << "XLSM" << true << workbook << none;
+    QTest::newRow("DOC") << "DOC" << true << none << none;
+    QTest::newRow("lower case is not a type") << "csv" << true << none << none;
 }
 
 void TestFileDialog::writerChoice()
 {
     QFETCH(QString, ext);
     QFETCH(bool, withNes);
-    QFETCH(int, kind);
-    QCOMPARE(int(KindOfExt(ext, withNes)), kind);
+    QFETCH(int, read);
+    QFETCH(int, write);
+    QCOMPARE(int(KindOfExt(ext, withNes)), read);
+    QCOMPARE(int(KindOfExt(ext, withNes, FileUse::Write)), write);
 }
 
 void TestFileDialog::versionSixDialog_data()
@@ -200,10 +208,16 @@ void TestFileDialog::versionSixStartsInScriptsUntilAFileIsChosen()
 
 void TestFileDialog::filtersForQt()
 {
-    QCOMPARE(QtFileFilters(FileFilters::kTools),
-             (QStringList{"Excel CSV (*.csv)", "Excel Workbook (*.xls)", "Notepad (*.txt)", "All Files (*.*)"}));
-    QCOMPARE(QtFileFilters(FileFilters::kExportGrid), QStringList{"Excell (*.xls)"});
-    QCOMPARE(QtFileFilters(FileFilters::kExportLocation).size(), 6);
+    // The described entries keep their places; the new workbooks follow them.
+    const QStringList workbooks{"Excel Workbook (*.xlsx)", "OpenDocument Spreadsheet (*.ods)"};
+    QCOMPARE(
+        QtFileFilters(FileFilters::kTools),
+        (QStringList{"Excel CSV (*.csv)", "Excel Workbook (*.xls)", "Notepad (*.txt)", "All Files (*.*)"} + workbooks));
+    QCOMPARE(QtFileFilters(FileFilters::kExportGrid), QStringList{"Excell (*.xls)"} + workbooks);
+    QCOMPARE(QtFileFilters(FileFilters::kExportLocation),
+             (QStringList{"Excel CSV (*.csv)", "HVN Format (*.nev)", "Excel Workbook (*.xls)", "Notepad (*.txt)",
+                          "HVN Script (*.nes)", "All Files (*.*)"}
+              + workbooks));
 }
 
 QTEST_GUILESS_MAIN(TestFileDialog)

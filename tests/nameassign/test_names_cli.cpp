@@ -19,6 +19,7 @@ private slots:
     void names();
     void workbookInput_data();
     void workbookInput();
+    void workbookOutput_data();
     void workbookOutput();
 };
 
@@ -112,15 +113,23 @@ void TestNamesCli::workbookInput()
     QCOMPARE(ReadBytes(home.file(QStringLiteral("out.csv"))), written);
 }
 
+void TestNamesCli::workbookOutput_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const char *name : {"out.xls", "out.xlsx", "out.ods"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
 void TestNamesCli::workbookOutput()
 {
+    QFETCH(QString, name);
     TestHome home;
     QVERIFY(WriteBytes(home.file(QStringLiteral("in.txt")), "2001,\"Ann\"\r\n"));
-    const QString output = home.file(QStringLiteral("out.xls"));
+    const QString output = home.file(name);
     const CliRun run = RunCli({QStringLiteral("names"), home.file(QStringLiteral("in.txt")), output});
     QCOMPARE(run.exitCode, 0);
     QVERIFY2(run.err.contains(QStringLiteral("Halvoran: Exported to ") + output), qPrintable(run.err));
-    // Below the heading row the name line; the spare row's cells are empty, so none are stored.
+    // Below the heading row the name line; the spare row's texts are empty, so it reads as no record.
     const WorkbookRecords book = ReadWorkbookRecords(output, QStringLiteral("Sheet1$"));
     QVERIFY2(book.ok(), qPrintable(book.reason));
     QCOMPARE(book.records.size(), 1);

@@ -1,12 +1,19 @@
 #include "files/workbook/Workbook.h"
 
 #include "files/AtomicFile.h"
+#include "files/FileDialog.h"
+#include "files/workbook/OdsReader.h"
+#include "files/workbook/OdsWriter.h"
 #include "files/workbook/OleContainer.h"
 #include "files/workbook/WorkbookReader.h"
 #include "files/workbook/WorkbookWriter.h"
+#include "files/workbook/XlsxReader.h"
+#include "files/workbook/XlsxWriter.h"
+#include "files/workbook/ZipContainer.h"
 #include "grid/GridTable.h"
 
 #include <QDir>
+#include <QFile>
 
 namespace {
 
@@ -17,7 +24,23 @@ Outcome CannotWrite(const QString &fileName, const QString &why)
 
 } // namespace
 
-Outcome WriteWorkbook(const GridTable &grid, const QString &path, const WorkbookLayout &layout)
+std::optional<WorkbookFormat> WorkbookFormatOf(const QString &fileType)
+{
+    if (fileType == QLatin1String("XLS"))
+        return WorkbookFormat::Xls;
+    if (fileType == QLatin1String("XLSX"))
+        return WorkbookFormat::Xlsx;
+    if (fileType == QLatin1String("ODS"))
+        return WorkbookFormat::Ods;
+    return std::nullopt;
+}
+
+bool IsWorkbookType(const QString &fileType)
+{
+    return WorkbookFormatOf(fileType) || fileType == QLatin1String("XLSM");
+}
+
+Outcome WriteWorkbook(const GridTable &grid, const QString &path, const WorkbookLayout &layout, WorkbookFormat format)
 {
     const int lastRow = layout.lastRow < 0 ? grid.rows() - 1 : qMin(layout.lastRow, grid.rows() - 1);
     const QString fileName = QDir::toNativeSeparators(path);
@@ -33,24 +56,75 @@ Outcome WriteWorkbook(const GridTable &grid, const QString &path, const Workbook
             return layout.header.value(column);
         return grid.textAt(layout.firstRow + row, column);
     };
-    Expected<QByteArray> stream = BuildWorkbookStream(sheet);
-    if (!stream)
-        return CannotWrite(fileName, stream.reason());
-    Expected<QByteArray> file = BuildOleWorkbookFile(*stream);
+    Expected<QByteArray> file = Expected<QByteArray>::failure(QString());
+    switch (format) {
+    case WorkbookFormat::Xls: {
+        const Expected<QByteArray> stream = BuildWorkbookStream(sheet);
+        file = stream ? BuildOleWorkbookFile(*stream) : stream;
+        break;
+    }
+    case WorkbookFormat::Xlsx:
+        file = BuildXlsxFile(sheet);
+        break;
+    case WorkbookFormat::Ods:
+        file = BuildOdsFile(sheet);
+        break;
+    }
     if (!file)
         return CannotWrite(fileName, file.reason());
     return WriteFileAtomically(path, *file);
 }
 
-WorkbookRecords ReadWorkbookRecords(const QString &path, const QString &sheetName)
+Outcome WriteWorkbook(const GridTable &grid, const QString &path, const WorkbookLayout &layout)
+{
+    if (const std::optional<WorkbookFormat> format = WorkbookFormatOf(FileTypeOf(path)))
+        return WriteWorkbook(grid, path, layout, *format);
+    return Outcome::failure(QStringLiteral("Cannot write %1: its name ends in no workbook type (.xls, .xlsx or .ods).")
+                                .arg(QDir::toNativeSeparators(path)));
+}
+
+namespace {
+
+WorkbookRecords Unreadable(QString reason)
+{
+    WorkbookRecords result;
+    result.failure = WorkbookFailure::Unreadable;
+    result.reason = std::move(reason);
+    return result;
+}
+
+} // namespace
+
+WorkbookRecords ReadWorkbookRecords(const QString &path, const QString &sheetName, HeadingRow heading)
 {
     const QString fileName = QDir::toNativeSeparators(path);
-    Expected<QByteArray> file = ReadWholeFile(path, kMaxWorkbookFileBytes);
-    if (!file) {
-        WorkbookRecords result;
-        result.failure = WorkbookFailure::Unreadable;
-        result.reason = file.reason();
-        return result;
+    QByteArray start;
+    {
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly))
+            start = file.read(4);
     }
-    return ReadWorkbookBytes(std::move(*file), sheetName, fileName);
+    // The content says what the file is: a zip archive holds an .xlsx or an .ods.
+    if (start.startsWith("PK\x03\x04") || start.startsWith("PK\x05\x06")) {
+        Expected<std::unique_ptr<ZipArchive>> zip = ZipArchive::open(path);
+        if (!zip)
+            return Unreadable(QStringLiteral("Cannot read %1: %2.").arg(fileName, zip.reason()));
+        if (!(*zip)->find(QStringLiteral("content.xml")).isEmpty()
+            || !(*zip)->find(QStringLiteral("mimetype")).isEmpty())
+            return ReadOdsRecords(**zip, sheetName, fileName, heading);
+        return ReadXlsxRecords(**zip, sheetName, fileName, heading);
+    }
+    Expected<QByteArray> file = ReadWholeFile(path, kMaxWorkbookFileBytes);
+    if (!file)
+        return Unreadable(file.reason());
+    if (!file->isEmpty() && !file->startsWith("\xD0\xCF\x11\xE0")) {
+        const QString type = FileTypeOf(path);
+        if (type == QLatin1String("XLSX") || type == QLatin1String("XLSM"))
+            return Unreadable(
+                QStringLiteral("Cannot read %1: it is not an Excel 2007 or later workbook (.xlsx).").arg(fileName));
+        if (type == QLatin1String("ODS"))
+            return Unreadable(
+                QStringLiteral("Cannot read %1: it is not an OpenDocument spreadsheet (.ods).").arg(fileName));
+    }
+    return ReadWorkbookBytes(std::move(*file), sheetName, fileName, heading);
 }

@@ -3,6 +3,7 @@
 #include "files/workbook/BiffRecords.h"
 #include "files/workbook/CodePage.h"
 #include "files/workbook/OleContainer.h"
+#include "files/workbook/SheetCells.h"
 #include "grid/TextValue.h"
 
 #include <QLocale>
@@ -11,7 +12,6 @@
 #include <cmath>
 #include <cstring>
 #include <optional>
-#include <vector>
 
 using namespace Biff;
 
@@ -77,67 +77,6 @@ struct Globals {
     QList<QString> sharedStrings;
 };
 
-// The cells read so far, row by row; a row's list ends at its last cell with a
-// text. Padding (empty rows and cells before a text) is counted against a budget
-// proportional to the stream, so a few bytes of far-away cells cannot claim
-// gigabytes.
-class SheetCells {
-public:
-    explicit SheetCells(qint64 budget) : m_budget(budget) {}
-
-    bool set(int row, int column, const QString &text)
-    {
-        if (text.isEmpty()) {
-            if (size_t(row) < m_rows.size() && column < m_rows[size_t(row)].size())
-                m_rows[size_t(row)][column] = QString();
-            return true;
-        }
-        if (size_t(row) >= m_rows.size()) {
-            m_slots += qint64(row) + 1 - qint64(m_rows.size());
-            if (m_slots > m_budget)
-                return false;
-            m_rows.resize(size_t(row) + 1);
-        }
-        QStringList &cells = m_rows[size_t(row)];
-        if (column >= cells.size()) {
-            m_slots += column + 1 - cells.size();
-            if (m_slots > m_budget)
-                return false;
-            cells.resize(column + 1);
-        }
-        cells[column] = text;
-        return true;
-    }
-
-    // Every row from first on, up to the last row with a text.
-    QList<QStringList> takeRows(qsizetype first)
-    {
-        qsizetype last = qsizetype(m_rows.size()) - 1;
-        while (last >= first && isEmptyRow(m_rows[size_t(last)]))
-            --last;
-        QList<QStringList> records;
-        records.reserve(qMax<qsizetype>(0, last - first + 1));
-        for (qsizetype row = first; row <= last; ++row)
-            records.append(std::move(m_rows[size_t(row)]));
-        return records;
-    }
-
-    qint64 budget() const { return m_budget; }
-
-private:
-    static bool isEmptyRow(const QStringList &cells)
-    {
-        for (const QString &text : cells)
-            if (!text.isEmpty())
-                return false;
-        return true;
-    }
-
-    std::vector<QStringList> m_rows;
-    qint64 m_slots = 0;
-    qint64 m_budget;
-};
-
 class WorkbookParser {
 public:
     WorkbookParser(const QByteArray &stream, const QString &fileName, HeadingRow heading)
@@ -152,6 +91,7 @@ public:
 private:
     std::optional<WorkbookRecords> readGlobals();
     std::optional<WorkbookRecords> readSharedStrings(const Record &sst, RecordReader &reader);
+    QStringList worksheetNames() const;
     const SheetEntry *findSheet(const QString &typed) const;
     WorkbookRecords readSheet(const SheetEntry &sheet);
     // Reads one cell record into cells; false when the record is malformed.
@@ -253,23 +193,21 @@ std::optional<WorkbookRecords> WorkbookParser::readSharedStrings(const Record &s
     return std::nullopt;
 }
 
-// "Sheet1$" is how database tools name the sheet Sheet1, "[Sheet1$]" and
-// "'My sheet$'" too; names compare without regard to case.
+QStringList WorkbookParser::worksheetNames() const
+{
+    QStringList names;
+    for (const SheetEntry &entry : m_globals.sheets)
+        if (entry.type == kWorksheetType)
+            names.append(entry.name);
+    return names;
+}
+
 const SheetEntry *WorkbookParser::findSheet(const QString &typed) const
 {
-    QStringList candidates{typed};
-    QString name = typed.trimmed();
-    if (name.size() >= 2
-        && ((name.startsWith(u'[') && name.endsWith(u']')) || (name.startsWith(u'\'') && name.endsWith(u'\''))))
-        name = name.mid(1, name.size() - 2);
-    candidates.append(name);
-    if (name.endsWith(u'$'))
-        candidates.append(name.chopped(1));
-    for (const QString &candidate : candidates)
-        for (const SheetEntry &sheet : m_globals.sheets)
-            if (sheet.type == kWorksheetType && !candidate.isEmpty()
-                && sheet.name.compare(candidate, Qt::CaseInsensitive) == 0)
-                return &sheet;
+    qsizetype index = FindSheet(worksheetNames(), typed);
+    for (const SheetEntry &entry : m_globals.sheets)
+        if (entry.type == kWorksheetType && index-- == 0)
+            return &entry;
     return nullptr;
 }
 
@@ -278,15 +216,8 @@ WorkbookRecords WorkbookParser::read(const QString &sheetName)
     if (auto failure = readGlobals())
         return *failure;
     const SheetEntry *sheet = findSheet(sheetName);
-    if (!sheet) {
-        QStringList names;
-        for (const SheetEntry &entry : m_globals.sheets)
-            if (entry.type == kWorksheetType)
-                names.append(entry.name);
-        return Failed(WorkbookFailure::NoSuchSheet,
-                      QStringLiteral("%1 has no sheet named \"%2\" (its sheets: %3).")
-                          .arg(m_fileName, sheetName, names.isEmpty() ? QStringLiteral("none") : names.join(", ")));
-    }
+    if (!sheet)
+        return Failed(WorkbookFailure::NoSuchSheet, NoSuchSheetReason(m_fileName, sheetName, worksheetNames()));
     return readSheet(*sheet);
 }
 
@@ -299,7 +230,7 @@ WorkbookRecords WorkbookParser::readSheet(const SheetEntry &sheet)
 
     // Far more than any real sheet of that size needs, and never more than a
     // sheet can hold.
-    SheetCells cells(qMin<qint64>(qint64(kMaxSheetRows) * kMaxSheetColumns, 1'000'000 + 2 * qint64(m_stream.size())));
+    SheetCells cells(qMin<qint64>(qint64(kMaxSheetRows) * kMaxSheetColumns, CellBudget(m_stream.size())));
     int depth = 1; // charts inside a sheet are substreams of their own
     while (reader.next(record)) {
         if (record.id == Bof) {
@@ -463,8 +394,8 @@ WorkbookRecords ReadWorkbookBytes(QByteArray file, const QString &sheetName, con
         return Unreadable(fileName, QStringLiteral("it is empty"));
     if (file.startsWith("PK\x03\x04"))
         return Unreadable(fileName,
-                          QStringLiteral("it is an Excel 2007 or later workbook (.xlsx); save it as an "
-                                         "Excel 97-2003 workbook (.xls) first"));
+                          QStringLiteral("it is a zip archive such as an Excel 2007 or later workbook (.xlsx), "
+                                         "not an Excel 97-2003 workbook"));
     Expected<OleWorkbookStream> stream = ReadOleWorkbookStream(file);
     file = QByteArray(); // only the stream is needed from here on
     if (!stream)

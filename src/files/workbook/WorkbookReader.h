@@ -1,12 +1,10 @@
 #pragma once
 
+#include "files/workbook/SheetCells.h"
 #include "files/workbook/Workbook.h"
 
 #include <QByteArray>
 #include <QString>
-
-// Whether the first row of the sheet is skipped as its headings.
-enum class HeadingRow { Skip, Keep };
 
 // The records of a sheet of an .xls file held in memory (see ReadWorkbookRecords);
 // fileName names the file in the reasons.

@@ -82,23 +82,21 @@ struct UsedArea {
     }
 };
 
-struct SheetCells {
+struct CollectedCells {
     BiffWriter records;
     SharedStrings strings;
     UsedArea area;
 };
 
-Expected<SheetCells> CollectCells(const SheetTexts &sheet)
+Expected<CollectedCells> CollectCells(const SheetTexts &sheet)
 {
     const qsizetype expected = qsizetype(sheet.rows) * sheet.columns * 14;
-    SheetCells cells{BiffWriter(std::min<qsizetype>(expected, 16 << 20)), {}, {}};
+    CollectedCells cells{BiffWriter(std::min<qsizetype>(expected, 16 << 20)), {}, {}};
     for (int row = 0; row < sheet.rows; ++row) {
         for (int column = 0; column < sheet.columns; ++column) {
             const QString text = sheet.text(row, column);
-            if (text.isEmpty())
-                continue;
             if (text.size() > kMaxCellChars)
-                return Expected<SheetCells>::failure(
+                return Expected<CollectedCells>::failure(
                     QStringLiteral("the text for sheet row %1, column %2 has %3 characters; a cell of an "
                                    "Excel 97-2003 workbook holds at most 32,767")
                         .arg(Grouped(row + 1), Grouped(column + 1), Grouped(text.size())));
@@ -339,7 +337,7 @@ Expected<QByteArray> BuildWorkbookStream(const SheetTexts &sheet)
             QStringLiteral("the sheet would have %1 columns; a sheet of an Excel 97-2003 workbook holds at most 256")
                 .arg(Grouped(sheet.columns)));
 
-    Expected<SheetCells> cells = CollectCells(sheet);
+    Expected<CollectedCells> cells = CollectCells(sheet);
     if (!cells)
         return Expected<QByteArray>::failure(cells.reason());
     const QList<QString> &strings = cells->strings.strings();

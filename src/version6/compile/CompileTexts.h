@@ -37,9 +37,12 @@ inline const QString kCapacityTitle = QStringLiteral("User input error");
 // FileMessages::kExportedToText and the path.
 inline const QString kExportedText = QStringLiteral("Data Exported Successfully!");
 inline const QString kExportFailedTitle = QStringLiteral("UNABLE TO EXPORT");
-inline const QString kUnwritableTypeText =
-    QStringLiteral("Nothing was exported: files of this type cannot be written.\r\n"
-                   "Choose a name ending in .csv, .txt, .nev or .xls.");
+inline QString UnwritableTypeText(const QString &endings)
+{
+    return QStringLiteral("Nothing was exported: files of this type cannot be written.\r\n"
+                          "Choose a name ending in %1.")
+        .arg(endings);
+}
 inline QString WriteFailedText(const QString &reason)
 {
     return QStringLiteral("Nothing was exported: the file could not be written.\r\n") + reason;

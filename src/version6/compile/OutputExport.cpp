@@ -9,14 +9,14 @@
 
 namespace Version6Export {
 
-Outcome WriteOutputGrid(const GridTable &grid, const QString &path, FileKind kind,
+Outcome WriteOutputGrid(const GridTable &grid, const QString &path, const QString &fileType,
                         const std::function<void(int)> &progress)
 {
-    switch (kind) {
+    switch (KindOfExt(fileType, false, FileUse::Write)) {
     case FileKind::Text:
         return WriteTextFile(grid, path, 5, grid.rows() - 2, progress);
     case FileKind::Workbook:
-        return WriteWorkbook(grid, path, WorkbookLayout{1, -1, 6, {}});
+        return WriteWorkbook(grid, path, WorkbookLayout{1, -1, 6, {}}, *WorkbookFormatOf(fileType));
     case FileKind::Unsupported:
         break;
     }
@@ -26,7 +26,8 @@ Outcome WriteOutputGrid(const GridTable &grid, const QString &path, FileKind kin
 void ReportExport(Prompter &prompter, FileKind kind, const QString &path, const Outcome &written)
 {
     if (kind == FileKind::Unsupported) {
-        prompter.message(CompileTexts::kUnwritableTypeText, CompileTexts::kExportFailedTitle, Prompter::Icon::Critical);
+        prompter.message(CompileTexts::UnwritableTypeText(FileMessages::WritableEndings(false)),
+                         CompileTexts::kExportFailedTitle, Prompter::Icon::Critical);
         return;
     }
     if (!written) {

@@ -7,13 +7,13 @@
 
 namespace HandsetFiles {
 
-Outcome Write(const GridTable &grid, const QString &path, FileKind kind)
+Outcome Write(const GridTable &grid, const QString &path, const QString &fileType)
 {
-    switch (kind) {
+    switch (KindOfExt(fileType, false, FileUse::Write)) {
     case FileKind::Text:
         return WriteTextFile(grid, path, kFields);
     case FileKind::Workbook:
-        return WriteWorkbook(grid, path, WorkbookLayout{0, -1, grid.cols(), {}});
+        return WriteWorkbook(grid, path, WorkbookLayout{0, -1, grid.cols(), {}}, *WorkbookFormatOf(fileType));
     case FileKind::Unsupported:
         break;
     }

@@ -16,8 +16,9 @@ namespace HandsetFiles {
 constexpr int kFields = 10;
 
 // Text: every row from 1 to the trailing empty row, ten quoted fields a line.
-// Workbook: the header row and every row, all columns. Other kinds write nothing.
-Outcome Write(const GridTable &grid, const QString &path, FileKind kind);
+// Workbook: the header row and every row, all columns, in the format of the
+// file type. Other types write nothing (".nes" included).
+Outcome Write(const GridTable &grid, const QString &path, const QString &fileType);
 
 // The records of a text file, ten fields each, whatever the line breaks; quoted
 // fields verbatim, unquoted ones trimmed and kept as text (05012 stays 05012).

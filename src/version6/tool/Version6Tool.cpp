@@ -166,11 +166,11 @@ void Version6Tool::exportData()
 bool Version6Tool::exportDataTo(const QString &path)
 {
     FileExtOf(m_dialog, path);
-    const FileKind kind = KindOfExt(m_dialog.fileExt, false);
+    const FileKind kind = KindOfExt(m_dialog.fileExt, false, FileUse::Write);
     Outcome written = Outcome::failure(QString());
     if (kind != FileKind::Unsupported) {
         BusyPointer busy(m_prompter);
-        written = HandsetFiles::Write(m_handsets.grid(), path, kind);
+        written = HandsetFiles::Write(m_handsets.grid(), path, m_dialog.fileExt);
     }
     Version6Export::ReportExport(m_prompter, kind, path, written);
     return kind != FileKind::Unsupported && written.ok();
@@ -265,12 +265,12 @@ bool Version6Tool::exportOutputTo(int index, const QString &path)
 bool Version6Tool::exportScriptLines(const GridTable &grid, const QString &path)
 {
     FileExtOf(m_dialog, path);
-    const FileKind kind = KindOfExt(m_dialog.fileExt, false);
+    const FileKind kind = KindOfExt(m_dialog.fileExt, false, FileUse::Write);
     Outcome written = Outcome::failure(QString());
     if (kind != FileKind::Unsupported) {
         BusyPointer busy(m_prompter);
         showProgress(0, grid.rows() - 1);
-        written = Version6Export::WriteOutputGrid(grid, path, kind,
+        written = Version6Export::WriteOutputGrid(grid, path, m_dialog.fileExt,
                                                   [this, &grid](int row) { showProgress(row, grid.rows() - 1); });
     }
     hideProgress();

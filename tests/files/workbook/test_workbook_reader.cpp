@@ -53,8 +53,8 @@ class TestWorkbookReader : public QObject {
 private slots:
     void fixtures_data();
     void fixtures();
-    void fixturesAgreeWithXlrd_data();
-    void fixturesAgreeWithXlrd();
+    void fixturesAgreeWithPeers_data();
+    void fixturesAgreeWithPeers();
     void cellKinds_data();
     void cellKinds();
     void sharedStrings_data();
@@ -110,6 +110,30 @@ void TestWorkbookReader::fixtures_data()
                                                << "Formulas$" << formulas;
     QTest::newRow("Gnumeric: formulas, BIFF5") << "gnumeric-biff5.xls"
                                                << "formulas" << formulas;
+
+    // .xlsx and .ods
+    QTest::newRow("openpyxl: every cell kind") << "openpyxl-mixed.xlsx"
+                                               << "Sites$"
+                                               << Records{{"05012", "Smith, John", "1.5", "TRUE", "45306", "0123"},
+                                                          {"2001", "Quote \"q\"", "-0.25", "FALSE", "", "=1+1"},
+                                                          {},
+                                                          {"123456789012", "Ünïcödé € 日本語", "3.14159", "", "", "x"},
+                                                          {"", "", "", "", "", "", "", "", "far"}};
+    Records keys;
+    for (int i = 2; i <= 300; ++i)
+        keys.append({QStringLiteral("k%1").arg(i, 4, 10, QLatin1Char('0')), QStringLiteral("Text number %1").arg(i)});
+    QTest::newRow("openpyxl: the second sheet") << "openpyxl-mixed.xlsx"
+                                                << "second" << keys;
+    QTest::newRow("strict, prefixed, inline, rich and phonetic strings")
+        << "inline-strict.xlsx"
+        << "[Data Sheet$]"
+        << Records{{"rich text ", "inline", "12"},
+                   {},
+                   {"", "line\r\nbreak _x0041_ tab\t", "日本"},
+                   {"0123", "2", "TRUE", "", "", "43844.5", "43845"}};
+    for (const char *file : {"libreoffice-formulas.xlsx", "gnumeric-formulas.xlsx", "libreoffice-formulas.ods",
+                             "gnumeric-formulas.ods", "formulas.ods"})
+        QTest::addRow("%s", file) << QString::fromLatin1(file) << "Formulas$" << formulas;
 }
 
 void TestWorkbookReader::fixtures()
@@ -125,22 +149,29 @@ void TestWorkbookReader::fixtures()
         QCOMPARE(got[i], expected[i]);
 }
 
-void TestWorkbookReader::fixturesAgreeWithXlrd_data()
+void TestWorkbookReader::fixturesAgreeWithPeers_data()
 {
     QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("peer");
     for (const char *file : {"xlwt-mixed.xls", "libreoffice-csv.xls", "libreoffice-formulas.xls",
                              "gnumeric-formulas.xls", "gnumeric-biff5.xls"})
-        QTest::newRow(file) << QString::fromLatin1(file);
+        QTest::newRow(file) << QString::fromLatin1(file) << "xlrd";
+    for (const char *file : {"openpyxl-mixed.xlsx", "libreoffice-formulas.xlsx", "gnumeric-formulas.xlsx"})
+        QTest::newRow(file) << QString::fromLatin1(file) << "openpyxl";
+    for (const char *file : {"libreoffice-formulas.ods", "gnumeric-formulas.ods", "formulas.ods"})
+        QTest::newRow(file) << QString::fromLatin1(file) << "odf";
 }
 
-// xlrd's view of every sheet, cell by cell, against ours (the heading row included).
-void TestWorkbookReader::fixturesAgreeWithXlrd()
+// Another reader's view of every sheet, cell by cell, against ours (the heading
+// row included).
+void TestWorkbookReader::fixturesAgreeWithPeers()
 {
     QFETCH(QString, file);
-    const auto sheets = ReadWithPeer(QStringLiteral("xlrd"), Fixture(file));
+    QFETCH(QString, peer);
+    const auto sheets = ReadWithPeer(peer, Fixture(file));
     QVERIFY(sheets && !sheets->isEmpty());
     for (auto sheet = sheets->begin(); sheet != sheets->end(); ++sheet) {
-        const WorkbookRecords read = ReadWorkbookBytes(ReadBytes(Fixture(file)), sheet.key(), file, HeadingRow::Keep);
+        const WorkbookRecords read = ReadWorkbookRecords(Fixture(file), sheet.key(), HeadingRow::Keep);
         QVERIFY2(read.ok(), qPrintable(read.reason));
         QCOMPARE(Trimmed(read.records), Trimmed(TextsOf(sheet.value())));
     }

@@ -14,6 +14,7 @@
 #include <QtTest>
 
 Q_DECLARE_METATYPE(WorkbookLayout)
+Q_DECLARE_METATYPE(WorkbookFormat)
 
 namespace {
 
@@ -28,11 +29,14 @@ GridTable MakeGrid(const QString &format, const Records &rows)
 // Every row of the written sheet, the first included.
 Records ReadBack(const QString &path)
 {
-    const WorkbookRecords read = ReadWorkbookBytes(ReadBytes(path), QStringLiteral("Sheet1$"), path, HeadingRow::Keep);
+    const WorkbookRecords read = ReadWorkbookRecords(path, QStringLiteral("Sheet1$"), HeadingRow::Keep);
     if (!read.ok())
         qWarning() << read.reason;
     return Trimmed(read.records);
 }
+
+const QList<std::pair<WorkbookFormat, QString>> kFormats{
+    {WorkbookFormat::Xls, ".xls"}, {WorkbookFormat::Xlsx, ".xlsx"}, {WorkbookFormat::Ods, ".ods"}};
 
 QString Repeat(const QString &pattern, int count)
 {
@@ -84,6 +88,8 @@ private slots:
     void peersReadEveryCell_data();
     void peersReadEveryCell();
     void sharedStringTableStructure();
+    void textsRoundTrip_data();
+    void textsRoundTrip();
     void limits_data();
     void limits();
     void replacesAnExistingFile();
@@ -119,8 +125,8 @@ void TestWorkbookWriter::layouts_data()
     QTest::newRow("more columns than the grid")
         << Records{{"a", "b", "c"}} << QStringList{"d", "e", "f"} << WorkbookLayout{1, -1, 6, {}}
         << Records{{"a", "b", "c"}, {"d", "e", "f"}};
-    QTest::newRow("empty texts give empty cells") << Records{{"", "b"}, {}, {"c", ""}} << QStringList()
-                                                  << WorkbookLayout{1, -1, 3, {}} << Records{{"", "b"}, {}, {"c"}};
+    QTest::newRow("empty texts read back empty") << Records{{"", "b"}, {}, {"c", ""}} << QStringList()
+                                                 << WorkbookLayout{1, -1, 3, {}} << Records{{"", "b"}, {}, {"c"}};
 }
 
 void TestWorkbookWriter::layouts()
@@ -133,26 +139,35 @@ void TestWorkbookWriter::layouts()
     GridTable grid = MakeGrid(QStringLiteral("Extension|Name|"), gridRows);
     for (int column = 0; column < spareRow.size(); ++column)
         grid.setTextAt(grid.rows() - 1, column, spareRow[column]);
-    const QString path = home.file("layout.xls");
-    const Outcome written = WriteWorkbook(grid, path, layout);
-    QVERIFY2(written.ok(), qPrintable(written.reason()));
-    QCOMPARE(ReadBack(path), sheet);
+    for (const auto &[format, suffix] : kFormats) {
+        const QString path = home.file("layout" + suffix);
+        const Outcome written = WriteWorkbook(grid, path, layout, format);
+        QVERIFY2(written.ok(), qPrintable(written.reason()));
+        QCOMPARE(ReadBack(path), sheet);
+    }
 }
 
 void TestWorkbookWriter::peersReadEveryCell_data()
 {
+    QTest::addColumn<WorkbookFormat>("format");
     QTest::addColumn<QString>("peer");
     QTest::addColumn<QString>("program");
-    QTest::newRow("python3-xlrd") << "xlrd" << HALVORAN_SYSTEM_PYTHON;
-    QTest::newRow("LibreOffice") << "libreoffice"
-                                 << "soffice";
-    QTest::newRow("Gnumeric") << "gnumeric"
-                              << "ssconvert";
+    for (const auto &[format, suffix] : kFormats) {
+        const QString own = format == WorkbookFormat::Xls ? "xlrd"
+            : format == WorkbookFormat::Xlsx              ? "openpyxl"
+                                                          : "odf";
+        QTest::addRow("%s, %s", qPrintable(suffix), qPrintable(own)) << format << own << HALVORAN_SYSTEM_PYTHON;
+        QTest::addRow("%s, LibreOffice", qPrintable(suffix)) << format << "libreoffice"
+                                                             << "soffice";
+        QTest::addRow("%s, Gnumeric", qPrintable(suffix)) << format << "gnumeric"
+                                                          << "ssconvert";
+    }
 }
 
 // Another program reads every cell of an awkward table as the text we wrote.
 void TestWorkbookWriter::peersReadEveryCell()
 {
+    QFETCH(WorkbookFormat, format);
     QFETCH(QString, peer);
     QFETCH(QString, program);
     if (QStandardPaths::findExecutable(program).isEmpty() && !QFileInfo::exists(program))
@@ -161,22 +176,29 @@ void TestWorkbookWriter::peersReadEveryCell()
     TestHome home;
     const Records rows = AwkwardRows();
     GridTable grid = MakeGrid(QStringLiteral("Extension|Name|Quote|Formula|Script|Flag|Number|Long|"), rows);
-    const QString path = home.file("awkward.xls");
-    const Outcome written = WriteWorkbook(grid, path, WorkbookLayout{0, -1, 8, {}});
+    const QString path = home.file("awkward" + kFormats[int(format)].second);
+    const Outcome written = WriteWorkbook(grid, path, WorkbookLayout{0, -1, 8, {}}, format);
     QVERIFY2(written.ok(), qPrintable(written.reason()));
 
     const auto sheets = ReadWithPeer(peer, path);
     QVERIFY2(sheets && sheets->size() == 1, "the peer could not read the workbook");
     const PeerRows &cells = sheets->first();
-    // Text cells with the Text number format: nothing is turned into a number.
-    if (peer == "xlrd") {
-        for (const QList<PeerCell> &row : cells)
-            for (const PeerCell &cell : row)
-                if (!cell.text.isEmpty())
-                    QVERIFY2(cell.kind == "text" && cell.format == "@", qPrintable(cell.text));
-    }
     Records expected{grid.header().mid(0, 8)};
     expected += rows;
+    expected.append(QStringList(8, QString())); // the spare row
+    // Every cell of the rectangle is a text cell, the empty ones and the spare row
+    // included, with the Text number format: nothing is turned into a number.
+    if (program == HALVORAN_SYSTEM_PYTHON) {
+        QCOMPARE(cells.size(), expected.size());
+        for (const QList<PeerCell> &row : cells) {
+            QCOMPARE(row.size(), 8);
+            for (const PeerCell &cell : row) {
+                QVERIFY2(cell.kind == "text", qPrintable(cell.text));
+                if (format != WorkbookFormat::Ods)
+                    QVERIFY2(cell.format == "@", qPrintable(cell.text));
+            }
+        }
+    }
     expected = Trimmed(expected);
     const Records got = Trimmed(TextsOf(cells));
     QCOMPARE(got.size(), expected.size());
@@ -224,12 +246,12 @@ void TestWorkbookWriter::sharedStringTableStructure()
     QCOMPARE(U16At(bytes, sheetOffset), quint16(Biff::Bof));
     QCOMPARE(U16At(bytes, sheetOffset + 6), quint16(0x0010));
 
-    // The distinct texts in order of first use, row by row.
+    // The distinct texts in order of first use, row by row, the empty one included.
     QStringList distinct;
     QSet<QString> seen;
     for (const QStringList &row : rows)
         for (const QString &text : row)
-            if (!text.isEmpty() && !seen.contains(text)) {
+            if (!seen.contains(text)) {
                 seen.insert(text);
                 distinct.append(text);
             }
@@ -246,45 +268,89 @@ void TestWorkbookWriter::sharedStringTableStructure()
     }
 }
 
+void TestWorkbookWriter::textsRoundTrip_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("spaces at the ends and in runs") << "  two  inner   spaces ";
+    QTest::newRow("only spaces") << "   ";
+    QTest::newRow("tabs and line feeds") << "a\tb\n\nc\t";
+    QTest::newRow("carriage returns") << "first\r\nsecond\rthird";
+    QTest::newRow("texts that read like escapes") << "_x0041_ _x005F_ _xZZZZ_ _x00_";
+    QTest::newRow("markup") << "<b>&amp;</b> \"q\" 'a'";
+    QTest::newRow("characters beyond the first plane") << "😀 𝄞";
+}
+
+// What the .xlsx and .ods writers do to keep a text as it is comes back whole.
+void TestWorkbookWriter::textsRoundTrip()
+{
+    QFETCH(QString, text);
+    TestHome home;
+    for (const auto &[format, suffix] : kFormats) {
+        const QString path = home.file("texts" + suffix);
+        QVERIFY(WriteWorkbook(MakeGrid("A|B", {{text, "x"}}), path, WorkbookLayout{1, 1, 2, {}}, format).ok());
+        QCOMPARE(ReadBack(path), (Records{{text, "x"}}));
+    }
+    // Characters XML cannot hold stay in an .xlsx as escapes.
+    const QString control = text + QChar(0x01) + QChar(0x1F);
+    const QString path = home.file("control.xlsx");
+    QVERIFY(WriteWorkbook(MakeGrid("A", {{control}}), path, WorkbookLayout{1, 1, 1, {}}, WorkbookFormat::Xlsx).ok());
+    QCOMPARE(ReadBack(path), Records{{control}});
+}
+
 void TestWorkbookWriter::limits_data()
 {
+    QTest::addColumn<WorkbookFormat>("format");
     QTest::addColumn<int>("rows");
     QTest::addColumn<int>("columns");
-    QTest::addColumn<int>("textLength");
+    QTest::addColumn<QString>("text");    // in the last cell
     QTest::addColumn<QString>("refusal"); // empty: written
 
-    QTest::newRow("65,536 rows") << 65536 << 1 << 5 << "";
-    QTest::newRow("65,537 rows") << 65537 << 1 << 5 << "at most 65,536";
-    QTest::newRow("256 columns") << 2 << 256 << 5 << "";
-    QTest::newRow("257 columns") << 2 << 257 << 5 << "at most 256";
-    QTest::newRow("32,767 characters") << 2 << 1 << 32767 << "";
-    QTest::newRow("32,768 characters") << 2 << 1 << 32768 << "at most 32,767";
+    const WorkbookFormat xls = WorkbookFormat::Xls, xlsx = WorkbookFormat::Xlsx, ods = WorkbookFormat::Ods;
+    const QString x(5, u'x');
+    QTest::newRow(".xls 65,536 rows") << xls << 65536 << 1 << x << "";
+    QTest::newRow(".xls 65,537 rows") << xls << 65537 << 1 << x << "at most 65,536";
+    QTest::newRow(".xls 256 columns") << xls << 2 << 256 << x << "";
+    QTest::newRow(".xls 257 columns") << xls << 2 << 257 << x << "at most 256";
+    QTest::newRow(".xls 32,767 characters") << xls << 2 << 1 << QString(32767, u'x') << "";
+    QTest::newRow(".xls 32,768 characters") << xls << 2 << 1 << QString(32768, u'x') << "at most 32,767";
+    for (const auto &[format, name] : {std::pair{xlsx, ".xlsx"}, std::pair{ods, ".ods"}}) {
+        QTest::addRow("%s 1,048,576 rows", name) << format << 1048576 << 1 << x << "";
+        QTest::addRow("%s 1,048,577 rows", name) << format << 1048577 << 1 << x << "at most 1,048,576";
+        QTest::addRow("%s 16,384 columns", name) << format << 2 << 16384 << x << "";
+        QTest::addRow("%s 16,385 columns", name) << format << 2 << 16385 << x << "at most 16,384";
+    }
+    QTest::newRow(".xlsx 32,767 characters") << xlsx << 2 << 1 << QString(32767, u'x') << "";
+    QTest::newRow(".xlsx 32,768 characters") << xlsx << 2 << 1 << QString(32768, u'x') << "at most 32,767";
+    QTest::newRow(".ods 100,000 characters") << ods << 2 << 1 << QString(100000, u'x') << "";
+    QTest::newRow(".ods control character")
+        << ods << 2 << 1 << QStringLiteral("a") + QChar(0x01) + QStringLiteral("b") << "U+0001";
 }
 
 // A grid larger than a sheet is refused, and the file already there stays.
 void TestWorkbookWriter::limits()
 {
+    QFETCH(WorkbookFormat, format);
     QFETCH(int, rows);
     QFETCH(int, columns);
-    QFETCH(int, textLength);
+    QFETCH(QString, text);
     QFETCH(QString, refusal);
     TestHome home;
-    QString format;
+    QString header;
     for (int i = 0; i < columns; ++i)
-        format += QStringLiteral("c%1|").arg(i);
-    format.chop(1);
-    GridTable grid(format);
+        header += QStringLiteral("c%1|").arg(i);
+    header.chop(1);
+    GridTable grid(header);
     grid.setRows(rows);
-    grid.setTextAt(rows - 1, columns - 1, QString(textLength, u'x'));
-    const QString path = home.file("limits.xls");
+    grid.setTextAt(rows - 1, columns - 1, text);
+    const QString path = home.file("limits" + kFormats[int(format)].second);
     QVERIFY(WriteBytes(path, "old"));
-    const Outcome written = WriteWorkbook(grid, path, WorkbookLayout{0, -1, columns, {}});
+    const Outcome written = WriteWorkbook(grid, path, WorkbookLayout{0, -1, columns, {}}, format);
     if (refusal.isEmpty()) {
         QVERIFY2(written.ok(), qPrintable(written.reason()));
         const Records back = ReadBack(path);
         QCOMPARE(back.size(), rows);
         QCOMPARE(back.last().size(), columns);
-        QCOMPARE(back.last().last().size(), textLength);
+        QCOMPARE(back.last().last(), text);
     } else {
         QVERIFY(!written.ok());
         QVERIFY2(written.reason().contains(refusal), qPrintable(written.reason()));
@@ -312,6 +378,9 @@ void TestWorkbookWriter::reportsFailedWrites()
     const Outcome noFolder = WriteWorkbook(grid, home.file("missing/x.xls"), WorkbookLayout{1, -1, 1, {}});
     QVERIFY(!noFolder.ok());
     QVERIFY(!QFileInfo::exists(home.file("missing")));
+    const Outcome noType = WriteWorkbook(grid, home.file("x.xlsm"), WorkbookLayout{1, -1, 1, {}});
+    QVERIFY(!noType.ok());
+    QVERIFY2(noType.reason().contains("no workbook type"), qPrintable(noType.reason()));
 }
 
 QTEST_GUILESS_MAIN(TestWorkbookWriter)

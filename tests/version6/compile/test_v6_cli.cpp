@@ -36,20 +36,34 @@ private slots:
                     .endsWith("\"73\",\"\",\"004002\",\"\",\"\"\r\n\"\",\"\",\"\",\"\",\"\"\r\n"));
     }
 
+    void workbooks_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("format");
+        QTest::newRow(".xls") << "site.xls"
+                              << "xls";
+        QTest::newRow(".xlsx") << "site.xlsx"
+                               << "csv";
+        QTest::newRow(".ods") << "site.ods"
+                              << "csv";
+    }
+
     void workbooks()
     {
+        QFETCH(QString, name);
+        QFETCH(QString, format);
         TestHome home;
-        const QString handsets = home.file("site.xls");
+        const QString handsets = home.file(name);
         CliRun run = RunCli({"handsets", handsets, "--range", "05:008:012:0098"});
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.err.contains("Exported to " + handsets));
 
         const QString out = home.file("out");
-        run = RunCli({"compile", handsets, out, "--format", "xls", "--start", "100"});
+        run = RunCli({"compile", handsets, out, "--format", format, "--start", "100"});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.out, QStringLiteral("next block: 110\n"));
-        for (const char *name : {"handset-data", "pickup-groups", "personal-speed-dials", "master-output"})
-            QVERIFY2(QFile::exists(out + "/" + name + ".xls"), name);
+        for (const char *output : {"handset-data", "pickup-groups", "personal-speed-dials", "master-output"})
+            QVERIFY2(QFile::exists(out + "/" + output + "." + format), output);
 
         run = RunCli({"compile", handsets, home.file("none"), "--sheet", "Sheet9$"});
         QCOMPARE(run.exitCode, 1);
