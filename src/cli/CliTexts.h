@@ -15,7 +15,8 @@ inline const QString kUsage = QStringLiteral("Usage: halvoran-cli COMMAND [ARGUM
 inline const QString kAbout =
     QStringLiteral("Does the work of Halvoran's tools without a window, with the same readers, writers and rules. "
                    "Files are chosen by their names: .csv, .txt, .nev and .nes are quoted comma-delimited text, "
-                   ".xls an Excel 97-2003 workbook. Messages go to standard error with the texts the windows show.");
+                   ".xls, .xlsx and .ods workbooks (.xlsm is read too). Messages go to standard error with the texts "
+                   "the windows show.");
 inline const QString kCommandsHeading = QStringLiteral("Commands:");
 inline const QString kHelpCommand = QStringLiteral("help");
 inline const QString kHelpSummary = QStringLiteral("Shows the help of COMMAND, or this help");
@@ -53,7 +54,7 @@ inline const QString kBadValue = QStringLiteral("--%1 takes %2, not '%3'.");
 
 // Errors of the commands' files, not of their usage.
 inline const QString kNoFileType =
-    QStringLiteral("halvoran-cli: %1 has no file type; name it .csv, .txt, .nev, .nes or .xls");
+    QStringLiteral("halvoran-cli: %1 has no file type; name it .csv, .txt, .nev, .nes, .xls, .xlsx or .ods");
 inline const QString kCannotCreateFolder = QStringLiteral("halvoran-cli: cannot create the folder %1");
 
 namespace Names {
@@ -64,8 +65,9 @@ inline const QString kDescription = QStringLiteral(
     "or the sheet NAME of a workbook) as the import button does and writes the \"770\" name lines to OUTPUT as "
     "\"EXPORT NOW\" does: five quoted fields a row as text, or six columns under the header row as a workbook. "
     "An import error prints the window's message and ends with exit 1, nothing written.");
-inline const QString kInput = QStringLiteral("The extensions and names: .csv, .txt, .nev, .nes or .xls.");
-inline const QString kOutput = QStringLiteral("The name lines to write: .csv, .txt, .nev, .nes or .xls.");
+inline const QString kInput =
+    QStringLiteral("The extensions and names: .csv, .txt, .nev, .nes, .xls, .xlsx, .xlsm or .ods.");
+inline const QString kOutput = QStringLiteral("The name lines to write: .csv, .txt, .nev, .nes, .xls, .xlsx or .ods.");
 } // namespace Names
 
 namespace SpeedDial {
@@ -79,8 +81,8 @@ inline const QString kDescription = QStringLiteral(
     "locations run out (299 was used) the entries imported until then are written, the maximum message is "
     "printed and the exit status is 3. An import error prints the window's message and ends with exit 1, "
     "nothing written.");
-inline const QString kInput = QStringLiteral("The speed dials: .csv, .txt, .nev, .nes or .xls.");
-inline const QString kOutput = QStringLiteral("The pairs to write: .csv, .txt, .nev or .xls.");
+inline const QString kInput = QStringLiteral("The speed dials: .csv, .txt, .nev, .nes, .xls, .xlsx, .xlsm or .ods.");
+inline const QString kOutput = QStringLiteral("The pairs to write: .csv, .txt, .nev, .xls, .xlsx or .ods.");
 inline const QString kStart = QStringLiteral("The first memory location, 000 to 299 (default: %1).");
 inline const QString kLeadingZero = QStringLiteral("Puts a \"0\" before numbers longer than 5 digits.");
 inline const QString kLocation = QStringLiteral("a memory location of three digits, 000 to 299");
@@ -95,7 +97,7 @@ inline const QString kDescription = QStringLiteral(
     "Version 6.0 without a window: adds each range as \"ADD\" does (a conflict prints its message and ends with "
     "exit 1), builds the handset grid as \"NEXT\" does with TYPE as the default handset and writes it to OUTPUT "
     "as \"EXPORT DATA\" does.");
-inline const QString kOutput = QStringLiteral("The handset file to write: .csv, .txt, .nev or .xls.");
+inline const QString kOutput = QStringLiteral("The handset file to write: .csv, .txt, .nev, .xls, .xlsx or .ods.");
 inline const QString kRangeForm = QStringLiteral("FP:STARTLEN:STOPLEN:STARTEXT");
 inline const QString kRange =
     QStringLiteral("A range of handsets, FP:STARTLEN:STOPLEN:STARTEXT: those of FP from LEN STARTLEN to STOPLEN, "
@@ -104,7 +106,8 @@ inline const QString kType = QStringLiteral("The default handset (default: \"%1\
 } // namespace Handsets
 
 namespace Compile {
-inline const QString kSynopsis = QStringLiteral("HANDSETS OUTDIR [--start BLOCK] [--format csv|xls] [--sheet NAME]");
+inline const QString kSynopsis =
+    QStringLiteral("HANDSETS OUTDIR [--start BLOCK] [--format csv|xls|xlsx|ods] [--sheet NAME]");
 inline const QString kSummary = QStringLiteral("Version 6.0: compiles a handset file into the output scripts");
 inline const QString kDescription = QStringLiteral(
     "Version 6.0 without a window: reads HANDSETS as \"IMPORT DATA\" does, compiles it with the templates and tab "
@@ -112,12 +115,13 @@ inline const QString kDescription = QStringLiteral(
     "handset-data, pickup-groups, personal-speed-dials and master-output into OUTDIR as \"EXPORT THIS\" does and "
     "prints \"next block: NNN\". Reaching the PABX's speed-dial capacity prints its message and ends with exit 3, "
     "the outputs written all the same.");
-inline const QString kHandsets = QStringLiteral("The handset file to read: .csv, .txt, .nev or .xls.");
+inline const QString kHandsets =
+    QStringLiteral("The handset file to read: .csv, .txt, .nev, .xls, .xlsx, .xlsm or .ods.");
 inline const QString kOutDir = QStringLiteral("The folder of the outputs; created when missing.");
 inline const QString kStart = QStringLiteral("The Speed Dial Starting Block (default: %1).");
-inline const QString kFormatValue = QStringLiteral("csv|xls");
+inline const QString kFormatValue = QStringLiteral("csv|xls|xlsx|ods");
 inline const QString kFormat = QStringLiteral("The outputs' file type (default: %1).");
-inline const QString kFormats = QStringLiteral("csv or xls");
+inline const QString kFormats = QStringLiteral("csv, xls, xlsx or ods");
 inline const QString kNextBlock = QStringLiteral("next block: %1\n");
 } // namespace Compile
 } // namespace CliTexts

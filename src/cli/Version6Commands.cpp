@@ -2,6 +2,7 @@
 
 #include "cli/CliPrompter.h"
 #include "cli/CliTexts.h"
+#include "files/workbook/Workbook.h"
 #include "platform/AppPaths.h"
 #include "version6/tool/Version6Tool.h"
 
@@ -61,7 +62,6 @@ const QString kFormat = QStringLiteral("format");
 const QString kSheet = QStringLiteral("sheet");
 const QString kFirstBlock = QStringLiteral("000");
 const QString kCsv = QStringLiteral("csv");
-const QString kXls = QStringLiteral("xls");
 
 const char *const kOutputNames[OutputGrids::Count] = {"handset-data", "pickup-groups", "personal-speed-dials",
                                                       "master-output"};
@@ -77,7 +77,7 @@ void addCompileOptions(QCommandLineParser &parser)
 int runCompile(const QCommandLineParser &parser)
 {
     const QString format = parser.value(kFormat).toLower();
-    if (format != kCsv && format != kXls)
+    if (format != kCsv && !WorkbookFormatOf(format.toUpper()))
         return UsageError(CliTexts::kBadValue.arg(kFormat, CliTexts::Compile::kFormats, parser.value(kFormat)),
                           kCompile);
     const QString outDir = parser.positionalArguments().at(1);

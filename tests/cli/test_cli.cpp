@@ -13,8 +13,8 @@ const char *const kProgramHelp = R"(Usage: halvoran-cli COMMAND [ARGUMENTS]
 
 Does the work of Halvoran's tools without a window, with the same readers,
 writers and rules. Files are chosen by their names: .csv, .txt, .nev and .nes
-are quoted comma-delimited text, .xls an Excel 97-2003 workbook. Messages go to
-standard error with the texts the windows show.
+are quoted comma-delimited text, .xls, .xlsx and .ods workbooks (.xlsm is read
+too). Messages go to standard error with the texts the windows show.
 
 Commands:
   names      Name Assigner: writes the "770" name lines of a list of names
@@ -51,8 +51,10 @@ Options:
   --sheet <NAME>  The sheet of a workbook INPUT (default: Sheet1$).
 
 Arguments:
-  INPUT           The extensions and names: .csv, .txt, .nev, .nes or .xls.
-  OUTPUT          The name lines to write: .csv, .txt, .nev, .nes or .xls.
+  INPUT           The extensions and names: .csv, .txt, .nev, .nes, .xls,
+                  .xlsx, .xlsm or .ods.
+  OUTPUT          The name lines to write: .csv, .txt, .nev, .nes, .xls, .xlsx
+                  or .ods.
 )";
 
 const char *const kSpeedDialHelp =
@@ -75,8 +77,9 @@ Options:
   --sheet <NAME>  The sheet of a workbook INPUT (default: Sheet1$).
 
 Arguments:
-  INPUT           The speed dials: .csv, .txt, .nev, .nes or .xls.
-  OUTPUT          The pairs to write: .csv, .txt, .nev or .xls.
+  INPUT           The speed dials: .csv, .txt, .nev, .nes, .xls, .xlsx, .xlsm
+                  or .ods.
+  OUTPUT          The pairs to write: .csv, .txt, .nev, .xls, .xlsx or .ods.
 )";
 
 const char *const kHandsetsHelp =
@@ -94,11 +97,12 @@ Options:
   --type <TYPE>    The default handset (default: "8 ").
 
 Arguments:
-  OUTPUT           The handset file to write: .csv, .txt, .nev or .xls.
+  OUTPUT           The handset file to write: .csv, .txt, .nev, .xls, .xlsx or
+                   .ods.
 )";
 
 const char *const kCompileHelp =
-    R"(Usage: halvoran-cli compile HANDSETS OUTDIR [--start BLOCK] [--format csv|xls] [--sheet NAME]
+    R"(Usage: halvoran-cli compile HANDSETS OUTDIR [--start BLOCK] [--format csv|xls|xlsx|ods] [--sheet NAME]
 
 Version 6.0 without a window: reads HANDSETS as "IMPORT DATA" does, compiles it
 with the templates and tab names of the program's folder from the Speed Dial
@@ -108,14 +112,16 @@ prints "next block: NNN". Reaching the PABX's speed-dial capacity prints its
 message and ends with exit 3, the outputs written all the same.
 
 Options:
-  -h, --help          Shows this help.
-  --start <BLOCK>     The Speed Dial Starting Block (default: 000).
-  --format <csv|xls>  The outputs' file type (default: csv).
-  --sheet <NAME>      The sheet of a workbook HANDSETS (default: Sheet1$).
+  -h, --help                   Shows this help.
+  --start <BLOCK>              The Speed Dial Starting Block (default: 000).
+  --format <csv|xls|xlsx|ods>  The outputs' file type (default: csv).
+  --sheet <NAME>               The sheet of a workbook HANDSETS (default:
+                               Sheet1$).
 
 Arguments:
-  HANDSETS            The handset file to read: .csv, .txt, .nev or .xls.
-  OUTDIR              The folder of the outputs; created when missing.
+  HANDSETS                     The handset file to read: .csv, .txt, .nev,
+                               .xls, .xlsx, .xlsm or .ods.
+  OUTDIR                       The folder of the outputs; created when missing.
 )";
 
 } // namespace
@@ -166,7 +172,7 @@ void TestCli::usageErrors_data()
                                      : QStringLiteral("Try 'halvoran-cli --help'.");
         return QStringLiteral("halvoran-cli: %1\n%2\n").arg(message, hint);
     };
-    const QString noType = "halvoran-cli: out has no file type; name it .csv, .txt, .nev, .nes or .xls\n";
+    const QString noType = "halvoran-cli: out has no file type; name it .csv, .txt, .nev, .nes, .xls, .xlsx or .ods\n";
 
     QTest::newRow("no command") << QStringList{} << 2 << usage("No command given.");
     QTest::newRow("unknown command") << QStringList{"frobnicate"} << 2 << usage("Unknown command 'frobnicate'.");
@@ -207,7 +213,7 @@ void TestCli::usageErrors_data()
     QTest::newRow("compile option unknown") << QStringList{"compile", "a.csv", "out", "--colour", "red"} << 2
                                             << usage("Unknown option 'colour'.", "compile");
     QTest::newRow("bad format") << QStringList{"compile", "a.csv", "out", "--format", "doc"} << 2
-                                << usage("--format takes csv or xls, not 'doc'.", "compile");
+                                << usage("--format takes csv, xls, xlsx or ods, not 'doc'.", "compile");
     QTest::newRow("start without a value")
         << QStringList{"compile", "a.csv", "out", "--start"} << 2 << usage("Missing value after '--start'.", "compile");
 }

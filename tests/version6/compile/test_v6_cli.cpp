@@ -46,6 +46,10 @@ private slots:
                                << "csv";
         QTest::newRow(".ods") << "site.ods"
                               << "csv";
+        QTest::newRow(".xlsx outputs") << "site.xlsx"
+                                       << "xlsx";
+        QTest::newRow(".ods outputs") << "site.ods"
+                                      << "ods";
     }
 
     void workbooks()
