@@ -47,7 +47,7 @@ void GridTable::setFormat(const QString &format)
             o->aboutToReset();
     m_cols = int(captions.size());
     m_rows = 2;
-    m_cells.assign(size_t(m_rows) * size_t(m_cols), QString());
+    m_cells.fill(QString(), qsizetype(m_rows) * m_cols);
     for (int c = 0; c < m_cols; ++c)
         *cell(0, c) = captions[c];
     m_row = 1;
@@ -67,7 +67,7 @@ void GridTable::setRows(int rows)
         if (!quiet())
             for (GridObserver *o : m_observers)
                 o->rowsAboutToBeInserted(old, rows - 1);
-        m_cells.resize(size_t(rows) * size_t(m_cols));
+        m_cells.resize(qsizetype(rows) * m_cols);
         m_rows = rows;
         if (!quiet())
             for (GridObserver *o : m_observers)
@@ -76,7 +76,7 @@ void GridTable::setRows(int rows)
         if (!quiet())
             for (GridObserver *o : m_observers)
                 o->rowsAboutToBeRemoved(rows, old - 1);
-        m_cells.resize(size_t(rows) * size_t(m_cols));
+        m_cells.resize(qsizetype(rows) * m_cols);
         m_rows = rows;
         clampCurrent();
         if (!quiet())
@@ -157,8 +157,7 @@ bool GridTable::insertRow(int index, const QString &tabbedText)
     if (!quiet())
         for (GridObserver *o : m_observers)
             o->rowsAboutToBeInserted(index, index);
-    const auto at = m_cells.begin() + std::ptrdiff_t(index) * m_cols;
-    m_cells.insert(at, size_t(m_cols), QString());
+    m_cells.insert(qsizetype(index) * m_cols, m_cols, QString());
     ++m_rows;
     // The current cell stays on the row it was on.
     if (m_row >= index)
@@ -181,8 +180,7 @@ bool GridTable::removeRow(int index)
     if (!quiet())
         for (GridObserver *o : m_observers)
             o->rowsAboutToBeRemoved(index, index);
-    const auto first = m_cells.begin() + std::ptrdiff_t(index) * m_cols;
-    m_cells.erase(first, first + m_cols);
+    m_cells.remove(qsizetype(index) * m_cols, m_cols);
     --m_rows;
     // The current cell stays on the row it was on; on the removed row it takes the
     // row that moved up into its place.
@@ -207,9 +205,14 @@ void GridTable::reset()
 
 void GridTable::appendRow(const QStringList &cells)
 {
+    appendRow(cells.constData(), int(cells.size()));
+}
+
+void GridTable::appendRow(const QString *cells, int count)
+{
     const int last = m_rows - 1;
     if (last >= 1)
-        for (int c = 0; c < m_cols && c < cells.size(); ++c)
+        for (int c = 0; c < m_cols && c < count; ++c)
             setTextAt(last, c, cells[c]);
     addRow();
 }

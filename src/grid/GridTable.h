@@ -45,6 +45,11 @@ public:
 
     // Any cell; out-of-range reads give "" and out-of-range writes fail.
     QString textAt(int row, int col) const;
+    // The same without a copy, for loops over many cells; valid until the grid changes.
+    QStringView viewAt(int row, int col) const
+    {
+        return contains(row, col) ? QStringView(*cell(row, col)) : QStringView();
+    }
     bool setTextAt(int row, int col, const QString &text);
     QStringList rowTexts(int row) const;
     QStringList header() const { return rowTexts(0); }
@@ -62,6 +67,8 @@ public:
     void reset();
     // Writes cells into the last row, then adds a new empty last row.
     void appendRow(const QStringList &cells);
+    // The same from an array of count cells.
+    void appendRow(const QString *cells, int count);
     // Adds one empty row at the end.
     void addRow() { setRows(m_rows + 1); }
     // Empties every cell, the header row included.
@@ -89,12 +96,14 @@ public:
     };
 
 private:
-    QString *cell(int row, int col) { return &m_cells[size_t(row) * size_t(m_cols) + size_t(col)]; }
-    const QString *cell(int row, int col) const { return &m_cells[size_t(row) * size_t(m_cols) + size_t(col)]; }
+    QString *cell(int row, int col) { return &m_cells[qsizetype(row) * m_cols + col]; }
+    const QString *cell(int row, int col) const { return &m_cells[qsizetype(row) * m_cols + col]; }
     bool quiet() const { return m_batchDepth > 0 || m_observers.empty(); }
     void clampCurrent();
 
-    std::vector<QString> m_cells;
+    // A QList, not a std::vector: copies share the cells until one of them changes
+    // (the compiler copies its input), and growing moves the texts as raw memory.
+    QList<QString> m_cells;
     int m_rows = 0;
     int m_cols = 0;
     int m_row = 0;

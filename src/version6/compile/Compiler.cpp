@@ -200,12 +200,12 @@ void CompileRun::expand(const Template &lines, const HandsetValues &values, bool
         QString second = SubstituteInUpperCase(line.cells[2], values);
         if (second.isEmpty())
             continue;
-        const QStringList cells{std::move(command), std::move(first), std::move(second),
-                                SubstituteInUpperCase(line.cells[3], values),
-                                SubstituteInUpperCase(line.cells[4], values)};
+        const QString cells[5] = {std::move(command), std::move(first), std::move(second),
+                                  SubstituteInUpperCase(line.cells[3], values),
+                                  SubstituteInUpperCase(line.cells[4], values)};
         if (toHandsetData)
-            out(OutputGrids::HandsetData).appendRow(cells);
-        out(OutputGrids::MasterOutput).appendRow(cells);
+            out(OutputGrids::HandsetData).appendRow(cells, 5);
+        out(OutputGrids::MasterOutput).appendRow(cells, 5);
         if (toHandsetData) {
             m_state.current = row;
             report();
