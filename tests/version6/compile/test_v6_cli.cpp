@@ -133,27 +133,6 @@ private slots:
         QCOMPARE(outDir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).size(), 4);
     }
 
-    // A character windows-1252 cannot hold is written as "?", with a warning.
-    void replacedCharactersWarn()
-    {
-        TestHome home;
-        const QString handsets = home.file("site.csv");
-        QVERIFY(WriteBytes(handsets,
-                           "\"01000\",\"2001\",\"8 \",\"\",\"1\",\"1\",\"15\",\"15\",\"\",\"00\"\r\n"
-                           "\"01001\",\"2002\",\"8 \",\"\",\"1\",\"1\",\"15\",\"15\",\"\",\"00\"\r\n"));
-        const QString names = home.file("names.csv");
-        QVERIFY(WriteBytes(names,
-                           "2001,\"\xC5\x81ukasz\"\r\n2002,\"Zo\xC3\xAB\"\r\n2003,\"\xE2\x84\xA2 \xE2\x84\x96\"\r\n"));
-        const QString output = home.file("names-out.csv");
-        const CliRun run = RunCli({"names", names, output});
-        QCOMPARE(run.exitCode, 3);
-        QVERIFY2(run.err.contains("CHARACTERS REPLACED: The file was written, but 2 cells held characters"),
-                 qPrintable(run.err));
-        QVERIFY(run.err.contains(QString::fromUtf8("The first is in line 1, field 5: \xC5\x81ukasz")));
-        QVERIFY(ReadBytes(output).contains("\"?ukasz\""));
-        QVERIFY(ReadBytes(output).contains("\"Zo\xEB\""));
-    }
-
     void conflictFails()
     {
         TestHome home;
