@@ -79,9 +79,8 @@ private slots:
     void changeMarker_data()
     {
         QTest::addColumn<QString>("action");
-        for (const char *action :
-             {"add", "remove", "back", "reset", "commit", "return key", "type key", "space", "apply", "template edit",
-              "template key", "add row", "remove row", "rename", "import"})
+        for (const char *action : {"add", "remove", "back", "reset", "commit", "type key", "space", "apply",
+                                   "template edit", "template key", "add row", "rename", "import"})
             QTest::newRow(action) << QString::fromLatin1(action);
     }
 
@@ -113,9 +112,6 @@ private slots:
             tool.startEdit(HandsetEditor::Trigger::Return);
             QVERIFY(!tool.hasChanged()); // opening changes nothing yet
             tool.commitTextEdit("2");
-        } else if (action == "return key") {
-            tool.startEdit(HandsetEditor::Trigger::Return);
-            tool.textEditorKey(EditorKey::Return, "2");
         } else if (action == "type key") {
             tool.handsets().grid().setCurrent(1, 2);
             tool.startEdit(HandsetEditor::Trigger::Return);
@@ -134,8 +130,6 @@ private slots:
             tool.templateEditorKey(EditorKey::Down, "99");
         } else if (action == "add row") {
             tool.addTemplateRow(2);
-        } else if (action == "remove row") {
-            tool.removeTemplateRow(2);
         } else if (action == "rename") {
             prompter.queueInput("Desk");
             tool.renameTab(3);
