@@ -137,9 +137,15 @@ void TemplateSet::loadTemplate(GridTable &grid, const QList<TemplateRecord> &rec
 
 Outcome TemplateSet::loadFromStore(const ScriptStore &store)
 {
-    Outcome loaded = Outcome::success();
+    QStringList tables;
+    for (int tab = 0; tab < kCount; ++tab)
+        tables.append(ScriptStore::versionSixTemplate(tab));
+    const Expected<QList<ScriptStore::TemplateRead>> reads = store.readTemplates(tables);
+    Outcome loaded = reads.outcome();
     for (int tab = 0; tab < kCount; ++tab) {
-        const Expected<QList<TemplateRecord>> records = store.readTemplate(ScriptStore::versionSixTemplate(tab));
+        const ScriptStore::TemplateRead records = reads
+            ? reads->value(tab, ScriptStore::TemplateRead::failure(QString()))
+            : ScriptStore::TemplateRead::failure(reads.reason());
         if (records) {
             loadTemplate(m_grids[size_t(tab)], *records);
         } else {

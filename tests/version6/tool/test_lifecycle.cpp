@@ -154,6 +154,7 @@ private slots:
         QTest::newRow("empty store") << "store" << QByteArray() << "Cannot read";
         QTest::newRow("store is a folder") << "store" << QByteArray("folder") << "Cannot open the store";
         QTest::newRow("store without a table") << "store" << QByteArray("drop") << "SCRIPTa3";
+        QTest::newRow("store locked past the wait") << "store" << QByteArray("lock") << "database is locked";
         QTest::newRow("names with NUL bytes") << "names" << QByteArray("\"8 \"\r\n\0\"8D\"\r\n", 11) << "NUL bytes";
         QTest::newRow("names with an open quote") << "names" << QByteArray("\"8 \"\r\n\"8D\r\n") << "never closed";
         QTest::newRow("names is a folder") << "names" << QByteArray("folder") << "is a folder";
@@ -166,15 +167,13 @@ private slots:
         QFETCH(QString, reason);
         TestHome home;
         const QString path = file == "store" ? AppPaths::storePath() : AppPaths::tabNamesPath();
-        if (bytes == "drop") {
+        // Another program's hold on the store, for the whole opening.
+        QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other");
+        if (bytes == "drop" || bytes == "lock") {
             QVERIFY(ScriptStore::standard().ensureExists());
-            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "drop");
-            db.setDatabaseName(path);
-            QVERIFY(db.open());
-            QVERIFY(QSqlQuery(db).exec("DROP TABLE SCRIPTa3"));
-            db.close();
-            db = QSqlDatabase();
-            QSqlDatabase::removeDatabase("drop");
+            other.setDatabaseName(path);
+            QVERIFY(other.open());
+            QVERIFY(QSqlQuery(other).exec(bytes == "drop" ? "DROP TABLE SCRIPTa3" : "BEGIN EXCLUSIVE"));
         } else if (bytes == "folder") {
             QVERIFY(QDir().mkpath(path));
         } else {
@@ -184,6 +183,9 @@ private slots:
         ScriptedPrompter prompter;
         Version6Tool tool(prompter);
         const Outcome opened = tool.open();
+        other.close();
+        other = QSqlDatabase();
+        QSqlDatabase::removeDatabase("other");
         QVERIFY(!opened);
         QCOMPARE(prompter.messages.size(), 1);
         QCOMPARE(prompter.messages[0].title, QStringLiteral("UNABLE TO READ"));
