@@ -277,9 +277,9 @@ void CompileRun::pickupPass()
         if (!ring.isEmpty())
             ring.append(ring.first());
         for (qsizetype i = 0; i + 1 < ring.size(); ++i) {
-            const QStringList line{QStringLiteral("160"), ring[i], ring[i + 1], QString(), QString()};
-            out(OutputGrids::PickupGroups).appendRow(line);
-            out(OutputGrids::MasterOutput).appendRow(line);
+            const QString line[5] = {QStringLiteral("160"), ring[i], ring[i + 1], QString(), QString()};
+            out(OutputGrids::PickupGroups).appendRow(line, 5);
+            out(OutputGrids::MasterOutput).appendRow(line, 5);
         }
         m_state.total = g;
         report();

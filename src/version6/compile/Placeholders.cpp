@@ -40,9 +40,18 @@ QString SubstituteInUpperCase(const QString &upperCell, const HandsetValues &val
         {QLatin1String("%DR%"), &values.dr},   {QLatin1String("%NR%"), &values.nr},
         {QLatin1String("%DS%"), &values.ds},   {QLatin1String("%NS%"), &values.ns},
         {QLatin1String("%LC%"), &values.lc}};
+    // A cell that is one token is the value itself (and shares its text), unless the
+    // value holds a later token in turn: the common case, and no allocation.
+    for (const auto &[token, value] : tokens)
+        if (upperCell == token && value->count(QLatin1Char('%')) < 2)
+            return *value;
     // Replaced on the stack, so that the result is allocated once, at its size.
     QVarLengthArray<QChar, 256> text(upperCell.constData(), upperCell.constData() + upperCell.size());
+    // Once fewer than two "%" are left, no later token can be found.
+    qsizetype percents = upperCell.count(QLatin1Char('%'));
     for (const auto &[token, value] : tokens) {
+        if (percents < 2)
+            break;
         const qsizetype at = QStringView(text.constData(), text.size()).indexOf(token);
         if (at < 0)
             continue;
@@ -55,6 +64,7 @@ QString SubstituteInUpperCase(const QString &upperCell, const HandsetValues &val
         std::copy(value->constData(), value->constData() + value->size(), data + at);
         if (grown < 0)
             text.resize(text.size() + grown);
+        percents += value->count(QLatin1Char('%')) - 2;
     }
     return QString(text.constData(), text.size());
 }
