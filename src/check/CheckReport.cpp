@@ -12,8 +12,8 @@
 void CheckReport::sort()
 {
     std::stable_sort(m_findings.begin(), m_findings.end(), [](const CheckFinding &a, const CheckFinding &b) {
-        return std::make_tuple(a.grid, a.row, a.column, int(a.severity)) <
-               std::make_tuple(b.grid, b.row, b.column, int(b.severity));
+        return std::make_tuple(a.grid, a.row, a.column, int(a.severity))
+            < std::make_tuple(b.grid, b.row, b.column, int(b.severity));
     });
 }
 
@@ -31,8 +31,8 @@ QString CheckReport::textLine(const CheckFinding &finding)
     const QString cell = CheckTexts::RowPlace(finding.row, finding.columnName);
     if (!cell.isEmpty())
         place.append(cell);
-    return place.join(QStringLiteral(", ")) + QStringLiteral(": ") + CheckTexts::SeverityWord(finding.severity) + QStringLiteral(": ") +
-           finding.message;
+    return place.join(QStringLiteral(", ")) + QStringLiteral(": ") + CheckTexts::SeverityWord(finding.severity)
+        + QStringLiteral(": ") + finding.message;
 }
 
 QStringList CheckReport::textLines() const

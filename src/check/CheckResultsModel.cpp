@@ -28,9 +28,9 @@ QVariant CheckResultsModel::data(const QModelIndex &index, int role) const
         return {};
     const CheckFinding &f = finding(index.row());
     if (role == Qt::DecorationRole && index.column() == Severity) {
-        const QStyle::StandardPixmap icon = f.severity == CheckFinding::Severity::Error     ? QStyle::SP_MessageBoxCritical
-                                            : f.severity == CheckFinding::Severity::Warning ? QStyle::SP_MessageBoxWarning
-                                                                                            : QStyle::SP_MessageBoxInformation;
+        const QStyle::StandardPixmap icon = f.severity == CheckFinding::Severity::Error ? QStyle::SP_MessageBoxCritical
+            : f.severity == CheckFinding::Severity::Warning                             ? QStyle::SP_MessageBoxWarning
+                                                            : QStyle::SP_MessageBoxInformation;
         return QApplication::style()->standardIcon(icon);
     }
     if (role == Qt::ToolTipRole && index.column() == Message)

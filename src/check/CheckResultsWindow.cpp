@@ -53,10 +53,9 @@ void CheckResultsWindow::checkAgain()
 {
     m_model->setReport(m_check());
     const CheckReport &report = m_model->report();
-    m_summary->setText(report.isEmpty()
-                           ? CheckTexts::kNothingFound
-                           : CheckTexts::Summary(report.errors(), report.warnings(),
-                                                 report.count(CheckFinding::Severity::Information)));
+    m_summary->setText(report.isEmpty() ? CheckTexts::kNothingFound
+                                        : CheckTexts::Summary(report.errors(), report.warnings(),
+                                                              report.count(CheckFinding::Severity::Information)));
 }
 
 void CheckResultsWindow::showFinding(int line)

@@ -41,16 +41,16 @@ inline QString Counted(int n, const QString &one, const QString &many)
 // Under the results list: "2 errors, 5 warnings, 1 information".
 inline QString Summary(int errors, int warnings, int information)
 {
-    return Counted(errors, QStringLiteral("error"), QStringLiteral("errors")) + QStringLiteral(", ") +
-           Counted(warnings, QStringLiteral("warning"), QStringLiteral("warnings")) + QStringLiteral(", ") +
-           QString::number(information) + QStringLiteral(" information");
+    return Counted(errors, QStringLiteral("error"), QStringLiteral("errors")) + QStringLiteral(", ")
+        + Counted(warnings, QStringLiteral("warning"), QStringLiteral("warnings")) + QStringLiteral(", ")
+        + QString::number(information) + QStringLiteral(" information");
 }
 
 // The first status panel after a compile whose site has errors.
 inline QString SiteErrorsStatus(int errors)
 {
-    return Counted(errors, QStringLiteral("site error"), QStringLiteral("site errors")) +
-           QStringLiteral(" - press CHECK");
+    return Counted(errors, QStringLiteral("site error"), QStringLiteral("site errors"))
+        + QStringLiteral(" - press CHECK");
 }
 
 // "row 12, EXT"; a finding about a whole grid names no row.
@@ -75,8 +75,8 @@ inline QString RowList(const QList<int> &rows, int total = -1)
     for (int i = 0; i < rows.size() && i < kShown; ++i)
         shown.append(QString::number(rows[i]));
     if (total > kShown)
-        return shown.join(QStringLiteral(", ")) + QStringLiteral(" and ") + QString::number(total - kShown) +
-               QStringLiteral(" more");
+        return shown.join(QStringLiteral(", ")) + QStringLiteral(" and ") + QString::number(total - kShown)
+            + QStringLiteral(" more");
     if (shown.size() < 2)
         return shown.join(QString());
     const QString last = shown.takeLast();
@@ -116,7 +116,8 @@ inline QString NoLocationLeft(const QString &start, int locations, int without)
                           "left without one")
         .arg(start)
         .arg(locations)
-        .arg(without == 1 ? QStringLiteral("this entry is") : QString::number(without) + QStringLiteral(" entries are"));
+        .arg(without == 1 ? QStringLiteral("this entry is")
+                          : QString::number(without) + QStringLiteral(" entries are"));
 }
 // %1 what ("number", "access code"), %2 the text, %3 the characters.
 inline QString NotDialable(const QString &what, const QString &text, const QString &characters)

@@ -54,8 +54,8 @@ QString undialable(const QString &text)
     QString found;
     QSet<QChar> seen;
     for (const QChar ch : text) {
-        const bool dialable = (ch >= QLatin1Char('0') && ch <= QLatin1Char('9')) || ch == QLatin1Char('*') ||
-                              ch == QLatin1Char('#') || ch == QLatin1Char(',');
+        const bool dialable = (ch >= QLatin1Char('0') && ch <= QLatin1Char('9')) || ch == QLatin1Char('*')
+            || ch == QLatin1Char('#') || ch == QLatin1Char(',');
         if (!dialable && !seen.contains(ch)) {
             seen.insert(ch);
             found += (found.isEmpty() ? QString() : QStringLiteral(", ")) + QLatin1Char('"') + ch + QLatin1Char('"');
@@ -83,8 +83,7 @@ QString CharactersOutsideCodePage(const QString &text)
         if (seen.contains(code))
             continue;
         seen.insert(code);
-        found += (found.isEmpty() ? QString() : QStringLiteral(", ")) + QLatin1Char('"') + character +
-                 QLatin1Char('"');
+        found += (found.isEmpty() ? QString() : QStringLiteral(", ")) + QLatin1Char('"') + character + QLatin1Char('"');
     }
     return found;
 }

@@ -70,8 +70,9 @@ std::optional<CheckReport> checkSpeedDials(CliPrompter &prompter, const QString 
     FileExtOf(dialog, path);
     const int locations = ListCheck::LocationsFrom(start);
     const GridFiles::Import import =
-        GridFiles::ReadRecords(prompter, path, dialog.fileExt, 3,
-                               [locations](const QList<QStringList> &complete) { return complete.size() >= locations; });
+        GridFiles::ReadRecords(prompter, path, dialog.fileExt, 3, [locations](const QList<QStringList> &complete) {
+            return complete.size() >= locations;
+        });
     if (!import.read())
         return std::nullopt;
     const bool fromWorkbook = KindOfExt(dialog.fileExt) == FileKind::Workbook;
@@ -107,9 +108,9 @@ int runCheck(const QCommandLineParser &parser)
 
     CliPrompter prompter;
     prompter.queueInput(sheet);
-    const std::optional<CheckReport> report = tool == kNames       ? checkNames(prompter, path)
-                                              : tool == kSpeedDial ? checkSpeedDials(prompter, path, start)
-                                                                   : checkHandsets(prompter, path, start);
+    const std::optional<CheckReport> report = tool == kNames ? checkNames(prompter, path)
+        : tool == kSpeedDial                                 ? checkSpeedDials(prompter, path, start)
+                                                             : checkHandsets(prompter, path, start);
     if (!report)
         return ExitCode::Failed;
 
@@ -129,6 +130,6 @@ int runCheck(const QCommandLineParser &parser)
 CliCommand CheckCommand()
 {
     namespace T = CliTexts::Check;
-    return {kName, T::kSynopsis, T::kSummary, T::kDescription, {{QStringLiteral("FILE"), T::kFile}}, addOptions,
-            runCheck};
+    return {kName,      T::kSynopsis, T::kSummary, T::kDescription, {{QStringLiteral("FILE"), T::kFile}},
+            addOptions, runCheck};
 }

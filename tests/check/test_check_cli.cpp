@@ -21,8 +21,8 @@ QString write(const TestHome &home, const QString &name, const QByteArray &bytes
 // A handset record: LEN, EXT, type, the settings of a new handset, PICKUP VIP and LOC.
 QByteArray handset(const char *len, const char *ext, const char *vip = "", const char *loc = "00")
 {
-    return QByteArray("\"") + len + "\",\"" + ext + "\",\"8 \",\"20\",\"1\",\"1\",\"15\",\"15\",\"" + vip + "\",\"" +
-           loc + "\"\r\n";
+    return QByteArray("\"") + len + "\",\"" + ext + "\",\"8 \",\"20\",\"1\",\"1\",\"15\",\"15\",\"" + vip + "\",\""
+        + loc + "\"\r\n";
 }
 
 } // namespace
@@ -104,8 +104,7 @@ void TestCheckCli::json()
         QVERIFY(!finding.value("message").toString().isEmpty());
     }
     // The shipped templates no handset uses follow as information, each with its tab.
-    QCOMPARE(codes.mid(0, 2),
-             (QStringList{"warning 1 PICKUP VIP no-pickup-group", "error 2 LEN bad-len"}));
+    QCOMPARE(codes.mid(0, 2), (QStringList{"warning 1 PICKUP VIP no-pickup-group", "error 2 LEN bad-len"}));
     QVERIFY(findings.size() > 2);
     QVERIFY(findings.last().toObject().contains(QLatin1String("template")));
 }

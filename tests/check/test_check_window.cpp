@@ -1,10 +1,10 @@
 // The results list offscreen: "CHECK" opens it, a double click selects the
 // finding's cell in its grid, "Check again" follows the user's fixes.
+#include "assigner/AssignerForm.h"
 #include "check/CheckResultsModel.h"
 #include "check/CheckResultsWindow.h"
 #include "grid/GridTableView.h"
 #include "nameassign/NameAssignerWindow.h"
-#include "assigner/AssignerForm.h"
 #include "support/RecordingPrinter.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestHome.h"
@@ -56,7 +56,8 @@ void TestCheckWindow::version6SelectsTheCell()
     auto *window = new Version6Window(std::make_unique<ScriptedPrompter>(), std::make_unique<RecordingPrinter>());
     window->show();
     Version6Tool &tool = window->tool();
-    tool.handsets().replaceRows({HandsetColumns::NewRow("01000", "2000", "8 "), HandsetColumns::NewRow("01001", "2001", "8 "),
+    tool.handsets().replaceRows({HandsetColumns::NewRow("01000", "2000", "8 "),
+                                 HandsetColumns::NewRow("01001", "2001", "8 "),
                                  HandsetColumns::NewRow("01002", "2000", "8 ")});
     tool.templates().grid(3).appendRow({"", "%EXT%", "1", "", ""});
     window->dataPage()->checkButton()->click();
@@ -74,7 +75,8 @@ void TestCheckWindow::version6SelectsTheCell()
     QVERIFY(doubleClickFinding(results, QStringLiteral("its Command is empty")));
     QCOMPARE(window->workArea()->currentWidget(), window->scriptsPage());
     QCOMPARE(window->scriptsPage()->tabs()->currentIndex(), 3);
-    QCOMPARE(window->scriptsPage()->grid(3)->currentIndex(), window->scriptsPage()->grid(3)->indexOfCell(templateRow, 0));
+    QCOMPARE(window->scriptsPage()->grid(3)->currentIndex(),
+             window->scriptsPage()->grid(3)->indexOfCell(templateRow, 0));
 
     // Fixed while the list stays open: checked again, the finding is gone.
     tool.handsets().grid().setTextAt(3, HandsetColumns::Ext, QStringLiteral("2002"));

@@ -1,6 +1,7 @@
 // The checks through their core: small sites and lists with the findings each
 // must give, the speed-dial count against what the compiler really allocates,
 // and the compile's status line.
+#include "check/CheckTexts.h"
 #include "check/ListCheck.h"
 #include "grid/GridTable.h"
 #include "nameassign/NameRows.h"
@@ -20,6 +21,7 @@
 namespace {
 
 using Lines = QList<QStringList>;
+using TemplateLines = QMap<int, Lines>;
 
 // LEN, EXT, type, speed dials, pickup group, LOC; the other cells as a new row has them.
 QStringList handset(const QString &len, const QString &ext, const QString &type = QStringLiteral("8 "),
@@ -42,10 +44,10 @@ GridTable grid(const QString &format, const Lines &rows)
 }
 
 // Templates: "8 " with one good line, every other one empty.
-TemplateSet siteTemplates(const QMap<int, Lines> &changes = {})
+TemplateSet siteTemplates(const TemplateLines &changes = {})
 {
     TemplateSet templates;
-    QMap<int, Lines> lines{{0, {{"10", "%LEN%", "%EXT%", "", ""}}}};
+    TemplateLines lines{{0, {{"10", "%LEN%", "%EXT%", "", ""}}}};
     for (auto it = changes.cbegin(); it != changes.cend(); ++it)
         lines[it.key()] = it.value();
     for (int tab = 0; tab < TemplateSet::kCount; ++tab) {
@@ -63,8 +65,8 @@ QStringList keys(const CheckReport &report)
     QStringList keys;
     for (const CheckFinding &f : report.findings()) {
         const QString line = CheckReport::textLine(f);
-        keys.append(line.left(line.indexOf(QStringLiteral(": ") + CheckTexts::SeverityWord(f.severity))) +
-                    QStringLiteral(": ") + CheckTexts::SeverityWord(f.severity) + QLatin1Char(' ') + f.code);
+        keys.append(line.left(line.indexOf(QStringLiteral(": ") + CheckTexts::SeverityWord(f.severity)))
+                    + QStringLiteral(": ") + CheckTexts::SeverityWord(f.severity) + QLatin1Char(' ') + f.code);
     }
     return keys;
 }
@@ -94,19 +96,22 @@ private slots:
 void TestSiteCheck::site_data()
 {
     QTest::addColumn<Lines>("handsets");
-    QTest::addColumn<QMap<int, Lines>>("templates");
+    QTest::addColumn<TemplateLines>("templates");
     QTest::addColumn<QString>("start");
     QTest::addColumn<QStringList>("expected");
     QTest::addColumn<QStringList>("messages");
-    const QMap<int, Lines> plain;
+    const TemplateLines plain;
 
     QTest::newRow("clean") << Lines{handset("01000", "2000"), handset("31127", "2001", "Analog", "", "5"),
                                     handset("01002", "2002", "8 ", "100", "05")}
-                           << QMap<int, Lines>{{7, {{"90", "%EXT%", "%LC%", "", "note"}}}} << "000" << QStringList{} << QStringList{};
-    QTest::newRow("duplicate keys")
-        << Lines{handset("01000", "2000"), handset("01001", "2000"), handset("01000", "2002"), handset("01003", "2000")}
-        << plain << "000" << QStringList{"row 2, EXT: error duplicate-ext", "row 3, LEN: error duplicate-len"}
-        << QStringList{"extension 2000 is used by rows 1, 2 and 4", "LEN 01000 is used by rows 1 and 3"};
+                           << TemplateLines{{7, {{"90", "%EXT%", "%LC%", "", "note"}}}} << "000" << QStringList{}
+                           << QStringList{};
+    QTest::newRow("duplicate keys") << Lines{handset("01000", "2000"), handset("01001", "2000"),
+                                             handset("01000", "2002"), handset("01003", "2000")}
+                                    << plain << "000"
+                                    << QStringList{"row 2, EXT: error duplicate-ext", "row 3, LEN: error duplicate-len"}
+                                    << QStringList{"extension 2000 is used by rows 1, 2 and 4",
+                                                   "LEN 01000 is used by rows 1 and 3"};
     QTest::newRow("LEN forms") << Lines{handset("0100", "1"), handset("32000", "2"), handset("01128", "3"),
                                         handset("1000", "4"), handset("0a000", "5"), handset("", "6")}
                                << plain << "000"
@@ -136,19 +141,19 @@ void TestSiteCheck::site_data()
     QTest::newRow("pickup groups")
         << Lines{handset("01000", "10", "8 ", "", "100"), handset("01001", "11", "8 ", "", "5"),
                  handset("01002", "12", "8 ", "", "100"), handset("01003", "13", "8 ", "", "05"),
-                 handset("01004", "14", "8 ", "", "7"), handset("01005", "15", "8 ", "", "5.5"),
+                 handset("01004", "14", "8 ", "", "7"),   handset("01005", "15", "8 ", "", "5.5"),
                  handset("01006", "16", "8 ", "", "100")}
         << plain << "000"
         << QStringList{"row 1, PICKUP VIP: warning no-pickup-group", "row 5, PICKUP VIP: warning lone-pickup-member",
                        "row 6, PICKUP VIP: warning no-pickup-group"}
         << QStringList{"PICKUP VIP \"100\" joins no pickup group (a group is a whole number 1 to 99); checking the "
                        "cell would make it \"00\" (3 rows: 1, 3 and 7)",
-                       "PICKUP VIP \"5.5\" joins no pickup group (a group is a whole number 1 to 99)\n",
+                       "PICKUP VIP \"5.5\" joins no pickup group (a group is a whole number 1 to 99)",
                        "pickup group 7 has one member, extension 14: its ring links the handset to itself"};
     QTest::newRow("blocks run out after a handset")
         << Lines{handset("01000", "2000", "8 ", "20"), handset("01001", "2001", "8 ", ""),
                  handset("01002", "2002", "8 ", "10")}
-        << plain << "998" << QStringList{"row 2, SPEED DIALS: error speed-dial-capacity"}
+        << plain << "998" << QStringList{"row 3, SPEED DIALS: error speed-dial-capacity"}
         << QStringList{"extension 2002 is the first handset that gets no speed-dial block: the blocks counted from "
                        "the Speed Dial Starting Block \"998\" run out at row 1 (extension 2000), where the compile "
                        "stops; this handset and 1 handset more get no template lines"};
@@ -167,14 +172,14 @@ void TestSiteCheck::site_data()
         << QStringList{"row 1, SPEED DIALS: warning speed-dial-capacity-reached"} << QStringList{};
     QTest::newRow("template lines and tokens")
         << Lines{handset("01000", "2000")}
-        << QMap<int, Lines>{{0,
-                             {{"", "%EXT%", "1", "", "comment only"},
-                              {"20", "", "", "", ""},
-                              {"21", "%EXT%", "%LC%", "", ""},
-                              {"22", "%EXTN%", "%ex% %EX%", "", "%LEN%"},
-                              {"23", "%ext% %EXT%", "100%", "", "%X%EXT%"},
-                              {"", "", "", "", ""}}},
-                            {10, {{"30", "%EXT%", "", "", ""}}}}
+        << TemplateLines{{0,
+                          {{"", "%EXT%", "1", "", "comment only"},
+                           {"20", "", "", "", ""},
+                           {"21", "%EXT%", "%LC%", "", ""},
+                           {"22", "%EXTN%", "%ex% %EX%", "", "%LEN%"},
+                           {"23", "%ext% %EXT%", "100%", "", "%X%EXT%"},
+                           {"", "", "", "", ""}}},
+                         {10, {{"30", "%EXT%", "", "", ""}}}}
         << "000"
         << QStringList{"template 0 \"8 \", row 1, Command: warning never-complete",
                        "template 0 \"8 \", row 2, First Data: warning never-complete",
@@ -190,7 +195,7 @@ void TestSiteCheck::site_data()
 void TestSiteCheck::site()
 {
     QFETCH(Lines, handsets);
-    QFETCH(QMap<int, Lines>, templates);
+    QFETCH(TemplateLines, templates);
     QFETCH(QString, start);
     QFETCH(QStringList, expected);
     QFETCH(QStringList, messages);
@@ -247,8 +252,8 @@ void TestSiteCheck::speedDialsAsCompiled()
         allocated.append(personal.textAt(r, 1));
     int compiledFirstLost = 0;
     for (int r = 1; r <= count && compiledFirstLost == 0; ++r)
-        if (!sheet.textAt(r, HandsetColumns::SpeedDials).isEmpty() &&
-            !allocated.contains(sheet.textAt(r, HandsetColumns::Ext)))
+        if (!sheet.textAt(r, HandsetColumns::SpeedDials).isEmpty()
+            && !allocated.contains(sheet.textAt(r, HandsetColumns::Ext)))
             compiledFirstLost = r;
     QCOMPARE(reported, compiledFirstLost);
     if (firstLost >= 0)
@@ -263,15 +268,15 @@ void TestSiteCheck::lists_data()
     QTest::addColumn<QStringList>("expected");
     QTest::addColumn<QStringList>("messages");
 
-    QTest::newRow("names") << true
-                           << Lines{{"2001", "Reception"},
-                                    {"2002", "A name of twenty chr"},
-                                    {"2001", "Zoë Ŝmith €"},
-                                    {"", "No Extension"},
-                                    {"", ""},
-                                    {"2003", ""}}
+    QTest::newRow("names") << true << Lines{{"2001", "Reception"},
+                                            {"2002", "A name of twenty chr"},
+                                            {"2001", "Zoë Ŝmith €"},
+                                            {"", "No Extension"},
+                                            {"", ""},
+                                            {"2003", ""}}
                            << QString()
-                           << QStringList{"row 2, NAME: warning name-cut", "row 3, EXTENSION: error duplicate-extension",
+                           << QStringList{"row 2, NAME: warning name-cut",
+                                          "row 3, EXTENSION: error duplicate-extension",
                                           "row 3, NAME: warning not-windows-1252",
                                           "row 4, EXTENSION: error name-without-extension"}
                            << QStringList{"the name \"A name of twenty chr\" has 20 characters: only \"A name of "

@@ -165,7 +165,8 @@ void SiteCheckRun::reportGroups()
     for (int group = 1; group <= 99; ++group)
         if (m_groupSize[size_t(group)] == 1) {
             const int row = m_groupRow[size_t(group)];
-            add(Severity::Warning, row, PickupVip, "lone-pickup-member", SiteCheckTexts::LonePickupMember(group, ext(row)));
+            add(Severity::Warning, row, PickupVip, "lone-pickup-member",
+                SiteCheckTexts::LonePickupMember(group, ext(row)));
         }
 }
 
@@ -230,7 +231,8 @@ void SiteCheckRun::reportStop(int stopRow, bool stopRowAllocated)
     } else if (firstLost != 0) {
         add(Severity::Error, firstLost, SpeedDials, "speed-dial-capacity",
             SiteCheckTexts::StoppedBeforeHandset(ext(firstLost), m_start, stopRow, lost));
-    } else if (!m_pastCapacity) {
+    } else if (stopRowAllocated && !m_pastCapacity
+               && SpeedDialBlocks::LocationsOf(m_handsets.textAt(stopRow, SpeedDials)) > 0) {
         add(Severity::Warning, stopRow, SpeedDials, "speed-dial-capacity-reached",
             SiteCheckTexts::CapacityReachedExactly(m_start));
     }

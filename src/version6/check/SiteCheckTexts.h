@@ -25,12 +25,11 @@ inline QString BadLen(const QString &len)
 // in case or blanks, or empty.
 inline QString UnknownType(const QString &type, const QList<int> &rows, int total, const QString &closest)
 {
-    QString text =
-        total == 1 ? QStringLiteral("handset type \"%1\" matches no template tab: this handset gets no template lines")
-                         .arg(type)
-                   : QStringLiteral("handset type \"%1\" matches no template tab: the %2 handsets of this type get no "
-                                    "template lines (rows %3)")
-                         .arg(type, QString::number(total), CheckTexts::RowList(rows, total));
+    QString text = total == 1
+        ? QStringLiteral("handset type \"%1\" matches no template tab: this handset gets no template lines").arg(type)
+        : QStringLiteral("handset type \"%1\" matches no template tab: the %2 handsets of this type get no "
+                         "template lines (rows %3)")
+              .arg(type, QString::number(total), CheckTexts::RowList(rows, total));
     if (!closest.isEmpty())
         text += QStringLiteral("; the tab \"%1\" differs only in case or blanks").arg(closest);
     return text;
@@ -49,12 +48,13 @@ inline QString CellRule(const QString &column, const QString &value, const QStri
                         int total)
 {
     return QStringLiteral("%1 \"%2\" breaks the cell rule: checking the cell would make it \"%3\"")
-               .arg(column, value, checked) +
-           OnRows(rows, total);
+               .arg(column, value, checked)
+        + OnRows(rows, total);
 }
 inline QString NoPickupGroup(const QString &value, const QString &checked, const QList<int> &rows, int total)
 {
-    QString text = QStringLiteral("PICKUP VIP \"%1\" joins no pickup group (a group is a whole number 1 to 99)").arg(value);
+    QString text =
+        QStringLiteral("PICKUP VIP \"%1\" joins no pickup group (a group is a whole number 1 to 99)").arg(value);
     if (!checked.isEmpty())
         text += QStringLiteral("; checking the cell would make it \"%1\"").arg(checked);
     return text + OnRows(rows, total);
@@ -91,23 +91,23 @@ inline QString NotAllocated(const QString &ext, const QString &start, int stopRo
                        "Speed Dial Starting Block \"%2\" ")
             .arg(ext, start);
     if (refusedHere)
-        return head + QStringLiteral("have run out, and the compile stops at this handset") +
-               (others > 0 ? QStringLiteral("; the %1 after it get no template lines").arg(HandsetsAfter(others))
-                           : QString());
-    return head +
-           QStringLiteral("run out at row %1 (extension %2), where the compile stops; this handset ")
-               .arg(QString::number(stopRow), stopExt) +
-           (others > 0 ? QStringLiteral("and %1 more get").arg(HandsetsAfter(others)) : QStringLiteral("gets")) +
-           QStringLiteral(" no template lines");
+        return head + QStringLiteral("have run out, and the compile stops at this handset")
+            + (others > 0 ? QStringLiteral("; the %1 after it get no template lines").arg(HandsetsAfter(others))
+                          : QString());
+    return head
+        + QStringLiteral("run out at row %1 (extension %2), where the compile stops; this handset ")
+              .arg(QString::number(stopRow), stopExt)
+        + (others > 0 ? QStringLiteral("and %1 more get").arg(HandsetsAfter(others)) : QStringLiteral("gets"))
+        + QStringLiteral(" no template lines");
 }
 // The compile stops after stopRow; no handset after it asks for speed dials.
 inline QString StoppedBeforeHandset(const QString &ext, const QString &start, int stopRow, int lost)
 {
     return QStringLiteral("the blocks counted from the Speed Dial Starting Block \"%1\" run out at row %2, where the "
                           "compile stops: extension %3 ")
-               .arg(start, QString::number(stopRow), ext) +
-           (lost > 1 ? QStringLiteral("and the %1 after it get").arg(HandsetsAfter(lost - 1)) : QStringLiteral("gets")) +
-           QStringLiteral(" no template lines");
+               .arg(start, QString::number(stopRow), ext)
+        + (lost > 1 ? QStringLiteral("and the %1 after it get").arg(HandsetsAfter(lost - 1)) : QStringLiteral("gets"))
+        + QStringLiteral(" no template lines");
 }
 inline QString CapacityReachedExactly(const QString &start)
 {
@@ -125,7 +125,8 @@ inline QString TemplatePlace(int tab, const QString &caption)
 // The cells of a line that can never be complete: "Command", "First Data and Second Data".
 inline QString NeverComplete(const QString &emptyCells, bool several)
 {
-    return QStringLiteral("this line is never written: its %1 %2 empty").arg(emptyCells, several ? QStringLiteral("are") : QStringLiteral("is"));
+    return QStringLiteral("this line is never written: its %1 %2 empty")
+        .arg(emptyCells, several ? QStringLiteral("are") : QStringLiteral("is"));
 }
 inline QString NoPlaceholder(const QString &token)
 {

@@ -20,8 +20,8 @@ const QStringList kTokens{QStringLiteral("%EXT%"), QStringLiteral("%LEN%"), QStr
 
 bool isTokenCharacter(QChar ch)
 {
-    return (ch >= QLatin1Char('A') && ch <= QLatin1Char('Z')) || (ch >= QLatin1Char('0') && ch <= QLatin1Char('9')) ||
-           ch == QLatin1Char('_');
+    return (ch >= QLatin1Char('A') && ch <= QLatin1Char('Z')) || (ch >= QLatin1Char('0') && ch <= QLatin1Char('9'))
+        || ch == QLatin1Char('_');
 }
 
 struct Span {
@@ -89,7 +89,8 @@ void TemplateChecker::checkTab(int tab)
             continue;
         if (!empty.isEmpty()) {
             const QString last = empty.takeLast();
-            const QString cells = empty.isEmpty() ? last : empty.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+            const QString cells =
+                empty.isEmpty() ? last : empty.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
             add(tab, CheckFinding::Severity::Warning, row, firstEmpty, "never-complete",
                 SiteCheckTexts::NeverComplete(cells, !empty.isEmpty()));
             continue;
@@ -151,7 +152,8 @@ void TemplateChecker::checkUse(int tab, bool used)
         add(tab, CheckFinding::Severity::Information, 0, -1, "shadowed-template",
             SiteCheckTexts::ShadowedTemplate(caption, first));
     else
-        add(tab, CheckFinding::Severity::Information, 0, -1, "unused-template", SiteCheckTexts::UnusedTemplate(caption));
+        add(tab, CheckFinding::Severity::Information, 0, -1, "unused-template",
+            SiteCheckTexts::UnusedTemplate(caption));
 }
 
 } // namespace
