@@ -1,8 +1,8 @@
 // Times the site check of a generated site: 20,000 handsets over every handset
 // type with the shipped templates, pickup groups, personal speed dials that run
 // out of blocks, and a share of faults (extensions used twice, types no tab has,
-// values the cell rule replaces). Also the worst case for grouping: every
-// handset with the same extension and the same pickup value that joins no group.
+// values the cell rule replaces; the PABX's 4,096 LENs are used more than once). Also the worst case for grouping:
+// every handset with the same extension and the same pickup value that joins no group, and a finding on every row.
 #include "check/CheckReport.h"
 #include "grid/GridTable.h"
 #include "store/DefaultContent.h"
@@ -26,13 +26,17 @@ void loadShippedTemplates(TemplateSet &templates)
                 TemplateSet::loadTemplate(templates.grid(tab), table.templateRows);
 }
 
-GridTable site(int count, const QStringList &types, bool sameEverywhere)
+enum class Faults { Mixed, SameEverywhere, EveryLenMalformed };
+
+GridTable site(int count, const QStringList &types, Faults faults)
 {
+    const bool sameEverywhere = faults == Faults::SameEverywhere;
     GridTable handsets(HandsetColumns::kHeader);
     GridTable::Batch batch(handsets);
     for (int i = 0; i < count; ++i) {
-        const QString len =
-            QStringLiteral("%1%2").arg(i / 128 % 100, 2, 10, QLatin1Char('0')).arg(i % 128, 3, 10, QLatin1Char('0'));
+        const QString len = faults == Faults::EveryLenMalformed
+            ? QStringLiteral("L%1").arg(i)
+            : QStringLiteral("%1%2").arg(i / 128 % 32, 2, 10, QLatin1Char('0')).arg(i % 128, 3, 10, QLatin1Char('0'));
         const QString ext = sameEverywhere ? QStringLiteral("2000") : QString::number(10000 + i - (i % 500 == 1));
         const QString type = i % 300 == 0 ? QStringLiteral("analog") : types[i % types.size()];
         QStringList row = HandsetColumns::NewRow(len, ext, type);
@@ -70,7 +74,10 @@ int main(int argc, char *argv[])
     TemplateSet templates;
     loadShippedTemplates(templates);
     const QStringList types = templates.handsetTypes();
-    run("site check, mixed faults", site(count, types, false), templates);
-    run("site check, one extension and one lost pickup value everywhere", site(count, types, true), templates);
+    run("site check, mixed faults", site(count, types, Faults::Mixed), templates);
+    run("site check, one extension and one lost pickup value everywhere", site(count, types, Faults::SameEverywhere),
+        templates);
+    run("site check, a malformed LEN on every row (a finding each)", site(count, types, Faults::EveryLenMalformed),
+        templates);
     return 0;
 }

@@ -103,8 +103,8 @@ CheckReport CheckNames(const GridTable &input)
     }
     for (const RowGroups::Group &used : extensions.groups())
         if (used.total > 1)
-            report.add(finding(input, CheckFinding::Severity::Error, used.rows[1], 0, "duplicate-extension",
-                               CheckTexts::DuplicateExtension(used.value, used.rows, used.total)));
+            report.add(finding(input, CheckFinding::Severity::Error, used.row(1), 0, "duplicate-extension",
+                               CheckTexts::DuplicateExtension(used.value, used.rows(), used.total)));
     report.sort();
     return report;
 }

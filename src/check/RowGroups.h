@@ -4,6 +4,8 @@
 #include <QList>
 #include <QString>
 
+#include <algorithm>
+
 // Rows grouped by a value, in the order the values first appear: how many rows
 // have each value and the first few of them. One hash look-up a row, so a check
 // over many thousand rows stays linear.
@@ -13,9 +15,14 @@ public:
 
     struct Group {
         QString value;
-        QList<int> rows; // the first kRowsKept rows
+        int first[kRowsKept] = {};
         int total = 0;
+        // The first kRowsKept rows.
+        QList<int> rows() const { return QList<int>(first, first + std::min(total, kRowsKept)); }
+        int row(int i) const { return first[i]; }
     };
+
+    explicit RowGroups(qsizetype expected = 0) { m_index.reserve(expected); }
 
     // Empty values are no group.
     void add(const QString &value, int row)
@@ -28,8 +35,8 @@ public:
             m_groups.append(Group{value, {}, 0});
         }
         Group &group = m_groups[*found];
-        if (group.rows.size() < kRowsKept)
-            group.rows.append(row);
+        if (group.total < kRowsKept)
+            group.first[group.total] = row;
         ++group.total;
     }
 

@@ -24,7 +24,9 @@ public:
     SiteCheckRun(const GridTable &handsets, const TemplateSet &templates, const QString &startBlock)
         : m_handsets(handsets),
           m_templates(templates),
-          m_start(startBlock)
+          m_start(startBlock),
+          m_exts(handsets.rows()),
+          m_lens(handsets.rows())
     {
     }
 
@@ -130,12 +132,12 @@ void SiteCheckRun::reportGroups()
 {
     for (const RowGroups::Group &used : m_exts.groups())
         if (used.total > 1)
-            add(Severity::Error, used.rows[1], Ext, "duplicate-ext",
-                SiteCheckTexts::DuplicateExt(used.value, used.rows, used.total));
+            add(Severity::Error, used.row(1), Ext, "duplicate-ext",
+                SiteCheckTexts::DuplicateExt(used.value, used.rows(), used.total));
     for (const RowGroups::Group &used : m_lens.groups())
         if (used.total > 1)
-            add(Severity::Error, used.rows[1], Len, "duplicate-len",
-                SiteCheckTexts::DuplicateLen(used.value, used.rows, used.total));
+            add(Severity::Error, used.row(1), Len, "duplicate-len",
+                SiteCheckTexts::DuplicateLen(used.value, used.rows(), used.total));
 
     QHash<QString, QString> loose;
     for (int tab = 0; tab < TemplateSet::kCount; ++tab)
@@ -145,22 +147,22 @@ void SiteCheckRun::reportGroups()
         const QString type = typed.value.mid(1);
         if (m_templates.tabOfHandsetType(type) >= 0)
             continue;
-        add(Severity::Error, typed.rows[0], HandsetType, "unknown-type",
-            SiteCheckTexts::UnknownType(type, typed.rows, typed.total, loose.value(looseCaption(type))));
+        add(Severity::Error, typed.row(0), HandsetType, "unknown-type",
+            SiteCheckTexts::UnknownType(type, typed.rows(), typed.total, loose.value(looseCaption(type))));
     }
 
     for (const RowGroups::Group &ruled : m_ruled.groups()) {
         const int column = ruled.value.section(QLatin1Char('\n'), 0, 0).toInt();
         const QString text = ruled.value.section(QLatin1Char('\n'), 1);
-        add(Severity::Warning, ruled.rows[0], column, "cell-rule",
+        add(Severity::Warning, ruled.row(0), column, "cell-rule",
             SiteCheckTexts::CellRule(m_handsets.textAt(0, column).trimmed(), text, m_ruledAs.value(ruled.value),
-                                     ruled.rows, ruled.total));
+                                     ruled.rows(), ruled.total));
     }
     for (const RowGroups::Group &lost : m_noGroup.groups()) {
         const CellCheck checked = CheckRange(PickupVip, lost.value);
-        add(Severity::Warning, lost.rows[0], PickupVip, "no-pickup-group",
-            SiteCheckTexts::NoPickupGroup(lost.value, checked.text == lost.value ? QString() : checked.text, lost.rows,
-                                          lost.total));
+        add(Severity::Warning, lost.row(0), PickupVip, "no-pickup-group",
+            SiteCheckTexts::NoPickupGroup(lost.value, checked.text == lost.value ? QString() : checked.text,
+                                          lost.rows(), lost.total));
     }
     for (int group = 1; group <= 99; ++group)
         if (m_groupSize[size_t(group)] == 1) {
