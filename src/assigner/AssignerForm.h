@@ -31,14 +31,14 @@ public:
     QPushButton *resetButton() const { return m_resetButton; }               // Command1
     QPushButton *printButton() const { return m_printButton; }               // Command13
     QPushButton *helpButton() const { return m_helpButton; }                 // Command3
-    QPushButton *checkButton() const { return m_checkButton; }
-    QPushButton *updateButton() const { return m_updateButton; } // Command2
-    QTabWidget *tabs() const { return m_tabs; }                  // SSTab1
-    GridTableView *inputView() const { return m_inputView; }     // MSFlexGrid1
-    GridTableView *outputView() const { return m_outputView; }   // MSFlexGrid2
-    GridTableView *scriptView() const { return m_scriptView; }   // MSFlexGrid3
-    GridCellEditor *editor() const { return m_editor; }          // txtTst
-    QLabel *statusPanel() const { return m_statusPanel; }        // StatusBar1, panel 1
+    QPushButton *checkButton() const { return m_checkButton; }               // CheckButton
+    QPushButton *updateButton() const { return m_updateButton; }             // Command2
+    QTabWidget *tabs() const { return m_tabs; }                              // SSTab1
+    GridTableView *inputView() const { return m_inputView; }                 // MSFlexGrid1
+    GridTableView *outputView() const { return m_outputView; }               // MSFlexGrid2
+    GridTableView *scriptView() const { return m_scriptView; }               // MSFlexGrid3
+    GridCellEditor *editor() const { return m_editor; }                      // txtTst
+    QLabel *statusPanel() const { return m_statusPanel; }                    // StatusBar1, panel 1
     // A row below the path rows for a tool's own controls.
     QBoxLayout *extrasRow() const { return m_extrasRow; }
 
