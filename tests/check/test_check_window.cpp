@@ -21,6 +21,16 @@
 
 namespace {
 
+// Screenshots for a reader, when asked for.
+void snap(QWidget *window, const char *name)
+{
+    const QString folder = qEnvironmentVariable("HALVORAN_SCREENSHOT_DIR");
+    if (folder.isEmpty())
+        return;
+    QDir().mkpath(folder);
+    QVERIFY(window->grab().save(folder + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png")));
+}
+
 // Double-clicks the line of the list whose message holds text; false when none does.
 bool doubleClickFinding(CheckResultsWindow *results, const QString &text)
 {
@@ -63,6 +73,7 @@ void TestCheckWindow::version6SelectsTheCell()
     window->dataPage()->checkButton()->click();
     CheckResultsWindow *results = resultsOf(window);
     QVERIFY(results && results->isVisible());
+    snap(results, "check-results");
 
     // A handset's cell on the DATA tab.
     QVERIFY(doubleClickFinding(results, QStringLiteral("extension 2000 is used by rows 1 and 3")));
@@ -98,6 +109,7 @@ void TestCheckWindow::nameAssignerSelectsTheCell()
     window->form()->checkButton()->click();
     CheckResultsWindow *results = resultsOf(window);
     QVERIFY(results);
+    snap(window, "name-assigner-check");
     QVERIFY(doubleClickFinding(results, QStringLiteral("\"Porter\" has no extension")));
     QCOMPARE(window->form()->inputView()->currentIndex(), window->form()->inputView()->indexOfCell(2, 0));
     delete window;
