@@ -88,6 +88,7 @@ private slots:
     void site();
     void speedDialsAsCompiled_data();
     void speedDialsAsCompiled();
+    void spareRowIsNoHandset();
     void lists_data();
     void lists();
     void compileStatus();
@@ -258,6 +259,18 @@ void TestSiteCheck::speedDialsAsCompiled()
     QCOMPARE(reported, compiledFirstLost);
     if (firstLost >= 0)
         QCOMPARE(reported, firstLost);
+}
+
+// What "&Apply To Colum" leaves in the grid's last row is no handset to the
+// compiler, and none to the check.
+void TestSiteCheck::spareRowIsNoHandset()
+{
+    GridTable sheet = grid(HandsetColumns::kHeader, {handset("01000", "2000", "8 ", "20", "7")});
+    const QStringList spare = handset("01000", "2000", "nothing", "20", "7");
+    for (int c = 0; c < spare.size(); ++c)
+        sheet.setTextAt(sheet.rows() - 1, c, spare[c]);
+    compareFindings(CheckSite(sheet, siteTemplates(), QStringLiteral("990")),
+                    {"row 1, PICKUP VIP: warning lone-pickup-member"}, {});
 }
 
 void TestSiteCheck::lists_data()

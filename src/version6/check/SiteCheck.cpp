@@ -45,6 +45,9 @@ private:
         m_report.add(std::move(finding));
     }
     QString ext(int row) const { return m_handsets.textAt(row, Ext); }
+    // The grid's last row is where the next handset would go: the compiler
+    // reads no handset there, whatever it holds.
+    int spareRow() const { return m_handsets.rows() - 1; }
     void checkRow(int row);
     void reportGroups();
     void checkSpeedDials();
@@ -181,8 +184,7 @@ void SiteCheckRun::checkSpeedDials()
     // The compile sets the field to the answer of its question: over 999 the
     // capacity check trips before the first handset.
     bool abort = TextValue(m_start) > 999;
-    const int last = m_handsets.rows() - 1;
-    for (int row = 1; row <= last; ++row) {
+    for (int row = 1; row < spareRow(); ++row) {
         const QString speedDials = m_handsets.textAt(row, SpeedDials);
         if (!speedDials.isEmpty()) {
             BlockCounter counter(block);
@@ -216,7 +218,7 @@ void SiteCheckRun::reportStop(int stopRow, bool stopRowAllocated)
     int lost = 0;
     int firstLost = 0;
     int firstRefused = stopRowAllocated ? 0 : stopRow;
-    for (int row = stopRow + 1; row < m_handsets.rows(); ++row) {
+    for (int row = stopRow + 1; row < spareRow(); ++row) {
         if (m_handsets.isRowEmpty(row))
             continue;
         ++lost;
@@ -243,7 +245,7 @@ void SiteCheckRun::reportStop(int stopRow, bool stopRowAllocated)
 CheckReport SiteCheckRun::run()
 {
     std::array<bool, TemplateSet::kCount> usedTabs{};
-    for (int row = 1; row < m_handsets.rows(); ++row) {
+    for (int row = 1; row < spareRow(); ++row) {
         if (m_handsets.isRowEmpty(row))
             continue;
         checkRow(row);
