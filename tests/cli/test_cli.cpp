@@ -21,6 +21,7 @@ Commands:
   speeddial  Speed Dial Assigner: writes the "720"/"721" pairs of speed dials
   handsets   Version 6.0: writes a handset file built from ranges
   compile    Version 6.0: compiles a handset file into the output scripts
+  check      Finds what will go wrong before the script reaches the switch
   help       Shows the help of COMMAND, or this help
 
 Options:
@@ -31,7 +32,9 @@ Exit status:
   0  done
   1  an input or output error; nothing was written
   2  a usage error
-  3  the output was written, but a warning was shown
+  3  the output was written, but a warning was shown; check:
+     only warnings were found
+  4  check: errors were found
 
 Environment:
   HALVORAN_HOME  the program's folder (default scripts and settings), when set
