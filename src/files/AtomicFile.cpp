@@ -64,7 +64,7 @@ Expected<QByteArray> ReadWholeFile(const QString &path, qint64 maxBytes)
     if (file.size() > maxBytes)
         return Expected<QByteArray>::failure(QStringLiteral("%1 is too large (%2 MB; at most %3 MB can be read).")
                                                  .arg(path)
-                                                 .arg(file.size() / (1024 * 1024))
+                                                 .arg((file.size() + 1024 * 1024 - 1) / (1024 * 1024))
                                                  .arg(maxBytes / (1024 * 1024)));
     QByteArray bytes = file.read(maxBytes + 1);
     if (file.error() != QFileDevice::NoError)
