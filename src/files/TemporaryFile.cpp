@@ -82,8 +82,7 @@ int RenameNoReplace(const QByteArray &from, const QByteArray &to)
 
 } // namespace
 
-TemporaryFile::TemporaryFile(QString target)
-    : m_target(std::move(target)), m_folder(QFileInfo(m_target).absolutePath())
+TemporaryFile::TemporaryFile(QString target) : m_target(std::move(target)), m_folder(QFileInfo(m_target).absolutePath())
 {
 }
 
@@ -148,8 +147,8 @@ Outcome TemporaryFile::commit(Replace replace)
     }
     const QByteArray from = Native(m_path);
     const QByteArray to = Native(m_target);
-    const int renamed = replace == Replace::Yes ? ::rename(from.constData(), to.constData())
-                                                : RenameNoReplace(from, to);
+    const int renamed =
+        replace == Replace::Yes ? ::rename(from.constData(), to.constData()) : RenameNoReplace(from, to);
     if (renamed != 0)
         return Failed(errno, size);
     m_committed = true;
@@ -178,8 +177,8 @@ bool TemporaryFile::isTemporaryName(const QString &fileName)
 int TemporaryFile::removeStale(const QString &folder, qint64 now, const QString &keep)
 {
     const QDir dir(folder);
-    const QStringList names = dir.entryList({QStringLiteral(".*") + kMarker + QLatin1Char('*')},
-                                            QDir::Files | QDir::Hidden | QDir::System);
+    const QStringList names =
+        dir.entryList({QStringLiteral(".*") + kMarker + QLatin1Char('*')}, QDir::Files | QDir::Hidden | QDir::System);
     int removed = 0;
     QStringList companions;
     for (const QString &name : names) {
@@ -201,8 +200,7 @@ int TemporaryFile::removeStale(const QString &folder, qint64 now, const QString 
         const qint64 age = now - ModifiedSeconds(info);
         const int locked = ::flock(fd, LOCK_EX | LOCK_NB);
         const bool lockable = locked == 0 || errno == EWOULDBLOCK;
-        const bool stale =
-            known && (lockable ? locked == 0 && age >= kGraceSeconds : age >= kUnlockableSeconds);
+        const bool stale = known && (lockable ? locked == 0 && age >= kGraceSeconds : age >= kUnlockableSeconds);
         if (stale && ::unlink(path.constData()) == 0) {
             ++removed;
             for (const QString &companion : kCompanions)
@@ -214,8 +212,8 @@ int TemporaryFile::removeStale(const QString &folder, qint64 now, const QString 
         const QString path = dir.filePath(name);
         const QFileInfo info(path);
         const QString owner = path.left(path.lastIndexOf(QLatin1Char('-')));
-        if (info.exists() && !QFileInfo::exists(owner)
-            && now - info.lastModified().toSecsSinceEpoch() >= kGraceSeconds && QFile::remove(path))
+        if (info.exists() && !QFileInfo::exists(owner) && now - info.lastModified().toSecsSinceEpoch() >= kGraceSeconds
+            && QFile::remove(path))
             ++removed;
     }
     return removed;

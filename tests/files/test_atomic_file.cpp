@@ -65,8 +65,8 @@ void TestAtomicFile::fullDiskIsToldAndKeepsTheOldFile()
     GridTable grid("A|B");
     for (int i = 0; i < 20000; ++i)
         grid.appendRow({QString::number(i), QStringLiteral("a name long enough to fill the disk")});
-    const Outcome written = streamed ? WriteTextFile(grid, path, 2)
-                                     : WriteFileAtomically(path, QByteArray(1024 * 1024, 'x'));
+    const Outcome written =
+        streamed ? WriteTextFile(grid, path, 2) : WriteFileAtomically(path, QByteArray(1024 * 1024, 'x'));
     QVERIFY(!written.ok());
     QVERIFY2(written.reason().contains("site.csv: the disk is full (there was no room after "),
              qPrintable(written.reason()));
@@ -130,8 +130,7 @@ void TestAtomicFile::staleTemporariesAreRemoved_data()
     QTest::newRow("ours, its writer gone") << ".out.csv.halvoran-Ab12Cd" << 60 << false << true;
     QTest::newRow("ours, being written") << ".out.csv.halvoran-Ab12Cd" << 60 << true << false;
     QTest::newRow("ours, just made") << ".out.csv.halvoran-Ab12Cd" << 0 << false << false;
-    QTest::newRow("a database journal left alone")
-        << ".HVNdataX.halvoran-Ab12Cd-journal" << 60 << false << true;
+    QTest::newRow("a database journal left alone") << ".HVNdataX.halvoran-Ab12Cd-journal" << 60 << false << true;
     QTest::newRow("a user's file of a like name") << "out.csv.halvoran-Ab12Cd" << 60 << false << false;
     QTest::newRow("another program's temporary file") << "out.csv.Ab12Cd" << 60 << false << false;
 }
