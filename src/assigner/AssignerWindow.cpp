@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 AssignerWindow::AssignerWindow(std::unique_ptr<Prompter> prompter, std::unique_ptr<Printer> printer, QWidget *parent)
@@ -59,6 +60,7 @@ void AssignerWindow::attach(std::unique_ptr<AssignerTool> tool, const QString &o
     connect(m_form->inputView(), &GridTableView::editRequested, this, &AssignerWindow::startEdit);
     connect(m_form->editor(), &GridCellEditor::keyCommand, this, &AssignerWindow::editorKey);
     connect(m_form->editor(), &GridCellEditor::focusLost, this, &AssignerWindow::editorFocusLost);
+    connect(m_form->inputView(), &GridTableView::contentsScrolled, this, &AssignerWindow::inputScrolled);
 
     const Outcome loaded = m_tool->load();
     if (!loaded)
@@ -101,6 +103,27 @@ void AssignerWindow::editorFocusLost(const QString &text)
     m_form->editor()->hide();
     m_tool->commitEdit(text);
     m_form->inputView()->showGridCurrent();
+    showToolState();
+}
+
+void AssignerWindow::inputScrolled()
+{
+    // Opening scrolls to the cell before the editor shows: that is no scroll away.
+    GridCellEditor *editor = m_form->editor();
+    if (!m_tool->editorOpen() || !editor->isVisible())
+        return;
+    const QString text = editor->text();
+    {
+        // The view takes the keys back; that loss of focus is this commit.
+        const QSignalBlocker quiet(editor);
+        editor->finish();
+    }
+    m_tool->commitEdit(text);
+    // The view stays where the user scrolled it unless the commit moved the cell.
+    GridTableView *view = m_form->inputView();
+    const GridTable &grid = m_tool->input();
+    if (view->currentIndex() != view->indexOfCell(grid.row(), grid.col()))
+        view->showGridCurrent();
     showToolState();
 }
 

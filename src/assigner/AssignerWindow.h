@@ -54,6 +54,9 @@ private:
     void startEdit(char32_t keyCode);
     void editorKey(EditorKey key, const QString &text);
     void editorFocusLost(const QString &text);
+    // The input grid scrolled (wheel, page keys, scroll bar): an open editor
+    // commits, so no text goes into a cell the user no longer sees.
+    void inputScrolled();
 
     std::unique_ptr<Prompter> m_prompter;
     std::unique_ptr<Printer> m_printer;

@@ -3,6 +3,7 @@
 #include "files/FileDialog.h"
 #include "store/ScriptStore.h"
 #include "version6/compile/Compiler.h"
+#include "version6/compile/OutputExport.h"
 #include "version6/compile/SpeedDialStart.h"
 #include "version6/compile/TemplateEditor.h"
 #include "version6/compile/TemplateSet.h"
@@ -29,8 +30,9 @@ public:
     explicit Version6Tool(Prompter &prompter, ScriptStore store = ScriptStore::standard());
 
     // Window Load: tab names, remembered dialog settings, the templates from the
-    // store, the FP list showing "00", the handset-type lists.
-    void open();
+    // store, the FP list showing "00", the handset-type lists. What cannot be read
+    // is reported in one message and returned; the tool works without it.
+    Outcome open();
     // Window Unload: true when the window may close. With changes since the window
     // opened, asks LOSS OF DATA!: No closes; Yes keeps the window open, runs
     // "EXPORT DATA" and stores the file dialog's folder and filter.
@@ -45,11 +47,14 @@ public:
     QString startExtChanged(const QString &text) { return m_ranges.setStartExt(text); } // Text2 Change
     void defaultHandsetChanged(const QString &type) { m_defaultHandset = type; }        // Combo4
     const QString &defaultHandset() const { return m_defaultHandset; }
-    RangeScreen::AddResult add();        // "ADD"
-    void remove() { m_ranges.remove(); } // "REMOVE"
-    void next();                         // "NEXT", once enabled by an "ADD"
-    void back();                         // "BACK", until a handset file was imported
-    void reset();                        // "RESET"
+    // Each of these, every committed edit of a handset or template cell, Space,
+    // "&Apply To Colum", the template rows, a rename and the imports are changes of
+    // the site: afterwards the close asks before anything is lost (hasChanged).
+    RangeScreen::AddResult add(); // "ADD"
+    void remove();                // "REMOVE"
+    void next();                  // "NEXT", once enabled by an "ADD"
+    void back();                  // "BACK", until a handset file was imported
+    void reset();                 // "RESET"
 
     // ---- DATA tab ----
     HandsetSheet &handsets() { return m_handsets; }
@@ -74,11 +79,11 @@ public:
     {
         return m_editor.open(trigger, typed);
     }
-    bool commitTextEdit(const QString &text) { return m_editor.commitText(text); }
-    bool commitTypeEdit(const QString &text) { return m_editor.commitType(text); }
-    void textEditorKey(EditorKey key, const QString &text) { m_editor.textKey(key, text); }
-    void typeEditorKey(EditorKey key, const QString &text) { m_editor.typeKey(key, text); }
-    void repeat() { m_editor.repeat(); }                         // Space on the grid
+    bool commitTextEdit(const QString &text) { return changedIf(m_editor.commitText(text)); }
+    bool commitTypeEdit(const QString &text) { return changedIf(m_editor.commitType(text)); }
+    void textEditorKey(EditorKey key, const QString &text);
+    void typeEditorKey(EditorKey key, const QString &text);
+    void repeat();                                               // Space on the grid
     void applyToColumn();                                        // "&Apply To Colum"
     void toggleAutoIncrease() { m_editor.toggleAutoIncrease(); } // "Auto &Increase ON"
 
@@ -101,8 +106,8 @@ public:
     // its grid drops it.
     const TemplateEditor &templateEditor() const { return m_templateEditor; }
     QString startTemplateEdit(int tab) { return m_templateEditor.open(tab); }
-    bool commitTemplateEdit(const QString &text) { return m_templateEditor.commit(text); }
-    void templateEditorKey(EditorKey key, const QString &text) { m_templateEditor.key(key, text); }
+    bool commitTemplateEdit(const QString &text) { return changedIf(m_templateEditor.commit(text)); }
+    void templateEditorKey(EditorKey key, const QString &text);
     void templateScrolled() { m_templateEditor.discard(); }
     // "&Add Row": an empty row at the end. "&Remove Row": the last row, whatever
     // is selected; the header row stays.
@@ -153,6 +158,9 @@ public:
     // often; the window repaints when enough time has passed, and may let events
     // run then.
     void setProgressListener(std::function<void()> listener) { m_listener = std::move(listener); }
+    // Called when the window is to show the whole state at once, in the middle of
+    // an action: "NEXT" shows the handsets before it asks about the edits kept.
+    void setStateListener(std::function<void()> listener) { m_stateListener = std::move(listener); }
 
     FileDialogState &dialogState() { return m_dialog; }
     const FileDialogState &dialogState() const { return m_dialog; }
@@ -166,8 +174,18 @@ private:
     std::optional<QList<QStringList>> readImport(const QString &path, TextReader text, WorkbookReader workbook);
     // A grid of script lines (an output grid or a template) as "EXPORT THIS" and
     // "EXPORT SCRIPT" write it, to a path or to a file the user chooses.
-    bool exportScriptLines(const GridTable &grid, const QString &path);
-    void exportScriptLines(const GridTable &grid);
+    bool exportScriptLines(const GridTable &grid, const QString &path,
+                           Version6Export::SheetHeader header = Version6Export::SheetHeader::Left);
+    void exportScriptLines(const GridTable &grid,
+                           Version6Export::SheetHeader header = Version6Export::SheetHeader::Left);
+    // A change of the site's data when done is true; returns done.
+    bool changedIf(bool done)
+    {
+        m_hasChanged = m_hasChanged || done;
+        return done;
+    }
+    // "NEXT" up to the handsets shown: the grid built from the ranges.
+    void buildHandsets();
     void showProgress(int value, int maximum);
     void hideProgress();
     void notify()
@@ -195,6 +213,7 @@ private:
     Progress m_progress;
     CompileProgress m_compileProgress;
     std::function<void()> m_listener;
+    std::function<void()> m_stateListener;
     // After the grids and the status they write.
     HandsetEditor m_editor{m_handsets, m_prompter, m_status};
     TemplateEditor m_templateEditor{m_templates};

@@ -18,8 +18,10 @@ bool validTab(int tab)
 
 void Version6Tool::addTemplateRow(int tab)
 {
-    if (validTab(tab))
-        m_templates.grid(tab).addRow();
+    if (!validTab(tab))
+        return;
+    m_hasChanged = true;
+    m_templates.grid(tab).addRow();
 }
 
 void Version6Tool::removeTemplateRow(int tab)
@@ -30,8 +32,17 @@ void Version6Tool::removeTemplateRow(int tab)
     if (m_templateEditor.tab() == tab)
         m_templateEditor.discard();
     GridTable &grid = m_templates.grid(tab);
-    if (grid.rows() > 1)
+    if (grid.rows() > 1) {
+        m_hasChanged = true;
         grid.removeRow(grid.rows() - 1);
+    }
+}
+
+void Version6Tool::templateEditorKey(EditorKey key, const QString &text)
+{
+    const bool open = m_templateEditor.isOpen();
+    m_templateEditor.key(key, text);
+    changedIf(open && !m_templateEditor.isOpen());
 }
 
 void Version6Tool::importScript(int tab)
@@ -65,12 +76,12 @@ bool Version6Tool::importScriptFrom(int tab, const QString &path)
 void Version6Tool::exportScript(int tab)
 {
     if (validTab(tab))
-        exportScriptLines(m_templates.grid(tab));
+        exportScriptLines(m_templates.grid(tab), Version6Export::SheetHeader::Written);
 }
 
 bool Version6Tool::exportScriptTo(int tab, const QString &path)
 {
-    return validTab(tab) && exportScriptLines(m_templates.grid(tab), path);
+    return validTab(tab) && exportScriptLines(m_templates.grid(tab), path, Version6Export::SheetHeader::Written);
 }
 
 bool Version6Tool::saveScript(int tab)
