@@ -172,7 +172,8 @@ std::optional<QList<QStringList>> Version6Tool::readImport(const QString &path, 
     }
     if (!records) {
         // The grids keep what they held before the import.
-        m_prompter.message(FileMessages::kUnreadableText, FileMessages::kUnreadableTitle, Prompter::Icon::Critical);
+        m_prompter.explain(FileMessages::kUnreadableText, FileMessages::kUnreadableTitle, Prompter::Icon::Critical,
+                           records.reason());
         return std::nullopt;
     }
     return std::move(*records);
