@@ -12,6 +12,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalBlocker>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -59,6 +60,22 @@ void AssignerWindow::attach(std::unique_ptr<AssignerTool> tool, const QString &o
     connect(m_form->inputView(), &GridTableView::editRequested, this, &AssignerWindow::startEdit);
     connect(m_form->editor(), &GridCellEditor::keyCommand, this, &AssignerWindow::editorKey);
     connect(m_form->editor(), &GridCellEditor::focusLost, this, &AssignerWindow::editorFocusLost);
+    connect(m_form->editor(), &GridCellEditor::blockPasted, this, &AssignerWindow::editorBlockPasted);
+
+    GridTableView *inputView = m_form->inputView();
+    inputView->setEditable(true);
+    connect(inputView, &GridTableView::pasteRequested, this, [this](const CellBlock &target, const QString &text) {
+        m_tool->paste(target, text);
+        afterBlock();
+    });
+    connect(inputView, &GridTableView::clearRequested, this, [this](const CellBlock &block) {
+        m_tool->clearBlock(block);
+        afterBlock();
+    });
+    connect(inputView, &GridTableView::undoRequested, this, [this] { undoOrRedo(true); });
+    connect(inputView, &GridTableView::redoRequested, this, [this] { undoOrRedo(false); });
+    m_form->outputView()->useBlockMenu();
+    m_form->scriptView()->useBlockMenu();
 
     const Outcome loaded = m_tool->load();
     if (!loaded)
@@ -100,6 +117,37 @@ void AssignerWindow::editorFocusLost(const QString &text)
     // editor still over its cell.
     m_form->editor()->hide();
     m_tool->commitEdit(text);
+    m_form->inputView()->showGridCurrent();
+    showToolState();
+}
+
+void AssignerWindow::editorBlockPasted(const QString &text)
+{
+    if (!m_tool->editorOpen())
+        return;
+    {
+        // The edit and the block are one step: hiding must not commit on its own.
+        const QSignalBlocker quiet(m_form->editor());
+        m_form->editor()->hide();
+    }
+    m_tool->pasteInEditor(m_form->editor()->text(), text);
+    m_form->editor()->finish();
+    afterBlock();
+}
+
+void AssignerWindow::undoOrRedo(bool undo)
+{
+    if (m_tool->editorOpen())
+        editorFocusLost(m_form->editor()->text());
+    if (undo)
+        m_tool->undo();
+    else
+        m_tool->redo();
+    afterBlock();
+}
+
+void AssignerWindow::afterBlock()
+{
     m_form->inputView()->showGridCurrent();
     showToolState();
 }

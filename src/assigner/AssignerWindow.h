@@ -54,6 +54,10 @@ private:
     void startEdit(char32_t keyCode);
     void editorKey(EditorKey key, const QString &text);
     void editorFocusLost(const QString &text);
+    void editorBlockPasted(const QString &text);
+    // Undo and redo take the open edit in first.
+    void undoOrRedo(bool undo);
+    void afterBlock();
 
     std::unique_ptr<Prompter> m_prompter;
     std::unique_ptr<Printer> m_printer;

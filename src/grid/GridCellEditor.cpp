@@ -1,8 +1,14 @@
 #include "grid/GridCellEditor.h"
 
 #include "grid/CellOverlay.h"
+#include "grid/ClipboardTable.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
+#include <QMenu>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QTableView>
@@ -50,6 +56,11 @@ void GridCellEditor::place()
 
 void GridCellEditor::keyPressEvent(QKeyEvent *event)
 {
+    if (event->matches(QKeySequence::Paste)) {
+        event->accept();
+        pasteText(QApplication::clipboard()->text());
+        return;
+    }
     EditorKey key;
     switch (event->key()) {
     case Qt::Key_Return:
@@ -84,4 +95,35 @@ void GridCellEditor::focusOutEvent(QFocusEvent *event)
     QLineEdit::focusOutEvent(event);
     if (CellOverlay::CommitsOn(event))
         emit focusLost(text());
+}
+
+void GridCellEditor::pasteText(const QString &text)
+{
+    if (ClipboardTable::IsBlock(text))
+        emit blockPasted(text);
+    else if (!text.isEmpty())
+        insert(ClipboardTable::CellText(text));
+}
+
+void GridCellEditor::contextMenuEvent(QContextMenuEvent *event)
+{
+    QMenu *menu = createStandardContextMenu();
+    // The menu's Paste goes the way of Ctrl+V.
+    if (auto *paste = menu->findChild<QAction *>(QStringLiteral("edit-paste"))) {
+        disconnect(paste, &QAction::triggered, nullptr, nullptr);
+        connect(paste, &QAction::triggered, this, [this] { pasteText(QApplication::clipboard()->text()); });
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+}
+
+void GridCellEditor::mouseReleaseEvent(QMouseEvent *event)
+{
+    // The middle button pastes the selection clipboard.
+    if (event->button() == Qt::MiddleButton && QApplication::clipboard()->supportsSelection()) {
+        event->accept();
+        pasteText(QApplication::clipboard()->text(QClipboard::Selection));
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
 }

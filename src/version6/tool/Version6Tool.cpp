@@ -60,8 +60,15 @@ bool Version6Tool::closeRequested()
 
 RangeScreen::AddResult Version6Tool::add()
 {
+    UndoHistory::Step step(m_history);
     m_nextEnabled = true;
     return m_ranges.add();
+}
+
+void Version6Tool::remove()
+{
+    UndoHistory::Step step(m_history);
+    m_ranges.remove();
 }
 
 void Version6Tool::next()
@@ -73,6 +80,8 @@ void Version6Tool::next()
     m_handsets.build(m_ranges.usedLens(), m_ranges.usedExtensions(), m_defaultHandset, m_prompter,
                      [this](int value, int maximum) { showProgress(value, maximum); });
     hideProgress();
+    // The handsets are built afresh: no step before this one applies to them.
+    m_history.clear();
     m_status = EntryTexts::kNavigate;
     m_workAreaVisible = true;
     notify();
@@ -88,6 +97,7 @@ void Version6Tool::back()
 
 void Version6Tool::reset()
 {
+    UndoHistory::Step step(m_history);
     m_ranges.clear();
     m_handsets.clear();
 }
@@ -144,6 +154,7 @@ std::optional<QList<QStringList>> Version6Tool::readImport(const QString &path, 
 
 bool Version6Tool::importDataFrom(const QString &path)
 {
+    UndoHistory::Step step(m_history);
     const std::optional<QList<QStringList>> records =
         readImport(path, HandsetFiles::ReadText, HandsetFiles::ReadWorkbook);
     // Once a file was tried the handsets no longer follow from the ranges: the
@@ -183,6 +194,7 @@ bool Version6Tool::print(Printer &printer)
 
 void Version6Tool::applyToColumn()
 {
+    UndoHistory::Step step(m_history);
     m_editor.applyToColumn([this](int row, int maximum) { showProgress(row, maximum); });
     hideProgress();
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "files/FileDialog.h"
+#include "grid/CellBlock.h"
+#include "grid/UndoHistory.h"
 #include "store/ScriptStore.h"
 #include "version6/compile/Compiler.h"
 #include "version6/compile/SpeedDialStart.h"
@@ -46,7 +48,7 @@ public:
     void defaultHandsetChanged(const QString &type) { m_defaultHandset = type; }        // Combo4
     const QString &defaultHandset() const { return m_defaultHandset; }
     RangeScreen::AddResult add();        // "ADD"
-    void remove() { m_ranges.remove(); } // "REMOVE"
+    void remove();                       // "REMOVE"
     void next();                         // "NEXT", once enabled by an "ADD"
     void back();                         // "BACK", until a handset file was imported
     void reset();                        // "RESET"
@@ -74,11 +76,11 @@ public:
     {
         return m_editor.open(trigger, typed);
     }
-    bool commitTextEdit(const QString &text) { return m_editor.commitText(text); }
-    bool commitTypeEdit(const QString &text) { return m_editor.commitType(text); }
-    void textEditorKey(EditorKey key, const QString &text) { m_editor.textKey(key, text); }
-    void typeEditorKey(EditorKey key, const QString &text) { m_editor.typeKey(key, text); }
-    void repeat() { m_editor.repeat(); }                         // Space on the grid
+    bool commitTextEdit(const QString &text);
+    bool commitTypeEdit(const QString &text);
+    void textEditorKey(EditorKey key, const QString &text);
+    void typeEditorKey(EditorKey key, const QString &text);
+    void repeat();                                               // Space on the grid
     void applyToColumn();                                        // "&Apply To Colum"
     void toggleAutoIncrease() { m_editor.toggleAutoIncrease(); } // "Auto &Increase ON"
 
@@ -101,8 +103,8 @@ public:
     // its grid drops it.
     const TemplateEditor &templateEditor() const { return m_templateEditor; }
     QString startTemplateEdit(int tab) { return m_templateEditor.open(tab); }
-    bool commitTemplateEdit(const QString &text) { return m_templateEditor.commit(text); }
-    void templateEditorKey(EditorKey key, const QString &text) { m_templateEditor.key(key, text); }
+    bool commitTemplateEdit(const QString &text);
+    void templateEditorKey(EditorKey key, const QString &text);
     void templateScrolled() { m_templateEditor.discard(); }
     // "&Add Row": an empty row at the end. "&Remove Row": the last row, whatever
     // is selected; the header row stays.
@@ -117,6 +119,27 @@ public:
     // Asks, then makes the template the default script of its tab; false when not
     // asked for or not stored (which is reported).
     bool saveScript(int tab);
+
+    // ---- Blocks of cells, undo and redo ----
+    // Clipboard text into the handset grid from the target's top left cell (one
+    // value fills the target); the grid grows and keeps its empty last row. Every
+    // value passes the cell rules; the values replaced are reported in one box.
+    void pasteHandsets(const CellBlock &target, const QString &text);
+    // Delete: every cell of the block that holds text gets the empty text, checked.
+    void clearHandsets(const CellBlock &block);
+    // A block pasted into the open text editor: the edit is committed first.
+    void pasteInTextEditor(const QString &editorText, const QString &clipboard);
+    // The same for a template grid, which takes any text.
+    void pasteTemplate(int tab, const CellBlock &target, const QString &text);
+    void clearTemplate(int tab, const CellBlock &block);
+    void pasteInTemplateEditor(const QString &editorText, const QString &clipboard);
+    // One step per user action over the range table, the handset grid and the
+    // templates; "NEXT" builds the handsets afresh and forgets the steps. False
+    // while an editor is open or when there is nothing to take back.
+    bool undo();
+    bool redo();
+    bool canUndo() const { return m_history.canUndo(); }
+    bool canRedo() const { return m_history.canRedo(); }
 
     // ---- OUTPUT tab ----
     OutputGrids &outputs() { return m_outputs; }
@@ -169,6 +192,16 @@ private:
     bool exportScriptLines(const GridTable &grid, const QString &path);
     void exportScriptLines(const GridTable &grid);
     void showProgress(int value, int maximum);
+    std::vector<GridTable *> historyGrids();
+    UndoHistory::State historyState();
+    // A handset value through the cell rules into its cell; a replacement is
+    // added to the report of the block.
+    struct Replaced {
+        QStringList shown;
+        qsizetype total = 0;
+    };
+    void writeChecked(int row, int col, const QString &text, Replaced &replaced);
+    void reportReplaced(const Replaced &replaced);
     void hideProgress();
     void notify()
     {
@@ -198,4 +231,5 @@ private:
     // After the grids and the status they write.
     HandsetEditor m_editor{m_handsets, m_prompter, m_status};
     TemplateEditor m_templateEditor{m_templates};
+    UndoHistory m_history{historyGrids(), historyState()};
 };

@@ -18,14 +18,17 @@ bool validTab(int tab)
 
 void Version6Tool::addTemplateRow(int tab)
 {
-    if (validTab(tab))
-        m_templates.grid(tab).addRow();
+    if (!validTab(tab))
+        return;
+    UndoHistory::Step step(m_history);
+    m_templates.grid(tab).addRow();
 }
 
 void Version6Tool::removeTemplateRow(int tab)
 {
     if (!validTab(tab))
         return;
+    UndoHistory::Step step(m_history);
     // The open editor's cell may be the row that goes: it is dropped first.
     if (m_templateEditor.tab() == tab)
         m_templateEditor.discard();
@@ -51,6 +54,7 @@ bool Version6Tool::importScriptFrom(int tab, const QString &path)
         readImport(path, ScriptFiles::ReadText, ScriptFiles::ReadWorkbook);
     if (!records)
         return false;
+    UndoHistory::Step step(m_history);
     if (m_templateEditor.tab() == tab)
         m_templateEditor.discard();
     GridTable &grid = m_templates.grid(tab);
