@@ -12,8 +12,8 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSignalBlocker>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 AssignerWindow::AssignerWindow(std::unique_ptr<Prompter> prompter, std::unique_ptr<Printer> printer, QWidget *parent)

@@ -10,8 +10,8 @@ const QChar kQuote = QLatin1Char('"');
 
 bool needsQuotes(const QString &text)
 {
-    return text.startsWith(kQuote) || text.contains(QLatin1Char('\t')) || text.contains(QLatin1Char('\n')) ||
-           text.contains(QLatin1Char('\r'));
+    return text.startsWith(kQuote) || text.contains(QLatin1Char('\t')) || text.contains(QLatin1Char('\n'))
+        || text.contains(QLatin1Char('\r'));
 }
 
 QString quoted(const QString &text)

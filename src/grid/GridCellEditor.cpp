@@ -8,9 +8,9 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFocusEvent>
-#include <QMenu>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QTableView>
 
 GridCellEditor::GridCellEditor(QTableView *view) : QLineEdit(view->viewport()), m_view(view)

@@ -206,7 +206,8 @@ bool GridTable::removeRow(int index)
             o->rowsAboutToBeRemoved(index, index);
     const auto first = m_cells.begin() + std::ptrdiff_t(index) * m_cols;
     if (m_log)
-        m_log->add(GridChangeLog::Change(GridChangeLog::Kind::Remove, index, 0, QString(), std::vector<QString>(first, first + m_cols)));
+        m_log->add(GridChangeLog::Change(GridChangeLog::Kind::Remove, index, 0, QString(),
+                                         std::vector<QString>(first, first + m_cols)));
     changed();
     m_cells.erase(first, first + m_cols);
     --m_rows;

@@ -6,13 +6,13 @@
 #include "grid/GridTexts.h"
 
 #include <QApplication>
-#include <QStyle>
 #include <QClipboard>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QStyle>
 #include <QToolTip>
 
 #include <climits>
@@ -96,8 +96,8 @@ void GridTableView::keyPressEvent(QKeyEvent *event)
         return;
     }
     if (m_editable) {
-        const bool redo = event->matches(QKeySequence::Redo) ||
-                          (event->key() == Qt::Key_Y && event->modifiers() == Qt::ControlModifier);
+        const bool redo = event->matches(QKeySequence::Redo)
+            || (event->key() == Qt::Key_Y && event->modifiers() == Qt::ControlModifier);
         if (event->matches(QKeySequence::Paste)) {
             event->accept();
             requestPaste();

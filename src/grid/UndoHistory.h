@@ -57,7 +57,7 @@ public:
 private:
     struct GridRecord {
         GridChangeLog log;
-        int row = 0, col = 0;         // the current cell before the changes
+        int row = 0, col = 0; // the current cell before the changes
         quint64 revisionBefore = 0;
         quint64 revisionAfter = 0;
     };

@@ -235,7 +235,9 @@ struct LocationState {
 
 UndoHistory::State SpeedDialAssigner::undoState()
 {
-    return {[this] { return std::any(LocationState{m_location, m_usedUpLocation, m_usedLocations}); },
+    return {[this] {
+                return std::any(LocationState{m_location, m_usedUpLocation, m_usedLocations});
+            },
             [this](const std::any &saved) {
                 const auto &state = std::any_cast<const LocationState &>(saved);
                 m_location = state.location;

@@ -66,8 +66,8 @@ void SpeedDialAssignerWindow::buildExtras()
     form()->inputView()->useBlockMenu();
     // Wide enough for a name of 16 characters in hex.
     GridTableView *output = form()->outputView();
-    const int hexWidth = output->fontMetrics().horizontalAdvance(QString(DialPairs::kNameLength * 2, QLatin1Char('F'))) +
-                         2 * output->fontMetrics().averageCharWidth();
+    const int hexWidth = output->fontMetrics().horizontalAdvance(QString(DialPairs::kNameLength * 2, QLatin1Char('F')))
+        + 2 * output->fontMetrics().averageCharWidth();
     output->setColumnWidth(DialPairs::Dialled, std::max(output->columnWidth(DialPairs::Dialled), hexWidth));
     connect(m_leadingZero, &QCheckBox::toggled, this, [this](bool ticked) { m_tool->setLeadingZero(ticked); });
     connect(form()->inputView(), &QAbstractItemView::pressed, this,

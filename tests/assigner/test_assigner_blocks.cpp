@@ -83,7 +83,8 @@ void TestAssignerBlocks::pasteCommitsEachCellAsTyped_data()
     QTest::addColumn<int>("top");
     QTest::addColumn<int>("left");
     QTest::newRow("names from a spreadsheet")
-        << false << "100\tJOHN SMITH\n101\tAnn\n102\tA name much longer than sixteen\n" << 1 << 0;
+        << false << "100\tJOHN SMITH\n101\tAnn\n102\tA name much longer than sixteen\n"
+        << 1 << 0;
     QTest::newRow("names, comma-separated and quoted") << false << "\"SMITH, JOHN\"\r\nAnn\r\n" << 2 << 1;
     QTest::newRow("names into the spare column") << false << "x\ty\tz\n" << 1 << 1;
     QTest::newRow("speed dials") << true << "Pizza\t9\t0123456\nTaxi\t\t555\n" << 1 << 0;
@@ -140,7 +141,7 @@ void TestAssignerBlocks::deleteEmptiesFilledCellsOnly()
     ToolFixture<SpeedDialAssigner> f;
     f.tool.paste(CellBlock::Cell(1, 0), "A\t1\t11\nB\t2\t22\n");
     const int outputRows = f.tool.output().rows();
-    f.tool.clearBlock({1, 1, 6, 2}); // access codes and numbers, and empty rows below
+    f.tool.clearBlock({1, 1, 6, 2});              // access codes and numbers, and empty rows below
     QCOMPARE(f.tool.output().rows(), outputRows); // no pair for the empty rows
     QCOMPARE(f.tool.output().textAt(1, 2), QString());
     QCOMPARE(f.tool.output().textAt(2, 4), QString("A"));

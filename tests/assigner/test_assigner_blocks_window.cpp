@@ -12,8 +12,8 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QMenu>
 #include <QClipboard>
+#include <QMenu>
 #include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
@@ -113,8 +113,8 @@ void TestAssignerBlocksWindow::speedDialKeysAndMenuReachTheTool()
     // The output grid copies but takes no paste.
     GridTableView *output = window->form()->outputView();
     QVERIFY(!output->isEditable());
-    QVERIFY(output->columnWidth(DialPairs::Dialled) >=
-            output->fontMetrics().horizontalAdvance(QString(32, QLatin1Char('F'))));
+    QVERIFY(output->columnWidth(DialPairs::Dialled)
+            >= output->fontMetrics().horizontalAdvance(QString(32, QLatin1Char('F'))));
     window->close();
 }
 

@@ -39,15 +39,14 @@ void TestGridBlocks::parse_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<Rows>("rows");
-    QTest::newRow("spreadsheet rows, last line break ends the row")
-        << "100\tJOHN\n101\tAnn\n" << Rows{{"100", "JOHN"}, {"101", "Ann"}};
+    QTest::newRow("spreadsheet rows, last line break ends the row") << "100\tJOHN\n101\tAnn\n"
+                                                                    << Rows{{"100", "JOHN"}, {"101", "Ann"}};
     QTest::newRow("CR LF and a last row without break") << "a\tb\r\nc\td" << Rows{{"a", "b"}, {"c", "d"}};
     QTest::newRow("comma-separated with quotes")
         << "100,\"SMITH, JOHN\"\r\n101,\"say \"\"hi\"\"\"" << Rows{{"100", "SMITH, JOHN"}, {"101", "say \"hi\""}};
     QTest::newRow("tabs win over commas") << "1,5\t2\n" << Rows{{"1,5", "2"}};
     QTest::newRow("quoted line break stays in its field") << "\"two\nlines\"\tx\n" << Rows{{"two\nlines", "x"}};
-    QTest::newRow("empty fields and an empty line")
-        << "a\t\t\n\nb\n" << Rows{{"a", "", ""}, {""}, {"b"}};
+    QTest::newRow("empty fields and an empty line") << "a\t\t\n\nb\n" << Rows{{"a", "", ""}, {""}, {"b"}};
     QTest::newRow("one value") << "2005" << Rows{{"2005"}};
     QTest::newRow("quote inside a field is text") << "5\" disk\tx" << Rows{{"5\" disk", "x"}};
     QTest::newRow("quote left open takes the rest") << "\"open\tend" << Rows{{"open\tend"}};
@@ -90,9 +89,11 @@ void TestGridBlocks::placeFillsOrSpreads_data()
     QTest::addColumn<QStringList>("written");
     QTest::addColumn<int>("lastRow");
     QTest::newRow("rows from the top left cell, extra columns dropped")
-        << "a\tb\tc\nd\te\tf\n" << CellBlock{2, 1, 2, 1} << QStringList{"2,1=a", "2,2=b", "3,1=d", "3,2=e"} << 3;
+        << "a\tb\tc\nd\te\tf\n"
+        << CellBlock{2, 1, 2, 1} << QStringList{"2,1=a", "2,2=b", "3,1=d", "3,2=e"} << 3;
     QTest::newRow("one value fills the block")
-        << "x\n" << CellBlock{1, 0, 2, 1} << QStringList{"1,0=x", "1,1=x", "2,0=x", "2,1=x"} << 2;
+        << "x\n"
+        << CellBlock{1, 0, 2, 1} << QStringList{"1,0=x", "1,1=x", "2,0=x", "2,1=x"} << 2;
     QTest::newRow("a block into a block starts at its corner")
         << "p\tq" << CellBlock{4, 0, 9, 2} << QStringList{"4,0=p", "4,1=q"} << 4;
 }
@@ -134,8 +135,9 @@ void TestGridBlocks::undoAndRedoRestoreEveryKindOfChange()
     other.appendRow({"x", "y"});
     grid.setCurrent(3, 1);
     int state = 0;
-    UndoHistory history({&grid, &other}, {[&] { return std::any(state); },
-                                           [&](const std::any &saved) { state = std::any_cast<int>(saved); }});
+    UndoHistory history(
+        {&grid, &other},
+        {[&] { return std::any(state); }, [&](const std::any &saved) { state = std::any_cast<int>(saved); }});
     const Rows before = Cells(grid);
     const Rows otherBefore = Cells(other);
     {

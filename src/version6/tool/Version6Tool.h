@@ -47,11 +47,11 @@ public:
     QString startExtChanged(const QString &text) { return m_ranges.setStartExt(text); } // Text2 Change
     void defaultHandsetChanged(const QString &type) { m_defaultHandset = type; }        // Combo4
     const QString &defaultHandset() const { return m_defaultHandset; }
-    RangeScreen::AddResult add();        // "ADD"
-    void remove();                       // "REMOVE"
-    void next();                         // "NEXT", once enabled by an "ADD"
-    void back();                         // "BACK", until a handset file was imported
-    void reset();                        // "RESET"
+    RangeScreen::AddResult add(); // "ADD"
+    void remove();                // "REMOVE"
+    void next();                  // "NEXT", once enabled by an "ADD"
+    void back();                  // "BACK", until a handset file was imported
+    void reset();                 // "RESET"
 
     // ---- DATA tab ----
     HandsetSheet &handsets() { return m_handsets; }

@@ -115,8 +115,8 @@ void Version6Tool::writeChecked(int row, int col, const QString &text, Replaced 
         if (replaced.shown.size() < EntryTexts::kReplacedShown) {
             QString reason = check.message;
             reason.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
-            replaced.shown.append(EntryTexts::ReplacedValueLine(row, grid.textAt(0, col).trimmed(), text,
-                                                                check.text, reason));
+            replaced.shown.append(
+                EntryTexts::ReplacedValueLine(row, grid.textAt(0, col).trimmed(), text, check.text, reason));
         }
         ++replaced.total;
     }
@@ -126,8 +126,8 @@ void Version6Tool::writeChecked(int row, int col, const QString &text, Replaced 
 void Version6Tool::reportReplaced(const Replaced &replaced)
 {
     if (replaced.total > 0)
-        m_prompter.message(EntryTexts::ReplacedValuesText(replaced.shown, replaced.total),
-                           EntryTexts::kInputErrorTitle, Prompter::Icon::Information);
+        m_prompter.message(EntryTexts::ReplacedValuesText(replaced.shown, replaced.total), EntryTexts::kInputErrorTitle,
+                           Prompter::Icon::Information);
 }
 
 void Version6Tool::pasteHandsets(const CellBlock &target, const QString &text)
@@ -140,9 +140,8 @@ void Version6Tool::pasteHandsets(const CellBlock &target, const QString &text)
     UndoHistory::Step step(m_history);
     Replaced replaced;
     WriteBlock(grid, last, qsizetype(last - target.top + 1) * grid.cols(), [&] {
-        ClipboardTable::Place(rows, target, grid.cols(), [&](int row, int col, const QString &cell) {
-            writeChecked(row, col, cell, replaced);
-        });
+        ClipboardTable::Place(rows, target, grid.cols(),
+                              [&](int row, int col, const QString &cell) { writeChecked(row, col, cell, replaced); });
     });
     // A paste changes handsets as typing does.
     m_handsets.setAdvancedChanges(true);

@@ -119,9 +119,9 @@ void TestV6Blocks::templatesTakeAnyText()
 void TestV6Blocks::undoRestoresEveryAction_data()
 {
     QTest::addColumn<QString>("action");
-    for (const char *action : {"text commit", "type commit", "arrow commit", "Space", "Apply To Colum", "paste",
-                               "delete", "RESET", "import", "template commit", "template paste", "Add Row",
-                               "Remove Row", "template import"})
+    for (const char *action :
+         {"text commit", "type commit", "arrow commit", "Space", "Apply To Colum", "paste", "delete", "RESET", "import",
+          "template commit", "template paste", "Add Row", "Remove Row", "template import"})
         QTest::newRow(action) << QString(action);
 }
 
