@@ -84,7 +84,11 @@ protected:
     void growInput(int rows) override;
     void keepSpareRow() override;
     // A block shows the maximum message once at most.
-    void beginBlockCommit() override { m_inBlock = true, m_maximumShownInBlock = false; }
+    void beginBlockCommit() override
+    {
+        m_inBlock = true;
+        m_maximumShownInBlock = false;
+    }
     void endBlockCommit() override { m_inBlock = false; }
     UndoHistory::State undoState() override;
 

@@ -13,10 +13,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QHeaderView>
+#include <QHelpEvent>
 #include <QMenu>
 #include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
+#include <QToolTip>
 #include <QtTest>
 
 class TestAssignerBlocksWindow : public QObject {
@@ -43,6 +46,16 @@ void TestAssignerBlocksWindow::nameAssignerKeysReachTheTool()
     QCOMPARE(tool.input().rowTexts(2).mid(0, 2), (QStringList{"101", "Ann"}));
     QCOMPARE(tool.output().textAt(2, 4), QString("Ann"));
     QVERIFY(window->form()->updateButton()->isVisible());
+
+    // A name its column cuts off shows whole as a tooltip.
+    view->setColumnWidth(1, 20);
+    const QRect cell = view->visualRect(view->indexOfCell(1, 1));
+    QHelpEvent help(QEvent::ToolTip, cell.center(), view->viewport()->mapToGlobal(cell.center()));
+    QApplication::sendEvent(view->viewport(), &help);
+    QCOMPARE(QToolTip::text(), QString("JOHN SMITH"));
+    // A double click on the column's border fits it to its texts.
+    emit view->horizontalHeader()->sectionHandleDoubleClicked(1);
+    QVERIFY(view->columnWidth(1) > view->fontMetrics().horizontalAdvance("JOHN SMITH"));
 
     // Shift+arrows select a block; Ctrl+C copies it in both forms.
     QTest::keyClick(view, Qt::Key_Down, Qt::ShiftModifier);
