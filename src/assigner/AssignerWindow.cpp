@@ -65,10 +65,12 @@ void AssignerWindow::attach(std::unique_ptr<AssignerTool> tool, const QString &o
     GridTableView *inputView = m_form->inputView();
     inputView->setEditable(true);
     connect(inputView, &GridTableView::pasteRequested, this, [this](const CellBlock &target, const QString &text) {
+        commitOpenEdit();
         m_tool->paste(target, text);
         afterBlock();
     });
     connect(inputView, &GridTableView::clearRequested, this, [this](const CellBlock &block) {
+        commitOpenEdit();
         m_tool->clearBlock(block);
         afterBlock();
     });
@@ -135,10 +137,17 @@ void AssignerWindow::editorBlockPasted(const QString &text)
     afterBlock();
 }
 
-void AssignerWindow::undoOrRedo(bool undo)
+void AssignerWindow::commitOpenEdit()
 {
+    // An edit whose loss of focus went unreported (the window was not active)
+    // is committed before a block action changes the grid.
     if (m_tool->editorOpen())
         editorFocusLost(m_form->editor()->text());
+}
+
+void AssignerWindow::undoOrRedo(bool undo)
+{
+    commitOpenEdit();
     if (undo)
         m_tool->undo();
     else

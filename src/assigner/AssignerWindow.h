@@ -55,7 +55,8 @@ private:
     void editorKey(EditorKey key, const QString &text);
     void editorFocusLost(const QString &text);
     void editorBlockPasted(const QString &text);
-    // Undo and redo take the open edit in first.
+    // Undo and redo, like the block actions, take the open edit in first.
+    void commitOpenEdit();
     void undoOrRedo(bool undo);
     void afterBlock();
 

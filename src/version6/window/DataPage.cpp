@@ -69,10 +69,13 @@ DataPage::DataPage(Version6Tool &tool, Printer &printer, RunAction run, QWidget 
     connect(m_text, &GridCellEditor::focusLost, this, &DataPage::textFocusLost);
     connect(m_text, &GridCellEditor::blockPasted, this, &DataPage::blockPasted);
     connect(m_view, &GridTableView::pasteRequested, this, [this](const CellBlock &target, const QString &text) {
+        commitOpenEdit();
         m_run([this, target, text] { m_tool.pasteHandsets(target, text); });
     });
-    connect(m_view, &GridTableView::clearRequested, this,
-            [this](const CellBlock &block) { m_run([this, block] { m_tool.clearHandsets(block); }); });
+    connect(m_view, &GridTableView::clearRequested, this, [this](const CellBlock &block) {
+        commitOpenEdit();
+        m_run([this, block] { m_tool.clearHandsets(block); });
+    });
     connect(m_view, &GridTableView::undoRequested, this, [this] { undoOrRedo(true); });
     connect(m_view, &GridTableView::redoRequested, this, [this] { undoOrRedo(false); });
     connect(m_type, &HandsetTypeEditor::keyCommand, this, &DataPage::typeKey);

@@ -125,10 +125,13 @@ void ScriptsPage::buildTab(int tab)
     connect(editor, &GridCellEditor::focusLost, this, [this, tab](const QString &text) { editorFocusLost(tab, text); });
     connect(editor, &GridCellEditor::blockPasted, this, [this, tab](const QString &text) { blockPasted(tab, text); });
     connect(view, &GridTableView::pasteRequested, this, [this, tab](const CellBlock &target, const QString &text) {
+        commitOpenEdit();
         m_run([this, tab, target, text] { m_tool.pasteTemplate(tab, target, text); });
     });
-    connect(view, &GridTableView::clearRequested, this,
-            [this, tab](const CellBlock &block) { m_run([this, tab, block] { m_tool.clearTemplate(tab, block); }); });
+    connect(view, &GridTableView::clearRequested, this, [this, tab](const CellBlock &block) {
+        commitOpenEdit();
+        m_run([this, tab, block] { m_tool.clearTemplate(tab, block); });
+    });
     connect(view, &GridTableView::undoRequested, this, [this, tab] { undoOrRedo(tab, true); });
     connect(view, &GridTableView::redoRequested, this, [this, tab] { undoOrRedo(tab, false); });
     connect(import, &QPushButton::clicked, this, [this, tab] { m_run([this, tab] { m_tool.importScript(tab); }); });
