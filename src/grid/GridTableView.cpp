@@ -96,25 +96,22 @@ void GridTableView::keyPressEvent(QKeyEvent *event)
         return;
     }
     if (m_editable) {
-        const bool redo = event->matches(QKeySequence::Redo)
-            || (event->key() == Qt::Key_Y && event->modifiers() == Qt::ControlModifier);
         if (event->matches(QKeySequence::Paste)) {
             event->accept();
             requestPaste();
             return;
         }
-        if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) {
-            event->accept();
-            requestClear();
-            return;
-        }
         // Backspace on one cell keeps opening the editor.
-        if (event->key() == Qt::Key_Backspace && event->modifiers() == Qt::NoModifier && onBlock) {
+        const bool plain = event->modifiers() == Qt::NoModifier;
+        if ((event->key() == Qt::Key_Delete && plain) || (event->key() == Qt::Key_Backspace && plain && onBlock)) {
             event->accept();
             requestClear();
             return;
         }
-        if (redo) {
+    }
+    if (m_editable || m_undoable) {
+        if (event->matches(QKeySequence::Redo)
+            || (event->key() == Qt::Key_Y && event->modifiers() == Qt::ControlModifier)) {
             event->accept();
             emit redoRequested();
             return;
@@ -217,10 +214,12 @@ void GridTableView::addBlockActions(QMenu *menu)
         connect(added, &QAction::triggered, this, action);
     };
     entry("BlockCopy", GridTexts::kCopyCaption, [this] { copySelection(); });
-    if (!m_editable)
+    if (m_editable) {
+        entry("BlockPaste", GridTexts::kPasteCaption, [this] { requestPaste(); });
+        entry("BlockDelete", GridTexts::kDeleteCaption, [this] { requestClear(); });
+    }
+    if (!m_editable && !m_undoable)
         return;
-    entry("BlockPaste", GridTexts::kPasteCaption, [this] { requestPaste(); });
-    entry("BlockDelete", GridTexts::kDeleteCaption, [this] { requestClear(); });
     entry("BlockUndo", GridTexts::kUndoCaption, [this] { emit undoRequested(); });
     entry("BlockRedo", GridTexts::kRedoCaption, [this] { emit redoRequested(); });
 }

@@ -35,6 +35,8 @@ public:
     void setStartsEditing(bool startsEditing) { m_startsEditing = startsEditing; }
     void setEditable(bool editable) { m_editable = editable; }
     bool isEditable() const { return m_editable; }
+    // A read-only view of a grid its tool's actions change still reports Undo and Redo.
+    void setUndoable(bool undoable) { m_undoable = undoable; }
 
     // The selected block in grid rows and columns; the current cell when nothing
     // is selected.
@@ -44,8 +46,9 @@ public:
     // What the keys do, for popup menu entries.
     void requestPaste();
     void requestClear();
-    // Adds "Copy" to a popup menu, and for an editable view "Paste", "Delete",
-    // "Undo" and "Redo", after a dividing line when the menu has entries.
+    // Adds "Copy" to a popup menu, for an editable view "Paste" and "Delete", and
+    // for an editable or undoable one "Undo" and "Redo", after a dividing line
+    // when the menu has entries.
     void addBlockActions(QMenu *menu);
     // A popup menu of the block entries for a view without a menu of its own.
     QMenu *useBlockMenu();
@@ -78,6 +81,7 @@ private:
     GridTableModel *m_model;
     bool m_startsEditing = false;
     bool m_editable = false;
+    bool m_undoable = false;
 };
 
 // The character code a key press types into a grid, or 0 when it types none
