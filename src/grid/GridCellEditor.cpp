@@ -7,10 +7,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QFocusEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMimeData>
 #include <QTableView>
 
 GridCellEditor::GridCellEditor(QTableView *view) : QLineEdit(view->viewport()), m_view(view)
@@ -126,4 +128,15 @@ void GridCellEditor::mouseReleaseEvent(QMouseEvent *event)
         return;
     }
     QLineEdit::mouseReleaseEvent(event);
+}
+
+void GridCellEditor::dropEvent(QDropEvent *event)
+{
+    // Dropped text is pasted text.
+    if (!event->mimeData()->hasText()) {
+        QLineEdit::dropEvent(event);
+        return;
+    }
+    event->acceptProposedAction();
+    pasteText(event->mimeData()->text());
 }
