@@ -22,8 +22,8 @@ AssignerTool::AssignerTool(Prompter &prompter, Printer &printer, ScriptStore sto
 
 Outcome AssignerTool::load()
 {
-    const Outcome loaded =
-        ToolStore::LoadTemplateGrid(m_store, m_storeNames.script, m_script, m_storeNames.nullWordColumns);
+    const Outcome loaded = ToolStore::LoadTemplateGrid(m_store, m_storeNames.script, m_script,
+                                                       m_storeNames.nullWordColumns, m_storeNames.emptyCellMarker);
     ToolStore::LoadDialogSettings(m_store, m_storeNames.settings, m_dialog);
     return loaded;
 }

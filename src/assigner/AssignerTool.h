@@ -40,6 +40,7 @@ public:
         QString script;
         QList<int> nullWordColumns; // columns where the word "NULL" stands for an empty cell
         QString settings;
+        bool emptyCellMarker = false; // "XTX" stands for an empty cell (a table Version 6.0 shares)
     };
 
     virtual ~AssignerTool() = default;

@@ -78,6 +78,7 @@ void AssignerWindow::attach(std::unique_ptr<AssignerTool> tool, const QString &o
     connect(inputView, &GridTableView::redoRequested, this, [this] { undoOrRedo(false); });
     m_form->outputView()->useBlockMenu();
     m_form->scriptView()->useBlockMenu();
+    connect(m_form->inputView(), &GridTableView::contentsScrolled, this, &AssignerWindow::inputScrolled);
 
     const Outcome loaded = m_tool->load();
     if (!loaded)
@@ -158,6 +159,27 @@ void AssignerWindow::undoOrRedo(bool undo)
 void AssignerWindow::afterBlock()
 {
     m_form->inputView()->showGridCurrent();
+    showToolState();
+}
+
+void AssignerWindow::inputScrolled()
+{
+    // Opening scrolls to the cell before the editor shows: that is no scroll away.
+    GridCellEditor *editor = m_form->editor();
+    if (!m_tool->editorOpen() || !editor->isVisible())
+        return;
+    const QString text = editor->text();
+    {
+        // The view takes the keys back; that loss of focus is this commit.
+        const QSignalBlocker quiet(editor);
+        editor->finish();
+    }
+    m_tool->commitEdit(text);
+    // The view stays where the user scrolled it unless the commit moved the cell.
+    GridTableView *view = m_form->inputView();
+    const GridTable &grid = m_tool->input();
+    if (view->currentIndex() != view->indexOfCell(grid.row(), grid.col()))
+        view->showGridCurrent();
     showToolState();
 }
 

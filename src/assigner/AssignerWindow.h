@@ -59,6 +59,9 @@ private:
     void commitOpenEdit();
     void undoOrRedo(bool undo);
     void afterBlock();
+    // The input grid scrolled (wheel, page keys, scroll bar): an open editor
+    // commits, so no text goes into a cell the user no longer sees.
+    void inputScrolled();
 
     std::unique_ptr<Prompter> m_prompter;
     std::unique_ptr<Printer> m_printer;

@@ -1,15 +1,23 @@
 #include "cli/CliPrompter.h"
 
+#include "files/FileMessages.h"
 #include <cstdio>
 
 Prompter::Answer CliPrompter::showMessage(const Message &message)
 {
     ++m_messages;
+    if (!m_titles.contains(message.title))
+        m_titles.append(message.title);
     QString text = message.text;
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     std::fprintf(stderr, "%s: %s\n", qPrintable(message.title), qPrintable(text));
     std::fflush(stderr);
     return message.buttons == Buttons::YesNo ? m_yesNo : Answer::Ok;
+}
+
+bool CliPrompter::charactersReplaced() const
+{
+    return shown(FileMessages::kCharactersReplacedTitle);
 }
 
 std::optional<QString> CliPrompter::askInput(const QString &, const QString &, const QString &defaultText)

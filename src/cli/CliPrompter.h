@@ -15,6 +15,10 @@ public:
     void setYesNoAnswer(Answer answer) { m_yesNo = answer; }
 
     int messagesShown() const { return m_messages; }
+    // Whether a message under this title was shown.
+    bool shown(const QString &title) const { return m_titles.contains(title); }
+    // Whether a text export replaced characters (a warning: exit 3).
+    bool charactersReplaced() const;
     void setBusy(bool) override {}
 
 protected:
@@ -26,4 +30,5 @@ private:
     QStringList m_inputs;
     Answer m_yesNo = Answer::No;
     int m_messages = 0;
+    QStringList m_titles;
 };

@@ -53,8 +53,8 @@ inline const QString kMissingOption = QStringLiteral("Missing option '--%1'.");
 inline const QString kBadValue = QStringLiteral("--%1 takes %2, not '%3'.");
 
 // Errors of the commands' files, not of their usage.
-inline const QString kNoFileType =
-    QStringLiteral("halvoran-cli: %1 has no file type; name it .csv, .txt, .nev, .nes, .xls, .xlsx or .ods");
+// %1 the path, %2 the endings the command writes.
+inline const QString kNoFileType = QStringLiteral("halvoran-cli: %1 has no file type; name it %2");
 inline const QString kCannotCreateFolder = QStringLiteral("halvoran-cli: cannot create the folder %1");
 
 namespace Names {
@@ -113,8 +113,8 @@ inline const QString kDescription = QStringLiteral(
     "Version 6.0 without a window: reads HANDSETS as \"IMPORT DATA\" does, compiles it with the templates and tab "
     "names of the program's folder from the Speed Dial Starting Block BLOCK (no question asked), writes "
     "handset-data, pickup-groups, personal-speed-dials and master-output into OUTDIR as \"EXPORT THIS\" does and "
-    "prints \"next block: NNN\". Reaching the PABX's speed-dial capacity prints its message and ends with exit 3, "
-    "the outputs written all the same.");
+    "prints \"next block: NNN\". The four outputs are replaced together or not at all. Reaching the PABX's "
+    "speed-dial capacity prints its message and ends with exit 3, the outputs written all the same.");
 inline const QString kHandsets =
     QStringLiteral("The handset file to read: .csv, .txt, .nev, .xls, .xlsx, .xlsm or .ods.");
 inline const QString kOutDir = QStringLiteral("The folder of the outputs; created when missing.");
@@ -123,5 +123,10 @@ inline const QString kFormatValue = QStringLiteral("csv|xls|xlsx|ods");
 inline const QString kFormat = QStringLiteral("The outputs' file type (default: %1).");
 inline const QString kFormats = QStringLiteral("csv, xls, xlsx or ods");
 inline const QString kNextBlock = QStringLiteral("next block: %1\n");
+// After a failed write: the folder still holds the outputs it held before.
+inline const QString kNoneReplaced = QStringLiteral("halvoran-cli: none of the four outputs in %1 was replaced");
+// When the templates or tab names cannot be read: no outputs without them.
+inline const QString kNotCompiled =
+    QStringLiteral("halvoran-cli: nothing was compiled; the templates and tab names must be readable");
 } // namespace Compile
 } // namespace CliTexts

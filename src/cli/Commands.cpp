@@ -14,11 +14,12 @@ QList<CliCommand> CliCommands()
     return {NamesCommand(), SpeedDialCommand(), HandsetsCommand(), CompileCommand()};
 }
 
-bool OutputNamesItsType(const QString &path)
+bool OutputNamesItsType(const QString &path, bool nesWritten)
 {
     if (!FileTypeOf(path).isEmpty())
         return true;
-    std::fprintf(stderr, "%s\n", qPrintable(CliTexts::kNoFileType.arg(path)));
+    std::fprintf(stderr, "%s\n",
+                 qPrintable(CliTexts::kNoFileType.arg(path, FileMessages::WritableEndings(nesWritten))));
     return false;
 }
 

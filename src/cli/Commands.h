@@ -46,5 +46,6 @@ QCommandLineOption SheetOption(const QString &file);
 
 // In a window a file name without a type keeps the type of the file worked on
 // before; on the command line that would be the input's, which is rarely meant.
-// False, after saying so on standard error, when the output name has no type.
-bool OutputNamesItsType(const QString &path);
+// False, after saying so on standard error with the endings the command writes
+// (.nes only when nesWritten), when the output name has no type.
+bool OutputNamesItsType(const QString &path, bool nesWritten);

@@ -23,7 +23,7 @@ int runNames(const QCommandLineParser &parser)
     if (sheet.isEmpty())
         return UsageError(CliTexts::kMissingValue.arg(kSheet), kName);
 
-    if (!OutputNamesItsType(output))
+    if (!OutputNamesItsType(output, true))
         return ExitCode::Failed;
 
     CliPrompter prompter;
@@ -33,7 +33,9 @@ int runNames(const QCommandLineParser &parser)
     if (tool.importFrom(input) != NameAssigner::ImportResult::Imported)
         return ExitCode::Failed;
     tool.setExportTarget(output);
-    return tool.exportNow() ? ExitCode::Ok : ExitCode::Failed;
+    if (!tool.exportNow())
+        return ExitCode::Failed;
+    return prompter.charactersReplaced() ? ExitCode::Warning : ExitCode::Ok;
 }
 
 } // namespace

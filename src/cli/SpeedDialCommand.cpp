@@ -44,7 +44,7 @@ int runSpeedDial(const QCommandLineParser &parser)
     if (sheet.isEmpty())
         return UsageError(CliTexts::kMissingValue.arg(kSheet), kName);
 
-    if (!OutputNamesItsType(output))
+    if (!OutputNamesItsType(output, false))
         return ExitCode::Failed;
 
     CliPrompter prompter;
@@ -63,7 +63,7 @@ int runSpeedDial(const QCommandLineParser &parser)
     if (usedUp)
         return ExitCode::Warning;
     std::fputs(qPrintable(CliTexts::SpeedDial::kNextLocation.arg(tool.location())), stdout);
-    return ExitCode::Ok;
+    return prompter.charactersReplaced() ? ExitCode::Warning : ExitCode::Ok;
 }
 
 } // namespace

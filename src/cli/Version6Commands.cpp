@@ -2,8 +2,10 @@
 
 #include "cli/CliPrompter.h"
 #include "cli/CliTexts.h"
+#include "cli/ReplaceTogether.h"
 #include "files/workbook/Workbook.h"
 #include "platform/AppPaths.h"
+#include "version6/compile/OutputExport.h"
 #include "version6/tool/Version6Tool.h"
 
 #include <QDir>
@@ -53,7 +55,7 @@ int runHandsets(const QCommandLineParser &parser)
     const bool warned = prompter.messagesShown() > 0;
     if (!tool.exportDataTo(parser.positionalArguments().at(0)))
         return ExitCode::Failed;
-    return warned ? ExitCode::Warning : ExitCode::Ok;
+    return warned || prompter.charactersReplaced() ? ExitCode::Warning : ExitCode::Ok;
 }
 
 const QString kCompile = QStringLiteral("compile");
@@ -85,7 +87,11 @@ int runCompile(const QCommandLineParser &parser)
     CliPrompter prompter;
     prompter.queueInput(parser.value(kSheet));
     Version6Tool tool(prompter);
-    tool.open();
+    // Outputs without the templates would look complete and hold no template line.
+    if (!tool.open()) {
+        std::fprintf(stderr, "%s\n", qPrintable(CliTexts::Compile::kNotCompiled));
+        return ExitCode::Failed;
+    }
     if (!tool.importDataFrom(parser.positionalArguments().at(0)))
         return ExitCode::Failed;
     // Only once there is something to write: a failed import leaves no folder behind.
@@ -98,13 +104,24 @@ int runCompile(const QCommandLineParser &parser)
     options.startLocation = parser.value(kStart);
     const CompileResult result = tool.compile(options);
 
-    for (int i = 0; i < OutputGrids::Count; ++i) {
-        const QString path = AppPaths::join(outDir, QString::fromLatin1(kOutputNames[i]) + QLatin1Char('.') + format);
-        if (!tool.exportOutputTo(i, path))
-            return ExitCode::Failed;
+    QStringList names;
+    for (const char *name : kOutputNames)
+        names.append(QString::fromLatin1(name) + QLatin1Char('.') + format);
+    const QString fileType = format.toUpper();
+    const Outcome written = ReplaceTogether(outDir, names, [&](int index, const QString &path) {
+        return Version6Export::WriteOutputGrid(tool.outputs().grid(index), path, fileType);
+    });
+    const FileKind kind = KindOfExt(fileType, false, FileUse::Write);
+    if (!written) {
+        Version6Export::ReportExport(prompter, kind, outDir, written);
+        std::fprintf(stderr, "%s\n", qPrintable(CliTexts::Compile::kNoneReplaced.arg(outDir)));
+        return ExitCode::Failed;
     }
+    for (int i = 0; i < OutputGrids::Count; ++i)
+        Version6Export::ReportExport(prompter, kind, AppPaths::join(outDir, names[i]), written,
+                                     Version6Export::OutputGridLoss(tool.outputs().grid(i), fileType));
     std::fputs(qPrintable(CliTexts::Compile::kNextBlock.arg(tool.startBlock().text())), stdout);
-    return result.capacityExceeded ? ExitCode::Warning : ExitCode::Ok;
+    return result.capacityExceeded || prompter.charactersReplaced() ? ExitCode::Warning : ExitCode::Ok;
 }
 
 } // namespace

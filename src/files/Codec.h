@@ -14,6 +14,7 @@ unsigned char ansiCode(QChar ch);
 // The character of a windows-1252 code.
 QChar ansiChar(unsigned char code);
 // Text of a file: UTF-8 when it starts with the UTF-8 byte order mark (which is
-// dropped) or is valid UTF-8 holding non-ASCII bytes, windows-1252 otherwise.
+// dropped) or is valid UTF-8 holding non-ASCII bytes, UTF-16 when it starts with
+// a UTF-16 byte order mark (either order), windows-1252 otherwise.
 QString decodeFile(const QByteArray &bytes);
 } // namespace Codec

@@ -24,6 +24,17 @@ QString WriteFailedText(const QString &path, const Outcome &outcome)
         .arg(path, outcome.reason());
 }
 
+QString CharactersReplacedText(int cells, int line, int field, const QString &text)
+{
+    return QStringLiteral("The file was written, but %1 held characters that a text file in windows-1252 "
+                          "cannot hold; each of them was written as \"?\".\r\n"
+                          "The first is in line %2, field %3: %4")
+        .arg(cells == 1 ? QStringLiteral("1 cell") : QStringLiteral("%1 cells").arg(cells))
+        .arg(line)
+        .arg(field)
+        .arg(text);
+}
+
 QString WrittenButUnreadableText(const QString &path)
 {
     return QStringLiteral("%1 was written, but it cannot be opened now.\r\nPlease check the file and its permissions.")

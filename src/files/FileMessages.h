@@ -48,6 +48,11 @@ QString WriteFailedText(const QString &path, const Outcome &outcome);
 // A workbook was written but cannot be opened afterwards.
 QString WrittenButUnreadableText(const QString &path);
 
+// A text export wrote "?" for characters windows-1252 cannot hold: how many
+// cells, and the first (line and field of the file, from 1, and its text).
+inline const QString kCharactersReplacedTitle = QStringLiteral("CHARACTERS REPLACED");
+QString CharactersReplacedText(int cells, int line, int field, const QString &text);
+
 void ShowNothingWritten(Prompter &prompter, const QString &path, bool withNes = true);
 void ShowWriteFailed(Prompter &prompter, const QString &path, const Outcome &outcome);
 } // namespace FileMessages

@@ -1,5 +1,6 @@
 #include "files/GridFiles.h"
 
+#include "files/CodePageLoss.h"
 #include "files/FileDialog.h"
 #include "files/FileMessages.h"
 #include "files/TextRecords.h"
@@ -73,6 +74,8 @@ Written WriteGrid(Prompter &prompter, const GridTable &grid, const QString &path
         FileMessages::ShowWriteFailed(prompter, path, outcome);
         return Written::Nothing;
     }
+    if (kind == FileKind::Text)
+        CodePageLoss::find(grid, textColumns).report(prompter);
     return kind == FileKind::Text ? Written::Text : Written::Workbook;
 }
 

@@ -38,7 +38,8 @@ Import ReadRecords(Prompter &prompter, const QString &path, const QString &fileE
 
 enum class Written { Text, Workbook, Nothing };
 
-// Text types: rows 1 .. rows() - 1 of the grid, columns 0 .. textColumns - 1.
+// Text types: rows 1 .. rows() - 1 of the grid, columns 0 .. textColumns - 1;
+// characters windows-1252 cannot hold are written as "?" and reported.
 // Workbooks (.xls, .xlsx, .ods): a workbook of the layout in that format. Any
 // other type writes nothing and says so; a failed write is reported. Returns
 // what was written.

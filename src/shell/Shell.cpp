@@ -131,7 +131,11 @@ void Shell::askToQuit()
     }
     if (!quit)
         return;
-    // Ends at once: the tool windows are not closed, so they ask nothing.
+    // Nothing is thrown away unasked: each open tool asks about its own changes,
+    // as its close does. One that stays open (Yes keeps the Version 6.0 window to
+    // show its export) keeps the program.
+    if (!m_tools.closeAll())
+        return;
     m_tray.remove();
     m_endProgram();
 }

@@ -29,6 +29,15 @@ QWidget *ToolWindows::window(int entry) const
     return validEntry(entry) ? m_windows[entry].data() : nullptr;
 }
 
+bool ToolWindows::closeAll()
+{
+    bool closed = true;
+    for (QPointer<QWidget> &window : m_windows)
+        if (window && !window->close())
+            closed = false;
+    return closed;
+}
+
 QWidget *ToolWindows::open(int entry)
 {
     if (!has(entry))

@@ -30,6 +30,9 @@ public:
     QWidget *open(int entry);
     // The tool's open window, or nullptr.
     QWidget *window(int entry) const;
+    // Closes every open tool window as the user's close would, each asking about
+    // its own unsaved changes; false when one of them stayed open.
+    bool closeAll();
 
 private:
     std::array<Factory, kCount> m_factories;

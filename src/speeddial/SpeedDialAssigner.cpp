@@ -26,7 +26,7 @@ const QString kNullAccessCode = QStringLiteral("Null");
 
 SpeedDialAssigner::SpeedDialAssigner(Prompter &prompter, Printer &printer, ScriptStore store)
     : AssignerTool(prompter, printer, std::move(store), DialPairs::kInputFormat, DialPairs::kOutputFormat,
-                   {StoreTables::kSpeedDial, kTemplateNullWordColumns, StoreTables::kSpeedDialSettings}),
+                   {StoreTables::kSpeedDial, kTemplateNullWordColumns, StoreTables::kSpeedDialSettings, true}),
       m_locationOnFocus(m_location)
 {
 }
@@ -177,14 +177,6 @@ void SpeedDialAssigner::clickCell(int row, int col)
     m_clickRow = row;
     m_clickCol = col;
     m_clickPending = true;
-}
-
-EditorStart SpeedDialAssigner::startEdit(char32_t keyCode)
-{
-    // A click before this edit has been followed already (the editor opens on the
-    // current cell); the next commit must not go back to it.
-    m_clickPending = false;
-    return AssignerTool::startEdit(keyCode);
 }
 
 bool SpeedDialAssigner::commitEdit(const QString &text)

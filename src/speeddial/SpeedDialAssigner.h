@@ -48,7 +48,8 @@ public:
     bool leadingZero() const { return m_leadingZero; }
     void setLeadingZero(bool ticked) { m_leadingZero = ticked; }
 
-    // A click on a cell of the input table: the next commit ends on that cell.
+    // A click on a cell of the input table: the next commit ends on that cell,
+    // whichever edit it ends (a commit clears the click).
     void clickCell(int row, int col);
     int clickRow() const { return m_clickRow; }
     int clickCol() const { return m_clickCol; }
@@ -62,7 +63,6 @@ public:
     // RESET: both tables and the used list; the box keeps its location.
     void reset() override;
 
-    EditorStart startEdit(char32_t keyCode) override;
     // The commit of an edit: a name, access code or number edit first appends pairs
     // at the end of the output until entry EditRow has one (each at the box's
     // location, the box advancing after each), then rewrites the entry's cells; an

@@ -202,6 +202,34 @@ Outcome ScriptStore::ensureExists() const
     return Outcome::success();
 }
 
+namespace {
+
+Expected<QList<TemplateRecord>> readTemplateFrom(QSqlDatabase &db, const QString &table)
+{
+    using Result = Expected<QList<TemplateRecord>>;
+    if (!validTableName(table))
+        return Result::failure(badTable(table).reason());
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    query.prepare(
+        QStringLiteral("SELECT Command, firstdata, seconddata, blank, Text FROM %1 ORDER BY rowid").arg(quoted(table)));
+    if (Outcome done = exec(query, cannotRead(table)); !done)
+        return Result::failure(done.reason());
+    QList<TemplateRecord> records;
+    while (query.next()) {
+        TemplateRecord record;
+        for (int i = 0; i < 5; ++i) {
+            const QVariant value = query.value(i);
+            if (!value.isNull())
+                record.fields[i] = value.toString();
+        }
+        records.append(std::move(record));
+    }
+    return records;
+}
+
+} // namespace
+
 Expected<QList<TemplateRecord>> ScriptStore::readTemplate(const QString &table) const
 {
     using Result = Expected<QList<TemplateRecord>>;
@@ -209,24 +237,24 @@ Expected<QList<TemplateRecord>> ScriptStore::readTemplate(const QString &table) 
         return Result::failure(badTable(table).reason());
     if (Outcome exists = ensureExists(); !exists)
         return Result::failure(exists.reason());
+    return withDatabase(m_path, [&](QSqlDatabase &db) { return readTemplateFrom(db, table); });
+}
+
+Expected<QList<ScriptStore::TemplateRead>> ScriptStore::readTemplates(const QStringList &tables) const
+{
+    using Result = Expected<QList<TemplateRead>>;
+    if (Outcome exists = ensureExists(); !exists)
+        return Result::failure(exists.reason());
     return withDatabase(m_path, [&](QSqlDatabase &db) -> Result {
-        QSqlQuery query(db);
-        query.setForwardOnly(true);
-        query.prepare(QStringLiteral("SELECT Command, firstdata, seconddata, blank, Text FROM %1 ORDER BY rowid")
-                          .arg(quoted(table)));
-        if (Outcome done = exec(query, cannotRead(table)); !done)
+        // The store's own catalogue: what fails here fails every table.
+        QSqlQuery probe(db);
+        probe.prepare(QStringLiteral("SELECT count(*) FROM sqlite_master"));
+        if (Outcome done = exec(probe, QStringLiteral("Cannot read the store")); !done)
             return Result::failure(done.reason());
-        QList<TemplateRecord> records;
-        while (query.next()) {
-            TemplateRecord record;
-            for (int i = 0; i < 5; ++i) {
-                const QVariant value = query.value(i);
-                if (!value.isNull())
-                    record.fields[i] = value.toString();
-            }
-            records.append(std::move(record));
-        }
-        return records;
+        QList<TemplateRead> reads;
+        for (const QString &table : tables)
+            reads.append(readTemplateFrom(db, table));
+        return reads;
     });
 }
 

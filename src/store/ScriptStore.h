@@ -39,6 +39,11 @@ public:
 
     // The rows of a template table in stored order.
     Expected<QList<TemplateRecord>> readTemplate(const QString &table) const;
+    // The same for several tables in one use of the store: a store that cannot be
+    // read (locked, damaged, not a database) fails them all at once, after one
+    // wait for a lock instead of one per table; a missing table fails alone.
+    using TemplateRead = Expected<QList<TemplateRecord>>;
+    Expected<QList<TemplateRead>> readTemplates(const QStringList &tables) const;
     // Replaces every row of a template table, in one transaction.
     Outcome replaceTemplate(const QString &table, const QList<TemplateRecord> &records) const;
 

@@ -8,7 +8,7 @@
 namespace ToolStore {
 
 Outcome LoadTemplateGrid(const ScriptStore &store, const QString &table, GridTable &grid,
-                         const QList<int> &nullWordColumns)
+                         const QList<int> &nullWordColumns, bool emptyCellMarker)
 {
     const Expected<QList<TemplateRecord>> records = store.readTemplate(table);
     if (!records)
@@ -18,7 +18,8 @@ Outcome LoadTemplateGrid(const ScriptStore &store, const QString &table, GridTab
         QStringList cells;
         for (int i = 0; i < 5; ++i) {
             QString text = record.fields[i].value_or(QString());
-            if (nullWordColumns.contains(i) && text == QLatin1String("NULL"))
+            if ((nullWordColumns.contains(i) && text == QLatin1String("NULL"))
+                || (emptyCellMarker && text == TemplateRecord::kEmptyCell))
                 text.clear();
             cells.append(text);
         }

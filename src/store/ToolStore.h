@@ -15,9 +15,10 @@ namespace ToolStore {
 // Appends the rows of a template table to a template grid, in stored order, the
 // fields "Command", "firstdata", "seconddata", "blank" and "Text" in columns 0 to
 // 4. A Null field gives an empty cell, and so does the text "NULL" in the columns
-// listed in nullWordColumns.
+// listed in nullWordColumns, and with emptyCellMarker the text "XTX" in any column
+// (the mark Version 6.0 stores for an empty cell).
 Outcome LoadTemplateGrid(const ScriptStore &store, const QString &table, GridTable &grid,
-                         const QList<int> &nullWordColumns);
+                         const QList<int> &nullWordColumns, bool emptyCellMarker = false);
 
 // The remembered folder (position 1 of the settings record) and filter index
 // (position 2). An empty folder gives the program's folder, an empty or unreadable

@@ -108,8 +108,9 @@ Version 6.0 without a window: reads HANDSETS as "IMPORT DATA" does, compiles it
 with the templates and tab names of the program's folder from the Speed Dial
 Starting Block BLOCK (no question asked), writes handset-data, pickup-groups,
 personal-speed-dials and master-output into OUTDIR as "EXPORT THIS" does and
-prints "next block: NNN". Reaching the PABX's speed-dial capacity prints its
-message and ends with exit 3, the outputs written all the same.
+prints "next block: NNN". The four outputs are replaced together or not at all.
+Reaching the PABX's speed-dial capacity prints its message and ends with exit
+3, the outputs written all the same.
 
 Options:
   -h, --help                   Shows this help.
@@ -195,7 +196,10 @@ void TestCli::usageErrors_data()
     QTest::newRow("empty sheet name") << QStringList{"speeddial", "in.csv", "out.csv", "--sheet="} << 2
                                       << usage("Missing value after '--sheet'.", "speeddial");
     QTest::newRow("names output without a type") << QStringList{"names", "in.csv", "out"} << 1 << noType;
-    QTest::newRow("speeddial output without a type") << QStringList{"speeddial", "in.csv", "out"} << 1 << noType;
+    // The Speed Dial Assigner writes no .nes: its message names only what it writes.
+    QTest::newRow("speeddial output without a type")
+        << QStringList{"speeddial", "in.csv", "out"} << 1
+        << "halvoran-cli: out has no file type; name it .csv, .txt, .nev, .xls, .xlsx or .ods\n";
 
     const char *badStart = "--start takes a memory location of three digits, 000 to 299, not '%1'.";
     for (const char *start : {"300", "5", "0a1"})

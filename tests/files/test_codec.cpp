@@ -56,6 +56,15 @@ void TestCodec::fileDecoding_data()
     QTest::newRow("utf-8 without bom") << QByteArray("Jos\xC3\xA9") << QString::fromUtf8("Jos\u00e9");
     QTest::newRow("windows-1252") << QByteArray("Jos\xE9 \x80") << QString::fromUtf8("Jos\u00e9 \u20ac");
     QTest::newRow("broken utf-8 falls back") << QByteArray("\xC3\x28") << QString::fromUtf8("\u00c3(");
+    // Unicode text as spreadsheet programs save it; the commas stay the commas.
+    const QString unicode = QString::fromUtf8("2001,Jos\u00e9 \u0141\r\n");
+    QByteArray little("\xFF\xFE"), big("\xFE\xFF");
+    for (const QChar ch : unicode) {
+        little.append(char(ch.unicode() & 0xFF)).append(char(ch.unicode() >> 8));
+        big.append(char(ch.unicode() >> 8)).append(char(ch.unicode() & 0xFF));
+    }
+    QTest::newRow("utf-16 little-endian") << little << unicode;
+    QTest::newRow("utf-16 big-endian") << big << unicode;
 }
 
 void TestCodec::fileDecoding()

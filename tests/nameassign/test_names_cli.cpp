@@ -42,6 +42,16 @@ void TestNamesCli::names_data()
     QTest::newRow("empty input gives the spare row")
         << "in.txt" << QByteArray("") << "out.txt" << QStringList() << 0 << QByteArray("\"\",\"\",\"\",\"\",\"\"\r\n")
         << "File Exported Successfully!";
+    // A character windows-1252 cannot hold is written as "?", and said: a warning.
+    QTest::newRow("characters replaced")
+        << "in.csv" << QByteArray("2001,\"\xC5\x81ukasz\"\r\n2002,\"Zo\xC3\xAB\"\r\n2003,\"\xE2\x84\x96\"\r\n")
+        << "out.csv" << QStringList() << 3
+        << QByteArray(
+               "\"770\",\"2001\",\"3F756B61737A\",\"\",\"?ukasz\"\r\n\"770\",\"2002\",\"5A6FEB\",\"\",\"Zo\xEB\"\r\n"
+               "\"770\",\"2003\",\"3F\",\"\",\"?\"\r\n\"\",\"\",\"\",\"\",\"\"\r\n")
+        << QString::fromUtf8("CHARACTERS REPLACED: The file was written, but 2 cells held characters that a text "
+                             "file in windows-1252 cannot hold; each of them was written as \"?\".\n"
+                             "The first is in line 1, field 5: \xC5\x81ukasz");
     QTest::newRow("odd number of fields") << "in.csv" << QByteArray("2001,\"A\",2002\r\n") << "out.csv" << QStringList()
                                           << 1 << kOld << "INCORRECT FILE FORMAT: UNABLE TO OPEN SPECIFIED FILE";
     QTest::newRow("input type") << "in.doc" << names << "out.csv" << QStringList() << 1 << kOld

@@ -22,21 +22,26 @@ const QString kQuitQuestion =
     QStringLiteral("You are about to QUIT H.V.N?\r\nIf you quit the menu icon will be removed from your taskbar!\r\n"
                    "Are you sure you want to continue?");
 
-// A tool window that counts the times its closing logic runs.
+// A tool window that counts the times its closing logic runs; with stays set it
+// keeps itself open, as a tool does after Yes to its own question.
 class DummyTool : public QWidget {
 public:
-    explicit DummyTool(int *closes) : editor(new QLineEdit(this)), m_closes(closes) {}
+    DummyTool(int *closes, const bool *stays) : editor(new QLineEdit(this)), m_closes(closes), m_stays(stays) {}
     QLineEdit *editor;
 
 protected:
     void closeEvent(QCloseEvent *event) override
     {
         ++*m_closes;
-        QWidget::closeEvent(event);
+        if (*m_stays)
+            event->ignore();
+        else
+            QWidget::closeEvent(event);
     }
 
 private:
     int *m_closes;
+    const bool *m_stays;
 };
 
 // A prompter whose message box takes the focus, as a real one does.
@@ -64,13 +69,14 @@ struct Rig {
     int ends = 0;
     int made = 0;
     int closes = 0;
+    bool toolsStay = false;
     Shell shell{tray, prompter, tools, [this] { ++ends; }};
 
     void registerTool(int entry)
     {
         tools.setFactory(entry, [this] {
             ++made;
-            return new DummyTool(&closes);
+            return new DummyTool(&closes, &toolsStay);
         });
     }
     LauncherState &state() { return shell.launcherState(); }
@@ -376,13 +382,19 @@ void TestShell::aboutWindow()
 
 void TestShell::quitQuestion_data()
 {
-    addAnswerRows();
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<bool>("stays"); // the open tool keeps itself open when closed
+    QTest::newRow("no") << false << false;
+    QTest::newRow("yes") << true << false;
+    QTest::newRow("yes, the tool stays") << true << true;
 }
 
 void TestShell::quitQuestion()
 {
     QFETCH(bool, yes);
+    QFETCH(bool, stays);
     Rig<> rig;
+    rig.toolsStay = stays;
     rig.registerTool(0);
     rig.shell.loadTrayWindow();
     rig.shell.chooseEntry(0);
@@ -398,10 +410,13 @@ void TestShell::quitQuestion()
     QCOMPARE(question.text, kQuitQuestion);
     QCOMPARE(question.title, QStringLiteral("Check User Action"));
     QCOMPARE(question.buttons, Prompter::Buttons::YesNo);
-    QCOMPARE(rig.tray.shown(), !yes);
-    QCOMPARE(rig.ends, yes ? 1 : 0);
-    QCOMPARE(rig.closes, 0); // the tools' closing logic never runs
-    QVERIFY(rig.tools.window(0) == tool && tool->isVisible());
+    // After Yes each open tool closes as its own close does, asking about its
+    // changes; one that stays open keeps the program.
+    const bool ends = yes && !stays;
+    QCOMPARE(rig.tray.shown(), !ends);
+    QCOMPARE(rig.ends, ends ? 1 : 0);
+    QCOMPARE(rig.closes, yes ? 1 : 0);
+    QCOMPARE(rig.tools.window(0) == tool && tool->isVisible(), !ends);
     if (!yes) {
         QVERIFY(rig.launcher()->isVisible());
         QVERIFY(rig.state().launcherUp());

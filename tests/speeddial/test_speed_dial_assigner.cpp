@@ -548,11 +548,20 @@ void TestSpeedDialAssigner::clickPending()
     QCOMPARE(f.tool.input().col(), 1);
     QVERIFY(!f.tool.clickPending());
 
-    // A click followed by moves and a new edit: the commit stays on the edited cell.
+    // A click stays pending until the next commit, whatever edit that ends: it
+    // then ends on the clicked cell; the commit after it stays on its own cell.
     f.tool.clickCell(1, 0);
     f.tool.input().setCurrent(2, 2);
     f.tool.startEdit(U'8');
+    QVERIFY(f.tool.clickPending());
     f.tool.commitEdit(QStringLiteral("8"));
+    QCOMPARE(f.tool.output().textAt(3, 2), QStringLiteral("9,8"));
+    QCOMPARE(f.tool.input().row(), 1);
+    QCOMPARE(f.tool.input().col(), 0);
+    QVERIFY(!f.tool.clickPending());
+    f.tool.input().setCurrent(2, 2);
+    f.tool.startEdit(U'9');
+    f.tool.commitEdit(QStringLiteral("9"));
     QCOMPARE(f.tool.input().row(), 2);
     QCOMPARE(f.tool.input().col(), 2);
 }
@@ -840,7 +849,9 @@ void TestSpeedDialAssigner::storeLoadAndSettings()
     TemplateRecord nulls = TemplateRecord::of({"721", "%LOC%", "%HEX%", "", ""});
     nulls.fields[3] = std::nullopt;
     nulls.fields[4] = std::nullopt;
-    QVERIFY(store.replaceTemplate(QStringLiteral("SCRIPTA8"), {words, nulls}));
+    // Version 6.0's tab 8 shares the table and stores an empty cell as "XTX".
+    const TemplateRecord marked = TemplateRecord::of({"XTX", "XTX", "x", "XTX", "XTX"});
+    QVERIFY(store.replaceTemplate(QStringLiteral("SCRIPTA8"), {words, nulls, marked}));
     const QString folder = home.path() + QStringLiteral("/sites/north/");
     QDir().mkpath(folder);
     WriteBytes(folder + QStringLiteral("dials.csv"), "A,9,1\r\n");
@@ -852,6 +863,7 @@ void TestSpeedDialAssigner::storeLoadAndSettings()
         QCOMPARE(dataRows(tool.script()),
                  (Records{{"720", "%LOC%", "%NUM%", "", "", ""},
                           {"721", "%LOC%", "%HEX%", "", "", ""},
+                          {"", "", "x", "", "", ""},
                           {"", "", "", "", "", ""}}));
         QCOMPARE(tool.statusPrompt(), QStringLiteral("OPEN A FILE FOR IMPORTATION TO BEGIN"));
         prompter.queueFile(folder + QStringLiteral("dials.csv"), 3);

@@ -10,11 +10,13 @@
 #include "support/TestHome.h"
 
 #include <QCheckBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -125,15 +127,42 @@ void TestSpeedDialAssignerWindow::locationBoxAndEditor()
     QCOMPARE(tool.input().row(), 1);
     QCOMPARE(tool.input().col(), 1);
 
+    // The click that ended that edit stays pending until the next commit, which
+    // ends on the clicked cell; Down then moves from there.
+    QVERIFY(tool.clickPending());
+    view->setCurrentIndex(view->indexOfCell(3, 2));
+    QTest::keyClick(view, Qt::Key_Space, Qt::NoModifier, ' ');
+    QTest::keyClicks(editor, QStringLiteral("2000"));
+    QTest::keyClick(editor, Qt::Key_Down);
+    QCOMPARE(tool.output().textAt(5, 2), QStringLiteral("2000"));
+    QVERIFY(!tool.clickPending());
+    QCOMPARE(view->model()->rowCount(), 3);
+    QCOMPARE(view->currentIndex(), view->indexOfCell(2, 1));
+
     // Down on the last row commits and adds an input row only.
     view->setCurrentIndex(view->indexOfCell(3, 2));
     QTest::keyClick(view, Qt::Key_Space, Qt::NoModifier, ' ');
+    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(editor, QStringLiteral("2001"));
     QTest::keyClick(editor, Qt::Key_Down);
     QCOMPARE(tool.output().textAt(5, 2), QStringLiteral("2001"));
     QCOMPARE(view->model()->rowCount(), 4);
     QCOMPARE(form->outputView()->model()->rowCount(), 7);
     QCOMPARE(view->currentIndex(), view->indexOfCell(3, 0));
+    QVERIFY(view->hasFocus());
+
+    // Scrolling the grid away from an open editor commits it; the view stays
+    // where it was scrolled.
+    view->horizontalHeader()->resizeSection(2, 4000);
+    QTRY_VERIFY(view->horizontalScrollBar()->maximum() > 0);
+    view->setCurrentIndex(view->indexOfCell(4, 0));
+    QTest::sendKeyEvent(QTest::Click, view, Qt::Key_Y, QStringLiteral("Y"), Qt::ShiftModifier);
+    QVERIFY(editor->isVisible());
+    QTest::keyClicks(editor, QStringLiteral("ve"));
+    view->horizontalScrollBar()->setValue(view->horizontalScrollBar()->maximum());
+    QVERIFY(!editor->isVisible());
+    QCOMPARE(tool.input().textAt(4, 0), QStringLiteral("Yve"));
+    QCOMPARE(view->horizontalScrollBar()->value(), view->horizontalScrollBar()->maximum());
     QVERIFY(view->hasFocus());
 
     const QString screens = qEnvironmentVariable("HALVORAN_SCREENSHOT_DIR");

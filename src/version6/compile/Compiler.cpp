@@ -236,7 +236,9 @@ void CompileRun::handsetPass()
 {
     const int last = m_handsets.rows() - 1;
     m_state.totalMaximum = last;
-    for (int r = 1; r <= last; ++r) {
+    // The trailing spare row is where the next handset would go, not one: a value
+    // "&Apply To Colum" wrote there gives no line and takes no speed-dial blocks.
+    for (int r = 1; r < last; ++r) {
         m_state.total = r;
         m_state.handsetsRemaining = last - r;
         const HandsetValues values = HandsetValues::ofRow(m_handsets, r);
@@ -265,7 +267,7 @@ void CompileRun::pickupPass()
 
     // The members of every group in one pass over the handsets, in grid order.
     std::array<QStringList, 100> members;
-    for (int r = 1; r < m_handsets.rows(); ++r) {
+    for (int r = 1; r < m_handsets.rows() - 1; ++r) { // the spare row joins no group
         const double group = TextValue(m_handsets.textAt(r, HandsetColumns::PickupVip));
         if (group >= 1 && group <= 99 && group == std::floor(group))
             members[size_t(group)].append(m_handsets.textAt(r, HandsetColumns::Ext));

@@ -10,20 +10,29 @@
 namespace Version6Export {
 
 Outcome WriteOutputGrid(const GridTable &grid, const QString &path, const QString &fileType,
-                        const std::function<void(int)> &progress)
+                        const std::function<void(int)> &progress, SheetHeader header)
 {
     switch (KindOfExt(fileType, false, FileUse::Write)) {
     case FileKind::Text:
         return WriteTextFile(grid, path, 5, grid.rows() - 2, progress);
     case FileKind::Workbook:
-        return WriteWorkbook(grid, path, WorkbookLayout{1, -1, 6, {}}, *WorkbookFormatOf(fileType));
+        return WriteWorkbook(grid, path, WorkbookLayout{header == SheetHeader::Written ? 0 : 1, -1, 6, {}},
+                             *WorkbookFormatOf(fileType));
     case FileKind::Unsupported:
         break;
     }
     return Outcome::failure(FileMessages::kUnwritableTypeReason);
 }
 
-void ReportExport(Prompter &prompter, FileKind kind, const QString &path, const Outcome &written)
+CodePageLoss OutputGridLoss(const GridTable &grid, const QString &fileType)
+{
+    if (KindOfExt(fileType, false, FileUse::Write) != FileKind::Text)
+        return {};
+    return CodePageLoss::find(grid, 5, grid.rows() - 2);
+}
+
+void ReportExport(Prompter &prompter, FileKind kind, const QString &path, const Outcome &written,
+                  const CodePageLoss &loss)
 {
     if (kind == FileKind::Unsupported) {
         prompter.message(CompileTexts::UnwritableTypeText(FileMessages::WritableEndings(false)),
@@ -35,9 +44,10 @@ void ReportExport(Prompter &prompter, FileKind kind, const QString &path, const 
                          Prompter::Icon::Critical);
         return;
     }
-    if (kind == FileKind::Text)
+    if (kind == FileKind::Text) {
         prompter.message(CompileTexts::kExportedText, FileMessages::kInformationTitle, Prompter::Icon::Information);
-    else
+        loss.report(prompter);
+    } else
         prompter.message(FileMessages::kExportedToText + path);
 }
 

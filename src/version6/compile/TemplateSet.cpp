@@ -1,7 +1,11 @@
 #include "version6/compile/TemplateSet.h"
 
+#include "files/AtomicFile.h"
+#include "files/Codec.h"
 #include "files/TextRecords.h"
 #include "store/ScriptStore.h"
+
+#include <QFileInfo>
 
 const QString TemplateSet::kHeader =
     QStringLiteral("Command            | First Data                      | Second Data                       "
@@ -45,19 +49,61 @@ int TemplateSet::tabOfHandsetType(const QString &type) const
     return -1;
 }
 
-void TemplateSet::loadTabNames(const QString &path)
+namespace {
+
+// Whether a field that opens with a double quote runs to the end of the text
+// without its closing quote (a doubled quote inside is part of the field).
+bool quoteLeftOpen(const QString &text)
 {
-    Expected<TextFieldReader> reader = TextFieldReader::open(path);
-    if (!reader)
-        return;
-    for (int tab = 0; tab < kCount; ++tab) {
-        if (reader->atEnd())
-            return;
-        const std::optional<QString> caption = reader->nextField();
+    bool fieldStart = true;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar ch = text.at(i);
+        if (ch == QLatin1Char(',') || ch == QLatin1Char('\r') || ch == QLatin1Char('\n')) {
+            fieldStart = true;
+        } else if (fieldStart && ch == QLatin1Char('"')) {
+            for (++i;; ++i) {
+                if (i >= text.size())
+                    return true;
+                if (text.at(i) != QLatin1Char('"'))
+                    continue;
+                if (i + 1 < text.size() && text.at(i + 1) == QLatin1Char('"'))
+                    ++i;
+                else
+                    break;
+            }
+            fieldStart = false;
+        } else if (ch != QLatin1Char(' ') && ch != QLatin1Char('\t')) {
+            fieldStart = false;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+Outcome TemplateSet::loadTabNames(const QString &path)
+{
+    // Without the file the tabs have their built-in names: nothing was renamed yet.
+    if (!QFileInfo::exists(path))
+        return Outcome::success();
+    const Expected<QByteArray> bytes = ReadWholeFile(path, kMaxTextFileBytes);
+    if (!bytes)
+        return bytes.outcome();
+    const QString text = Codec::decodeFile(*bytes);
+    if (text.contains(QChar(0)))
+        return Outcome::failure(QStringLiteral("%1 holds NUL bytes; it is not a file of tab names.").arg(path));
+    if (quoteLeftOpen(text))
+        return Outcome::failure(QStringLiteral("%1 has a quote that is never closed.").arg(path));
+    TextFieldReader reader(text);
+    if (reader.atEnd())
+        return Outcome::failure(QStringLiteral("%1 holds no tab name.").arg(path));
+    for (int tab = 0; tab < kCount && !reader.atEnd(); ++tab) {
+        const std::optional<QString> caption = reader.nextField();
         if (!caption)
-            return;
+            break;
         m_captions[tab] = *caption;
     }
+    return Outcome::success();
 }
 
 Outcome TemplateSet::saveTabNames(const QString &path) const
@@ -89,13 +135,24 @@ void TemplateSet::loadTemplate(GridTable &grid, const QList<TemplateRecord> &rec
     grid.setCurrent(1, 0);
 }
 
-void TemplateSet::loadFromStore(const ScriptStore &store)
+Outcome TemplateSet::loadFromStore(const ScriptStore &store)
 {
+    QStringList tables;
+    for (int tab = 0; tab < kCount; ++tab)
+        tables.append(ScriptStore::versionSixTemplate(tab));
+    const Expected<QList<ScriptStore::TemplateRead>> reads = store.readTemplates(tables);
+    Outcome loaded = reads.outcome();
     for (int tab = 0; tab < kCount; ++tab) {
-        const Expected<QList<TemplateRecord>> records = store.readTemplate(ScriptStore::versionSixTemplate(tab));
-        if (records)
+        const ScriptStore::TemplateRead records = reads
+            ? reads->value(tab, ScriptStore::TemplateRead::failure(QString()))
+            : ScriptStore::TemplateRead::failure(reads.reason());
+        if (records) {
             loadTemplate(m_grids[size_t(tab)], *records);
-        else
+        } else {
             m_grids[size_t(tab)].reset();
+            if (loaded)
+                loaded = records.outcome();
+        }
     }
+    return loaded;
 }

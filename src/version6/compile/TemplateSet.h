@@ -47,14 +47,17 @@ public:
     int tabOfHandsetType(const QString &type) const;
 
     // LoadTabNames: one quoted caption per line for tabs 0 to 12. A missing or
-    // short file sets what it has; the other tabs keep their captions.
-    void loadTabNames(const QString &path);
+    // short file sets what it has; the other tabs keep their captions. A file
+    // that cannot be read (a folder, NUL bytes, a quote never closed, no name at
+    // all) sets nothing and says why.
+    Outcome loadTabNames(const QString &path);
     // SaveTabNames: the thirteen captions, one quoted field per line, CR LF.
     Outcome saveTabNames(const QString &path) const;
 
     // Loads every template from its table "SCRIPTa<tab>" of the store; a table
-    // that cannot be read leaves its template empty.
-    void loadFromStore(const ScriptStore &store);
+    // that cannot be read leaves its template empty, and the first such failure
+    // is returned.
+    Outcome loadFromStore(const ScriptStore &store);
     // Fills a template grid from stored records: "XTX" reads as an empty cell,
     // a Null field leaves its cell as it is, and a record without a Command is
     // overwritten by the next record.

@@ -44,6 +44,8 @@ bool HandsetEditor::commit(Kind kind, const std::function<bool()> &write)
     const int col = grid.col();
     m_cell.close();
     const bool moveBack = write();
+    // Whichever way the editor was opened, what it wrote is kept over "BACK".
+    m_sheet.setAdvancedChanges(true);
     m_status = EntryTexts::kNavigate;
     if (moveBack)
         grid.setCurrent(row, col);
@@ -97,6 +99,7 @@ void HandsetEditor::repeat()
 {
     GridTable &grid = m_sheet.grid();
     const int col = grid.col();
+    m_sheet.setAdvancedChanges(true);
     if (col == HandsetColumns::HandsetType) {
         grid.setText(m_typeText);
         return;
@@ -114,6 +117,7 @@ void HandsetEditor::applyToColumn(const std::function<void(int, int)> &progress)
     const int col = grid.col();
     const QString value = col == HandsetColumns::HandsetType ? m_typeText : m_text;
     m_status = EntryTexts::kApplying;
+    m_sheet.setAdvancedChanges(true);
     {
         // The view hears of the column once, at the end.
         GridTable::Batch batch(grid);

@@ -27,7 +27,8 @@ public:
     // Opens the editor of the current cell's column on it. The text editor gets
     // the cell's text and, when opened by typing, the typed character after it; it
     // shows its text whole selected. The type editor shows the cell's text. Typing
-    // and double-click count as changes to keep after "BACK" (Check1).
+    // and double-click count as changes to keep after "BACK" (Check1), and so does
+    // every commit, Space and "&Apply To Colum", however the editor was opened.
     Kind open(Trigger trigger, const QString &typed = QString());
     Kind openEditor() const { return m_open; }
     int editRow() const { return m_cell.editRow(); }

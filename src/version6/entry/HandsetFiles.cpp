@@ -28,6 +28,10 @@ Expected<QList<QStringList>> ReadText(const QString &path)
 Expected<QList<QStringList>> ReadWorkbook(const QString &path, const QString &sheetName)
 {
     WorkbookRecords read = ReadWorkbookRecords(path, sheetName);
+    // "EXPORT DATA" of a grid without handsets writes the heading row and one row
+    // of empty texts, which reads as no rows at all: a site without handsets.
+    if (read.failure == WorkbookFailure::NoDataRows)
+        return QList<QStringList>{};
     if (!read.ok())
         return Expected<QList<QStringList>>::failure(read.reason);
     return std::move(read.records);

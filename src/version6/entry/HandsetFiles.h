@@ -25,7 +25,8 @@ Outcome Write(const GridTable &grid, const QString &path, const QString &fileTyp
 Expected<QList<QStringList>> ReadText(const QString &path);
 
 // The rows of a workbook's sheet after its heading row; fields 0 to 9 of a row are
-// the handset's columns (a missing field is empty).
+// the handset's columns (a missing field is empty). A sheet of the heading row
+// alone holds no handsets (no rows, not a failure).
 Expected<QList<QStringList>> ReadWorkbook(const QString &path, const QString &sheetName);
 
 } // namespace HandsetFiles

@@ -25,23 +25,24 @@ void HandsetSheet::fill(const QStringList &lens, const QStringList &extensions, 
 }
 
 void HandsetSheet::build(const QStringList &lens, const QStringList &extensions, const QString &handsetType,
-                         Prompter &prompter, const std::function<void(int, int)> &progress)
+                         const std::function<void(int, int)> &progress)
 {
     if (!m_advancedChanges)
         m_advanced.clearTexts();
     m_advanced.setRow(1);
     fill(lens, extensions, handsetType, progress);
-    if (!m_advancedChanges)
-        return;
+}
 
+bool HandsetSheet::keepAdvanced(Prompter &prompter, const std::function<void(int, int)> &progress)
+{
+    if (!m_advancedChanges)
+        return true;
     if (!prompter.askYesNo(EntryTexts::kKeepAdvancedText, PlatformTexts::kCheckUserAction)) {
-        // Forgetting the edits is building again without them.
         m_advancedChanges = false;
-        m_advanced.clearTexts();
-        fill(lens, extensions, handsetType, progress);
-        return;
+        return false;
     }
     reapplyAdvanced(progress);
+    return true;
 }
 
 void HandsetSheet::reapplyAdvanced(const std::function<void(int, int)> &progress)

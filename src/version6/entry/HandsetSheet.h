@@ -20,16 +20,20 @@ public:
     const GridTable &advanced() const { return m_advanced; }
 
     // Check1: set when the user opens an editor on the handset grid by typing or
-    // double-click; cleared only by answering No in build().
+    // double-click, or changes a cell (HandsetEditor); cleared only by answering
+    // No in keepAdvanced().
     bool advancedChanges() const { return m_advancedChanges; }
     void setAdvancedChanges(bool changed) { m_advancedChanges = changed; }
 
     // "NEXT": one handset per used LEN and extension with the default settings,
-    // then the trailing empty row. After edits (advancedChanges) asks whether to
-    // keep them: Yes copies every Advanced row over the handset of the same LEN,
-    // No forgets them. progress hears (row, maximum) now and then.
-    void build(const QStringList &lens, const QStringList &extensions, const QString &handsetType, Prompter &prompter,
+    // then the trailing empty row. progress hears (row, maximum) now and then.
+    void build(const QStringList &lens, const QStringList &extensions, const QString &handsetType,
                const std::function<void(int, int)> &progress = {});
+    // After build, with the handsets shown: after edits (advancedChanges) asks
+    // whether to keep them. Yes copies every Advanced row over the handset of the
+    // same LEN; No forgets them and returns false: the grid is then to be built
+    // again without them.
+    bool keepAdvanced(Prompter &prompter, const std::function<void(int, int)> &progress = {});
 
     // "BACK": the Advanced grid gets a copy of every handset row but the trailing
     // empty one.

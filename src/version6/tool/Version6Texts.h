@@ -29,6 +29,19 @@ inline QString DefaultScriptNotSavedText(const QString &reason)
 {
     return QStringLiteral("The default script could not be saved; the stored one is unchanged.\r\n") + reason;
 }
+// Shown once at opening when the default scripts or the tab names cannot be read;
+// reasons holds one line per file, naming it.
+inline const QString kUnableToReadTitle = QStringLiteral("UNABLE TO READ");
+inline QString SetupUnreadableText(const QString &reasons)
+{
+    return QStringLiteral("Version 6.0 opens without what could not be read: templates that could not be "
+                          "read stay empty, tab names keep their built-in names.\r\n")
+        + reasons;
+}
+inline QString StoreUnreadableReason(const QString &store, const QString &reason)
+{
+    return QStringLiteral("The default scripts in %1 could not be read: %2").arg(store, reason);
+}
 
 // The status prompt while "NEXT" builds the handset grid.
 inline const QString kCreatingLayoutStatus = QStringLiteral("Creating Screen Layout");

@@ -28,16 +28,30 @@ Version6Tool::Version6Tool(Prompter &prompter, ScriptStore store)
     fillHandsetTypes();
 }
 
-void Version6Tool::open()
+Outcome Version6Tool::open()
 {
-    m_templates.loadTabNames(AppPaths::tabNamesPath());
-    if (const Expected<QStringList> settings = m_store.readSettings(StoreTables::kVersionSixSettings)) {
+    QStringList reasons;
+    if (const Outcome names = m_templates.loadTabNames(AppPaths::tabNamesPath()); !names)
+        reasons.append(names.reason());
+    const Expected<QStringList> settings = m_store.readSettings(StoreTables::kVersionSixSettings);
+    if (settings) {
         m_dialog.folder = settings->value(kFolderField);
         m_dialog.filterIndex = settings->value(kFilterField).toInt();
     }
-    m_templates.loadFromStore(m_store);
+    // A store that cannot be read fails every table alike: it is named once.
+    const Outcome templates = m_templates.loadFromStore(m_store);
+    if (!templates)
+        reasons.append(Version6Texts::StoreUnreadableReason(m_store.path(), templates.reason()));
+    else if (!settings)
+        reasons.append(Version6Texts::StoreUnreadableReason(m_store.path(), settings.reason()));
     fpChanged(QStringLiteral("00"));
     fillHandsetTypes();
+    if (reasons.isEmpty())
+        return Outcome::success();
+    const QString text = reasons.join(QStringLiteral("\r\n"));
+    m_prompter.message(Version6Texts::SetupUnreadableText(text), Version6Texts::kUnableToReadTitle,
+                       Prompter::Icon::Exclamation);
+    return Outcome::failure(text);
 }
 
 bool Version6Tool::closeRequested()
@@ -62,35 +76,49 @@ RangeScreen::AddResult Version6Tool::add()
 {
     UndoHistory::Step step(m_history);
     m_nextEnabled = true;
+    m_hasChanged = true;
     return m_ranges.add();
 }
 
 void Version6Tool::remove()
 {
     UndoHistory::Step step(m_history);
+    m_hasChanged = true;
     m_ranges.remove();
+}
+
+void Version6Tool::buildHandsets()
+{
+    m_status = Version6Texts::kCreatingLayoutStatus;
+    showProgress(0, int(m_ranges.usedExtensions().size()) - 1);
+    m_handsets.build(m_ranges.usedLens(), m_ranges.usedExtensions(), m_defaultHandset,
+                     [this](int value, int maximum) { showProgress(value, maximum); });
+    hideProgress();
+    m_status = EntryTexts::kNavigate;
 }
 
 void Version6Tool::next()
 {
     if (!m_nextEnabled)
         return;
-    m_status = Version6Texts::kCreatingLayoutStatus;
-    showProgress(0, int(m_ranges.usedExtensions().size()) - 1);
-    m_handsets.build(m_ranges.usedLens(), m_ranges.usedExtensions(), m_defaultHandset, m_prompter,
-                     [this](int value, int maximum) { showProgress(value, maximum); });
+    m_hasChanged = true;
+    buildHandsets();
+    m_workAreaVisible = true;
+    // The question about the kept edits is asked over the handsets it is about.
+    if (m_handsets.advancedChanges() && m_stateListener)
+        m_stateListener();
+    if (!m_handsets.keepAdvanced(m_prompter, [this](int value, int maximum) { showProgress(value, maximum); }))
+        buildHandsets(); // No: built again without them, and nothing is asked
     hideProgress();
     // The handsets are built afresh: no step before this one applies to them.
     m_history.clear();
-    m_status = EntryTexts::kNavigate;
-    m_workAreaVisible = true;
-    notify();
 }
 
 void Version6Tool::back()
 {
     if (!m_backEnabled)
         return;
+    m_hasChanged = true;
     m_handsets.snapshot();
     m_workAreaVisible = false;
 }
@@ -98,6 +126,7 @@ void Version6Tool::back()
 void Version6Tool::reset()
 {
     UndoHistory::Step step(m_history);
+    m_hasChanged = true;
     m_ranges.clear();
     m_handsets.clear();
 }
@@ -163,6 +192,12 @@ bool Version6Tool::importDataFrom(const QString &path)
         m_backEnabled = false;
     if (!records)
         return false;
+    if (records->isEmpty() && KindOfExt(m_dialog.fileExt) == FileKind::Text) {
+        // An empty text file holds no site: it never replaces the one in the grid.
+        m_prompter.message(FileMessages::kUnreadableText, FileMessages::kUnreadableTitle, Prompter::Icon::Critical);
+        return false;
+    }
+    m_hasChanged = true;
     m_handsets.replaceRows(*records);
     return true;
 }
@@ -183,7 +218,9 @@ bool Version6Tool::exportDataTo(const QString &path)
         BusyPointer busy(m_prompter);
         written = HandsetFiles::Write(m_handsets.grid(), path, m_dialog.fileExt);
     }
-    Version6Export::ReportExport(m_prompter, kind, path, written);
+    const CodePageLoss loss =
+        kind == FileKind::Text ? CodePageLoss::find(m_handsets.grid(), HandsetFiles::kFields) : CodePageLoss{};
+    Version6Export::ReportExport(m_prompter, kind, path, written, loss);
     return kind != FileKind::Unsupported && written.ok();
 }
 
@@ -192,9 +229,33 @@ bool Version6Tool::print(Printer &printer)
     return PrintLines::Print(printer, m_prompter, PrintLines::GridLines(m_handsets.grid()));
 }
 
+void Version6Tool::textEditorKey(EditorKey key, const QString &text)
+{
+    UndoHistory::Step step(m_history);
+    const bool open = m_editor.openEditor() == HandsetEditor::Kind::Text;
+    m_editor.textKey(key, text);
+    changedIf(open && m_editor.openEditor() == HandsetEditor::Kind::None);
+}
+
+void Version6Tool::typeEditorKey(EditorKey key, const QString &text)
+{
+    UndoHistory::Step step(m_history);
+    const bool open = m_editor.openEditor() == HandsetEditor::Kind::Type;
+    m_editor.typeKey(key, text);
+    changedIf(open && m_editor.openEditor() == HandsetEditor::Kind::None);
+}
+
+void Version6Tool::repeat()
+{
+    UndoHistory::Step step(m_history);
+    m_hasChanged = true;
+    m_editor.repeat();
+}
+
 void Version6Tool::applyToColumn()
 {
     UndoHistory::Step step(m_history);
+    m_hasChanged = true;
     m_editor.applyToColumn([this](int row, int maximum) { showProgress(row, maximum); });
     hideProgress();
 }
@@ -209,6 +270,7 @@ void Version6Tool::renameTab(int tab)
         m_prompter.input(Version6Texts::kRenameTabPrompt, Version6Texts::kRenameTabTitle, m_templates.caption(tab));
     if (!answer || answer->isEmpty())
         return;
+    m_hasChanged = true;
     m_templates.setCaption(tab, *answer);
     if (const Outcome saved = m_templates.saveTabNames(AppPaths::tabNamesPath()); !saved)
         m_prompter.message(Version6Texts::TabNamesNotSavedText(saved.reason()), Version6Texts::kUnableToSaveTitle,
@@ -260,11 +322,11 @@ void Version6Tool::exportOutput(int index)
         exportScriptLines(m_outputs.grid(index));
 }
 
-void Version6Tool::exportScriptLines(const GridTable &grid)
+void Version6Tool::exportScriptLines(const GridTable &grid, Version6Export::SheetHeader header)
 {
     const QString path = chooseFile(FileMessages::kExportLocationTitle);
     if (!path.isEmpty())
-        exportScriptLines(grid, path);
+        exportScriptLines(grid, path, header);
 }
 
 bool Version6Tool::exportOutputTo(int index, const QString &path)
@@ -274,7 +336,7 @@ bool Version6Tool::exportOutputTo(int index, const QString &path)
     return exportScriptLines(m_outputs.grid(index), path);
 }
 
-bool Version6Tool::exportScriptLines(const GridTable &grid, const QString &path)
+bool Version6Tool::exportScriptLines(const GridTable &grid, const QString &path, Version6Export::SheetHeader header)
 {
     FileExtOf(m_dialog, path);
     const FileKind kind = KindOfExt(m_dialog.fileExt, false, FileUse::Write);
@@ -282,11 +344,12 @@ bool Version6Tool::exportScriptLines(const GridTable &grid, const QString &path)
     if (kind != FileKind::Unsupported) {
         BusyPointer busy(m_prompter);
         showProgress(0, grid.rows() - 1);
-        written = Version6Export::WriteOutputGrid(grid, path, m_dialog.fileExt,
-                                                  [this, &grid](int row) { showProgress(row, grid.rows() - 1); });
+        written = Version6Export::WriteOutputGrid(
+            grid, path, m_dialog.fileExt, [this, &grid](int row) { showProgress(row, grid.rows() - 1); }, header);
     }
     hideProgress();
-    Version6Export::ReportExport(m_prompter, kind, path, written);
+    Version6Export::ReportExport(m_prompter, kind, path, written,
+                                 Version6Export::OutputGridLoss(grid, m_dialog.fileExt));
     return kind != FileKind::Unsupported && written.ok();
 }
 

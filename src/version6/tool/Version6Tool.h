@@ -5,6 +5,7 @@
 #include "grid/UndoHistory.h"
 #include "store/ScriptStore.h"
 #include "version6/compile/Compiler.h"
+#include "version6/compile/OutputExport.h"
 #include "version6/compile/SpeedDialStart.h"
 #include "version6/compile/TemplateEditor.h"
 #include "version6/compile/TemplateSet.h"
@@ -31,8 +32,9 @@ public:
     explicit Version6Tool(Prompter &prompter, ScriptStore store = ScriptStore::standard());
 
     // Window Load: tab names, remembered dialog settings, the templates from the
-    // store, the FP list showing "00", the handset-type lists.
-    void open();
+    // store, the FP list showing "00", the handset-type lists. What cannot be read
+    // is reported in one message and returned; the tool works without it.
+    Outcome open();
     // Window Unload: true when the window may close. With changes since the window
     // opened, asks LOSS OF DATA!: No closes; Yes keeps the window open, runs
     // "EXPORT DATA" and stores the file dialog's folder and filter.
@@ -47,6 +49,9 @@ public:
     QString startExtChanged(const QString &text) { return m_ranges.setStartExt(text); } // Text2 Change
     void defaultHandsetChanged(const QString &type) { m_defaultHandset = type; }        // Combo4
     const QString &defaultHandset() const { return m_defaultHandset; }
+    // Each of these, every committed edit of a handset or template cell, Space,
+    // "&Apply To Colum", the template rows, a rename and the imports are changes of
+    // the site: afterwards the close asks before anything is lost (hasChanged).
     RangeScreen::AddResult add(); // "ADD"
     void remove();                // "REMOVE"
     void next();                  // "NEXT", once enabled by an "ADD"
@@ -176,6 +181,9 @@ public:
     // often; the window repaints when enough time has passed, and may let events
     // run then.
     void setProgressListener(std::function<void()> listener) { m_listener = std::move(listener); }
+    // Called when the window is to show the whole state at once, in the middle of
+    // an action: "NEXT" shows the handsets before it asks about the edits kept.
+    void setStateListener(std::function<void()> listener) { m_stateListener = std::move(listener); }
 
     FileDialogState &dialogState() { return m_dialog; }
     const FileDialogState &dialogState() const { return m_dialog; }
@@ -189,8 +197,18 @@ private:
     std::optional<QList<QStringList>> readImport(const QString &path, TextReader text, WorkbookReader workbook);
     // A grid of script lines (an output grid or a template) as "EXPORT THIS" and
     // "EXPORT SCRIPT" write it, to a path or to a file the user chooses.
-    bool exportScriptLines(const GridTable &grid, const QString &path);
-    void exportScriptLines(const GridTable &grid);
+    bool exportScriptLines(const GridTable &grid, const QString &path,
+                           Version6Export::SheetHeader header = Version6Export::SheetHeader::Left);
+    void exportScriptLines(const GridTable &grid,
+                           Version6Export::SheetHeader header = Version6Export::SheetHeader::Left);
+    // A change of the site's data when done is true; returns done.
+    bool changedIf(bool done)
+    {
+        m_hasChanged = m_hasChanged || done;
+        return done;
+    }
+    // "NEXT" up to the handsets shown: the grid built from the ranges.
+    void buildHandsets();
     void showProgress(int value, int maximum);
     std::vector<GridTable *> historyGrids();
     UndoHistory::State historyState();
@@ -228,6 +246,7 @@ private:
     Progress m_progress;
     CompileProgress m_compileProgress;
     std::function<void()> m_listener;
+    std::function<void()> m_stateListener;
     // After the grids and the status they write.
     HandsetEditor m_editor{m_handsets, m_prompter, m_status};
     TemplateEditor m_templateEditor{m_templates};

@@ -57,48 +57,24 @@ UndoHistory::State Version6Tool::historyState()
             }};
 }
 
-// ---- The editors' actions, one step each ----
+// ---- The editors' commits, one step each ----
 
 bool Version6Tool::commitTextEdit(const QString &text)
 {
     UndoHistory::Step step(m_history);
-    return m_editor.commitText(text);
+    return changedIf(m_editor.commitText(text));
 }
 
 bool Version6Tool::commitTypeEdit(const QString &text)
 {
     UndoHistory::Step step(m_history);
-    return m_editor.commitType(text);
-}
-
-void Version6Tool::textEditorKey(EditorKey key, const QString &text)
-{
-    UndoHistory::Step step(m_history);
-    m_editor.textKey(key, text);
-}
-
-void Version6Tool::typeEditorKey(EditorKey key, const QString &text)
-{
-    UndoHistory::Step step(m_history);
-    m_editor.typeKey(key, text);
-}
-
-void Version6Tool::repeat()
-{
-    UndoHistory::Step step(m_history);
-    m_editor.repeat();
+    return changedIf(m_editor.commitType(text));
 }
 
 bool Version6Tool::commitTemplateEdit(const QString &text)
 {
     UndoHistory::Step step(m_history);
-    return m_templateEditor.commit(text);
-}
-
-void Version6Tool::templateEditorKey(EditorKey key, const QString &text)
-{
-    UndoHistory::Step step(m_history);
-    m_templateEditor.key(key, text);
+    return changedIf(m_templateEditor.commit(text));
 }
 
 // ---- Handset grid ----
@@ -145,6 +121,7 @@ void Version6Tool::pasteHandsets(const CellBlock &target, const QString &text)
     });
     // A paste changes handsets as typing does.
     m_handsets.setAdvancedChanges(true);
+    m_hasChanged = true;
     reportReplaced(replaced);
 }
 
@@ -163,8 +140,10 @@ void Version6Tool::clearHandsets(const CellBlock &block)
             cleared = true;
         });
     }
-    if (cleared)
+    if (cleared) {
         m_handsets.setAdvancedChanges(true);
+        m_hasChanged = true;
+    }
     reportReplaced(replaced);
 }
 
@@ -191,6 +170,7 @@ void Version6Tool::pasteTemplate(int tab, const CellBlock &target, const QString
     if (last < 1 || target.top < 1 || target.left < 0 || target.left >= grid.cols())
         return;
     UndoHistory::Step step(m_history);
+    m_hasChanged = true;
     WriteBlock(grid, last, qsizetype(last - target.top + 1) * grid.cols(), [&] {
         ClipboardTable::Place(rows, target, grid.cols(),
                               [&](int row, int col, const QString &cell) { grid.setTextAt(row, col, cell); });
@@ -206,7 +186,10 @@ void Version6Tool::clearTemplate(int tab, const CellBlock &block)
     std::optional<GridTable::Batch> batch;
     if (qsizetype(block.rowCount()) * block.colCount() > kBatchAbove)
         batch.emplace(grid);
-    ForEachFilled(grid, block, [&](int row, int col) { grid.setTextAt(row, col, QString()); });
+    ForEachFilled(grid, block, [&](int row, int col) {
+        grid.setTextAt(row, col, QString());
+        m_hasChanged = true;
+    });
 }
 
 void Version6Tool::pasteInTemplateEditor(const QString &editorText, const QString &clipboard)
@@ -229,12 +212,12 @@ bool Version6Tool::undo()
 {
     if (m_editor.openEditor() != HandsetEditor::Kind::None || m_templateEditor.isOpen())
         return false;
-    return m_history.undo();
+    return changedIf(m_history.undo());
 }
 
 bool Version6Tool::redo()
 {
     if (m_editor.openEditor() != HandsetEditor::Kind::None || m_templateEditor.isOpen())
         return false;
-    return m_history.redo();
+    return changedIf(m_history.redo());
 }

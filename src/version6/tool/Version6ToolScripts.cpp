@@ -21,6 +21,7 @@ void Version6Tool::addTemplateRow(int tab)
     if (!validTab(tab))
         return;
     UndoHistory::Step step(m_history);
+    m_hasChanged = true;
     m_templates.grid(tab).addRow();
 }
 
@@ -33,8 +34,18 @@ void Version6Tool::removeTemplateRow(int tab)
     if (m_templateEditor.tab() == tab)
         m_templateEditor.discard();
     GridTable &grid = m_templates.grid(tab);
-    if (grid.rows() > 1)
+    if (grid.rows() > 1) {
+        m_hasChanged = true;
         grid.removeRow(grid.rows() - 1);
+    }
+}
+
+void Version6Tool::templateEditorKey(EditorKey key, const QString &text)
+{
+    UndoHistory::Step step(m_history);
+    const bool open = m_templateEditor.isOpen();
+    m_templateEditor.key(key, text);
+    changedIf(open && !m_templateEditor.isOpen());
 }
 
 void Version6Tool::importScript(int tab)
@@ -69,12 +80,12 @@ bool Version6Tool::importScriptFrom(int tab, const QString &path)
 void Version6Tool::exportScript(int tab)
 {
     if (validTab(tab))
-        exportScriptLines(m_templates.grid(tab));
+        exportScriptLines(m_templates.grid(tab), Version6Export::SheetHeader::Written);
 }
 
 bool Version6Tool::exportScriptTo(int tab, const QString &path)
 {
-    return validTab(tab) && exportScriptLines(m_templates.grid(tab), path);
+    return validTab(tab) && exportScriptLines(m_templates.grid(tab), path, Version6Export::SheetHeader::Written);
 }
 
 bool Version6Tool::saveScript(int tab)

@@ -54,12 +54,14 @@ Version6Window::Version6Window(std::unique_ptr<Prompter> prompter, std::unique_p
     m_tool->open();
     build();
     m_tool->setProgressListener([this] { progressed(); });
+    m_tool->setStateListener([this] { showToolState(); });
     showToolState();
 }
 
 Version6Window::~Version6Window()
 {
     m_tool->setProgressListener({});
+    m_tool->setStateListener({});
     // The views watch the tool's grids: they go first.
     delete m_screens;
     delete m_panel;

@@ -274,6 +274,21 @@ private slots:
                         kEmpty}));
     }
 
+    // What "&Apply To Colum" writes into the trailing spare row is not a handset.
+    void spareRowNeverCompiled()
+    {
+        Site site;
+        site.setHandsets({handset("01000", "2001", "none", "", "")});
+        const int spare = site.handsets.rows() - 1;
+        const QStringList filled = handset("01001", "2009", "8 ", "10", "3");
+        for (int c = 0; c < filled.size(); ++c)
+            site.handsets.setTextAt(spare, c, filled[c]);
+        site.compile();
+        for (int i = 0; i < OutputGrids::MasterOutput; ++i)
+            QCOMPARE(site.lines(i), Lines{kEmpty});
+        QCOMPARE(site.start.text(), QStringLiteral("000"));
+    }
+
     void emptyHandsetGrid()
     {
         Site site;

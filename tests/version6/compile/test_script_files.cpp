@@ -118,11 +118,17 @@ private slots:
         QCOMPARE(rowsOf(tool.templates().grid(3)), imported);
         QCOMPARE(prompter.inputs.value(0).prompt, QStringLiteral("Please enter the Sheet name you wish to import"));
 
-        // Exported: no heading row, the trailing row and the sixth column included.
-        QVERIFY(tool.exportScriptTo(3, home.file("again.xls")));
-        const WorkbookRecords back = ReadWorkbookRecords(home.file("again.xls"), QStringLiteral("Sheet1$"));
-        QCOMPARE(back.records.value(0).mid(0, 3), (QStringList{"12", "%EXT%", "0042"}));
-        QCOMPARE(prompter.messageTexts().last(), QStringLiteral("Exported to ") + home.file("again.xls"));
+        // Exported with the heading row first, the trailing row and the sixth column
+        // included: imported back, every line returns.
+        setTemplate(tool, 3, kThreeLines);
+        const QList<QStringList> exported = rowsOf(tool.templates().grid(3));
+        for (const char *name : {"again.xls", "again.xlsx", "again.ods"}) {
+            QVERIFY(tool.exportScriptTo(3, home.file(name)));
+            QCOMPARE(prompter.messageTexts().last(), QStringLiteral("Exported to ") + home.file(name));
+            prompter.queueInput(QStringLiteral("Sheet1$"));
+            QVERIFY(tool.importScriptFrom(4, home.file(name)));
+            QCOMPARE(rowsOf(tool.templates().grid(4)), exported);
+        }
     }
 
     void nesIsNotWritten()

@@ -74,6 +74,65 @@ private slots:
         QVERIFY(run.err.contains("INCORRECT FILE FORMAT: UNABLE TO OPEN SPECIFIED FILE"));
     }
 
+    // A grid without handsets is exported and compiled like any other.
+    void emptyGridReadsBack()
+    {
+        TestHome home;
+        const QString handsets = home.file("e.xls");
+        QCOMPARE(RunCli({"handsets", handsets, "--range", "01:005:001:100"}).exitCode, 0);
+        const CliRun run = RunCli({"compile", handsets, home.file("out")});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+        QCOMPARE(run.out, QStringLiteral("next block: 000\n"));
+    }
+
+    // The four outputs are replaced together or not at all, and the compile
+    // never runs without its templates.
+    void nothingHalfDone_data()
+    {
+        QTest::addColumn<QString>("obstacle");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a folder named as an output") << "folder"
+                                                     << "pickup-groups.csv is a folder, not a file.";
+        QTest::newRow("a store of garbage") << "store"
+                                            << "HVNdataX could not be read";
+        QTest::newRow("tab names with NUL bytes") << "tab names"
+                                                  << "TabNames.dta holds NUL bytes";
+    }
+
+    void nothingHalfDone()
+    {
+        QFETCH(QString, obstacle);
+        QFETCH(QString, reason);
+        TestHome home;
+        const QString handsets = home.file("site.csv");
+        QVERIFY(WriteBytes(handsets, "\"01000\",\"2001\",\"8 \",\"10\",\"1\",\"1\",\"15\",\"15\",\"\",\"00\"\r\n"));
+        const QString out = home.file("out");
+        QCOMPARE(RunCli({"compile", handsets, out}).exitCode, 0);
+        QDir outDir(out);
+        QMap<QString, QByteArray> before;
+        for (const QString &name : outDir.entryList(QDir::Files))
+            before.insert(name, ReadBytes(outDir.filePath(name)));
+        QCOMPARE(before.size(), 4);
+
+        QVERIFY(WriteBytes(handsets, "\"01000\",\"2009\",\"8 \",\"20\",\"1\",\"1\",\"15\",\"15\",\"\",\"00\"\r\n"));
+        if (obstacle == "folder") {
+            QVERIFY(QFile::remove(outDir.filePath("pickup-groups.csv")));
+            QVERIFY(outDir.mkdir("pickup-groups.csv"));
+            before.remove("pickup-groups.csv");
+        } else if (obstacle == "store") {
+            QVERIFY(WriteBytes(home.file("HVN-Data/HVNdataX"), QByteArray(4096, '\x5a')));
+        } else {
+            QVERIFY(WriteBytes(home.file("TabNames.dta"), QByteArray("\"8 \"\r\n\0\0\"8D\"\r\n", 14)));
+        }
+        const CliRun run = RunCli({"compile", handsets, out});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains(reason), qPrintable(run.err));
+        QCOMPARE(run.out, QString());
+        for (auto it = before.cbegin(); it != before.cend(); ++it)
+            QCOMPARE(ReadBytes(outDir.filePath(it.key())), it.value());
+        QCOMPARE(outDir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).size(), 4);
+    }
+
     void conflictFails()
     {
         TestHome home;

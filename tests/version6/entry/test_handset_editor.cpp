@@ -102,11 +102,11 @@ private slots:
         QTest::addColumn<QStringList>("cells");    // "row,col=text" after the steps
         QTest::addColumn<QStringList>("messages"); // texts shown, in order
         QTest::addColumn<QString>("current");      // "row,col"
-        QTest::addColumn<bool>("advanced");        // Check1
+        QTest::addColumn<bool>("advanced");        // Check1: every commit counts
 
         QTest::newRow("Return, retype, Return")
             << QStringList{"at 1 1", "return", "editor 2001", "type 2005", "key Return"} << QStringList{"1,1=2005"}
-            << QStringList{} << "1,1" << false;
+            << QStringList{} << "1,1" << true;
         QTest::newRow("typed 5 opens 205, 3 commits 10")
             << QStringList{"at 1 3", "type 5", "editor 205", "type 3", "key Return"} << QStringList{"1,3=10"}
             << QStringList{kSpeedDialMessage} << "1,3" << true;
@@ -116,16 +116,16 @@ private slots:
             << QStringList{"1,1=3001", "2,1=3002", "3,1=3003"} << QStringList{} << "3,1" << true;
         QTest::newRow("Space repeats the last commit")
             << QStringList{"at 1 9", "return", "type 05", "key Return", "at 3 9", "space"}
-            << QStringList{"1,9=05", "3,9=05"} << QStringList{} << "3,9" << false;
+            << QStringList{"1,9=05", "3,9=05"} << QStringList{} << "3,9" << true;
         QTest::newRow("Space checks the repeated value, keeps it")
             << QStringList{"at 1 4", "return", "type 7", "key Return", "at 2 3", "space"}
-            << QStringList{"1,4=7", "2,3=7"} << QStringList{kSpeedDialMessage} << "2,3" << false;
+            << QStringList{"1,4=7", "2,3=7"} << QStringList{kSpeedDialMessage} << "2,3" << true;
         QTest::newRow("Space on HANDSET TYPE: the last chosen type")
             << QStringList{"at 1 2", "return", "pick Analog", "key Return", "at 3 2", "space"}
-            << QStringList{"1,2=Analog", "3,2=Analog"} << QStringList{} << "3,2" << false;
+            << QStringList{"1,2=Analog", "3,2=Analog"} << QStringList{} << "3,2" << true;
         QTest::newRow("Apply To Colum reaches the trailing row")
             << QStringList{"at 2 4", "return", "type 3", "key Return", "apply"}
-            << QStringList{"1,4=3", "2,4=3", "3,4=3", "4,4=3", "4,5="} << QStringList{} << "2,4" << false;
+            << QStringList{"1,4=3", "2,4=3", "3,4=3", "4,4=3", "4,5="} << QStringList{} << "2,4" << true;
         QTest::newRow("Right commits, the next cell is current")
             << QStringList{"at 1 8", "type 4", "key Right"} << QStringList{"1,8=4"} << QStringList{} << "1,9" << true;
         // A typed key goes after the cell's text: 4 on a DRN of 1 is 14.
@@ -134,22 +134,22 @@ private slots:
             << QStringList{"Invalid Dialing Restriction Number!!!\r\nValid Number range is 1-8 or Nothing"} << "1,5"
             << true;
         QTest::newRow("Left on the type editor") << QStringList{"at 2 2", "return", "pick 32D", "key Left"}
-                                                 << QStringList{"2,2=32D"} << QStringList{} << "2,1" << false;
+                                                 << QStringList{"2,2=32D"} << QStringList{} << "2,1" << true;
         QTest::newRow("Down on the last row stays")
             << QStringList{"at 4 0", "type x", "key Down"} << QStringList{"4,0=x"} << QStringList{} << "4,0" << true;
         QTest::newRow("checked text replaces the typed one")
             << QStringList{"at 1 7", "return", "type 5", "key Down"} << QStringList{"1,7=00", "2,7=15"}
-            << QStringList{"INVALID CLASS NUMBER!!!\r\nNumber must be of 2 digits i.e. 00"} << "2,7" << false;
+            << QStringList{"INVALID CLASS NUMBER!!!\r\nNumber must be of 2 digits i.e. 00"} << "2,7" << true;
         QTest::newRow("Escape keeps the editor open")
             << QStringList{"at 1 1", "type 9", "key Escape", "editor 20019", "key Up"} << QStringList{"1,1=20019"}
             << QStringList{} << "1,1" << true;
         // Counting an empty text fails: the edited cell stays current.
         QTest::newRow("Auto Increase on an empty value")
             << QStringList{"auto", "at 2 8", "return", "key Down"} << QStringList{"2,8="}
-            << QStringList{"INVALID EXTENSION NUMBER!!!"} << "2,8" << false;
+            << QStringList{"INVALID EXTENSION NUMBER!!!"} << "2,8" << true;
         QTest::newRow("width kept while counting")
             << QStringList{"auto", "at 1 1", "return", "type 0209", "key Down", "space", "at 3 1", "space"}
-            << QStringList{"1,1=0209", "2,1=0210", "3,1=0211"} << QStringList{} << "3,1" << false;
+            << QStringList{"1,1=0209", "2,1=0210", "3,1=0211"} << QStringList{} << "3,1" << true;
     }
 
     void editing()

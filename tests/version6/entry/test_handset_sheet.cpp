@@ -130,6 +130,46 @@ private slots:
         QCOMPARE(prompter.messages.size(), keep ? 1 : 0);
     }
 
+    // However the cell was changed, NEXT asks whether to keep it, over the
+    // handsets already shown.
+    void everyChangeIsKeptOverBack_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::newRow("Return-opened edit") << "return";
+        QTest::newRow("Space") << "space";
+        QTest::newRow("Apply To Colum") << "apply";
+    }
+
+    void everyChangeIsKeptOverBack()
+    {
+        QFETCH(QString, change);
+        TestHome home;
+        ScriptedPrompter prompter;
+        Version6Tool tool(prompter);
+        addRange(tool, "01", "000", "001", "2000");
+        tool.next();
+        tool.handsets().grid().setCurrent(2, HandsetColumns::SpeedDials);
+        if (change == "return") {
+            tool.startEdit(HandsetEditor::Trigger::Return);
+            tool.textEditorKey(EditorKey::Return, "50");
+        } else {
+            tool.startEdit(HandsetEditor::Trigger::Return);
+            tool.commitTextEdit("50");
+            tool.handsets().setAdvancedChanges(false); // only what follows counts
+            tool.handsets().grid().setCurrent(2, HandsetColumns::SpeedDials);
+            change == "space" ? tool.repeat() : tool.applyToColumn();
+        }
+        QVERIFY(tool.handsets().advancedChanges());
+        tool.back();
+        bool shownFirst = false;
+        tool.setStateListener([&] { shownFirst = tool.workAreaVisible() && prompter.messages.isEmpty(); });
+        prompter.queueYes();
+        tool.next();
+        QVERIFY(shownFirst);
+        QCOMPARE(prompter.messageTexts(), QStringList{kKeepQuestion});
+        QCOMPARE(tool.handsets().grid().textAt(2, HandsetColumns::SpeedDials), QStringLiteral("50"));
+    }
+
     void resetEmptiesRangesAndGrids()
     {
         TestHome home;
