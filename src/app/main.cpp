@@ -20,6 +20,7 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(ShellArt::appIcon());
     // The program lives in the notification area; closing its windows does not end it.
     QApplication::setQuitOnLastWindowClosed(false);
+    ScriptStore::standard().removeStaleTemporaries();
     ScriptStore::standard().ensureExists();
 
     QtPrompter prompter;

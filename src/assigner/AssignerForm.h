@@ -31,6 +31,7 @@ public:
     QPushButton *resetButton() const { return m_resetButton; }               // Command1
     QPushButton *printButton() const { return m_printButton; }               // Command13
     QPushButton *helpButton() const { return m_helpButton; }                 // Command3
+    QPushButton *checkButton() const { return m_checkButton; }               // CheckButton
     QPushButton *updateButton() const { return m_updateButton; }             // Command2
     QTabWidget *tabs() const { return m_tabs; }                              // SSTab1
     GridTableView *inputView() const { return m_inputView; }                 // MSFlexGrid1
@@ -53,6 +54,7 @@ private:
     QPushButton *m_resetButton;
     QPushButton *m_printButton;
     QPushButton *m_helpButton;
+    QPushButton *m_checkButton;
     QPushButton *m_updateButton;
     QTabWidget *m_tabs;
     GridTableView *m_inputView;

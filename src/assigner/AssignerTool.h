@@ -1,6 +1,7 @@
 #pragma once
 
 #include "assigner/AssignerTexts.h"
+#include "check/CheckReport.h"
 #include "files/FileDialog.h"
 #include "files/Outcome.h"
 #include "files/workbook/Workbook.h"
@@ -88,6 +89,8 @@ public:
     virtual bool updateInput() = 0;
     // "RESET": both grids back to the header and one empty row.
     virtual void reset();
+    // "CHECK": what will go wrong with the input list at the switch; changes nothing.
+    virtual CheckReport check() const = 0;
     // "PRINT": false (after the printer message) when printing failed.
     bool print();
     // Closing the window: the LOSS OF DATA question, then the settings save.

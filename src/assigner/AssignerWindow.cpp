@@ -3,6 +3,7 @@
 #include "assigner/AssignerForm.h"
 #include "assigner/AssignerTexts.h"
 #include "assigner/AssignerTool.h"
+#include "check/CheckResultsWindow.h"
 #include "grid/GridCellEditor.h"
 #include "grid/GridTableView.h"
 #include "platform/Printer.h"
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 AssignerWindow::AssignerWindow(std::unique_ptr<Prompter> prompter, std::unique_ptr<Printer> printer, QWidget *parent)
@@ -55,6 +57,7 @@ void AssignerWindow::attach(std::unique_ptr<AssignerTool> tool, const QString &o
     connect(m_form->updateButton(), &QPushButton::clicked, this, forward([t] { t->updateInput(); }));
     connect(m_form->resetButton(), &QPushButton::clicked, this, forward([t] { t->reset(); }));
     connect(m_form->printButton(), &QPushButton::clicked, this, forward([t] { t->print(); }));
+    connect(m_form->checkButton(), &QPushButton::clicked, this, &AssignerWindow::showCheck);
     connect(m_form->helpButton(), &QPushButton::clicked, this, [helpCaption] { ShowHelpWindow(helpCaption); });
 
     connect(m_form->inputView(), &GridTableView::editRequested, this, &AssignerWindow::startEdit);
@@ -85,6 +88,29 @@ void AssignerWindow::attach(std::unique_ptr<AssignerTool> tool, const QString &o
         m_prompter->message(AssignerTexts::DefaultScriptUnreadableText(loaded.reason()), caption,
                             Prompter::Icon::Exclamation);
     m_tool->setStateListener([this] { showToolState(); });
+}
+
+CheckResultsWindow *AssignerWindow::showCheck()
+{
+    if (m_check) {
+        m_check->checkAgain();
+    } else {
+        m_check = new CheckResultsWindow([this] { return m_tool->check(); },
+                                         [this](const CheckFinding &finding) { showFinding(finding); }, this);
+        m_check->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_check->show();
+    m_check->raise();
+    return m_check;
+}
+
+void AssignerWindow::showFinding(const CheckFinding &finding)
+{
+    m_form->tabs()->setCurrentIndex(m_form->tabs()->indexOf(m_form->inputView()->parentWidget()));
+    m_tool->input().setCurrent(finding.row, std::max(finding.column, 0));
+    m_form->inputView()->showGridCurrent();
+    activateWindow();
+    m_form->inputView()->setFocus(Qt::OtherFocusReason);
 }
 
 void AssignerWindow::showToolState()

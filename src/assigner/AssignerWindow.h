@@ -2,12 +2,15 @@
 
 #include "grid/GridEditor.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <memory>
 
 class AssignerForm;
 class AssignerTool;
+class CheckResultsWindow;
+struct CheckFinding;
 class Printer;
 class Prompter;
 
@@ -22,6 +25,10 @@ public:
     ~AssignerWindow() override;
 
     AssignerForm *form() const { return m_form; }
+    // "CHECK": the results list of the input's check, opened (or checked again).
+    CheckResultsWindow *showCheck();
+    // A finding's cell, selected in the input grid.
+    void showFinding(const CheckFinding &finding);
 
 protected:
     AssignerWindow(std::unique_ptr<Prompter> prompter, std::unique_ptr<Printer> printer, QWidget *parent);
@@ -67,4 +74,5 @@ private:
     std::unique_ptr<Printer> m_printer;
     std::unique_ptr<AssignerTool> m_tool;
     AssignerForm *m_form = nullptr;
+    QPointer<CheckResultsWindow> m_check;
 };

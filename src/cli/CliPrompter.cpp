@@ -11,6 +11,10 @@ Prompter::Answer CliPrompter::showMessage(const Message &message)
     QString text = message.text;
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     std::fprintf(stderr, "%s: %s\n", qPrintable(message.title), qPrintable(text));
+    // The reason behind the message, when the tool knows it, on a line of its own.
+    if (!message.detail.isEmpty())
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(QString(message.detail).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))));
     std::fflush(stderr);
     return message.buttons == Buttons::YesNo ? m_yesNo : Answer::Ok;
 }

@@ -5,7 +5,8 @@
 #include <QStringList>
 
 // The tools' prompts on the command line: messages go to standard error as
-// "title: text"; input boxes take their answers from the command's options; a file
+// "title: text", followed by the message's detail on a line of its own when it
+// has one; input boxes take their answers from the command's options; a file
 // dialog is never shown (the command names its files), so it answers "cancel".
 class CliPrompter : public Prompter {
 public:

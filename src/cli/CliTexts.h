@@ -24,7 +24,9 @@ inline const QString kExitStatus = QStringLiteral("Exit status:\n"
                                                   "  0  done\n"
                                                   "  1  an input or output error; nothing was written\n"
                                                   "  2  a usage error\n"
-                                                  "  3  the output was written, but a warning was shown\n");
+                                                  "  3  the output was written, but a warning was shown; check:\n"
+                                                  "     only warnings were found\n"
+                                                  "  4  check: errors were found\n");
 inline const QString kEnvironment =
     QStringLiteral("Environment:\n"
                    "  HALVORAN_HOME  the program's folder (default scripts and settings), when set\n");
@@ -129,4 +131,27 @@ inline const QString kNoneReplaced = QStringLiteral("halvoran-cli: none of the f
 inline const QString kNotCompiled =
     QStringLiteral("halvoran-cli: nothing was compiled; the templates and tab names must be readable");
 } // namespace Compile
+
+namespace Check {
+inline const QString kSynopsis =
+    QStringLiteral("FILE [--tool names|speeddial|handsets] [--start BLOCK] [--format text|json] [--sheet NAME]");
+inline const QString kSummary = QStringLiteral("Finds what will go wrong before the script reaches the switch");
+inline const QString kDescription = QStringLiteral(
+    "Checks FILE, read as the tool's import reads it, and changes nothing: a Version 6.0 handset file (with the "
+    "templates and tab names of the program's folder, the speed-dial blocks counted as the compiler allocates "
+    "them from BLOCK), a Name Assigner list, or a Speed Dial Assigner list (its entries taking memory locations "
+    "from BLOCK, a location 000 to 299). Prints one line per finding (\"row 12, EXT: error: ...\") or, as json, "
+    "an array of objects with severity, row, column, code and message. Exit status: 0 nothing found (or only "
+    "information), 3 only warnings, 4 errors, 1 the file cannot be read, 2 a usage error.");
+inline const QString kFile = QStringLiteral("The file to check: .csv, .txt, .nev, .nes, .xls, .xlsx, .xlsm or .ods.");
+inline const QString kToolValue = QStringLiteral("names|speeddial|handsets");
+inline const QString kTool = QStringLiteral("The tool whose input FILE is (default: %1).");
+inline const QString kTools = QStringLiteral("names, speeddial or handsets");
+inline const QString kStart =
+    QStringLiteral("The Speed Dial Starting Block of a handset file, or the first memory location of a speed-dial list "
+                   "(default: %1).");
+inline const QString kFormatValue = QStringLiteral("text|json");
+inline const QString kFormat = QStringLiteral("How the findings are printed (default: %1).");
+inline const QString kFormats = QStringLiteral("text or json");
+} // namespace Check
 } // namespace CliTexts

@@ -1,5 +1,6 @@
 #include "cli/Commands.h"
 
+#include "cli/CheckCommand.h"
 #include "cli/CliTexts.h"
 #include "cli/NamesCommand.h"
 #include "cli/SpeedDialCommand.h"
@@ -11,7 +12,7 @@
 
 QList<CliCommand> CliCommands()
 {
-    return {NamesCommand(), SpeedDialCommand(), HandsetsCommand(), CompileCommand()};
+    return {NamesCommand(), SpeedDialCommand(), HandsetsCommand(), CompileCommand(), CheckCommand()};
 }
 
 bool OutputNamesItsType(const QString &path, bool nesWritten)

@@ -11,7 +11,8 @@ namespace ExitCode {
 constexpr int Ok = 0;
 constexpr int Failed = 1;  // an input or output error; nothing was written
 constexpr int Usage = 2;   // the command line was wrong
-constexpr int Warning = 3; // the output was written, but a warning was shown
+constexpr int Warning = 3; // the output was written, but a warning was shown; check: only warnings
+constexpr int Errors = 4;  // check: errors were found
 } // namespace ExitCode
 
 // A positional argument of a command, as its --help lists it.

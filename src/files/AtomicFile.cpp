@@ -1,8 +1,10 @@
 #include "files/AtomicFile.h"
 
+#include "files/DescriptorDevice.h"
+#include "files/TemporaryFile.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -14,6 +16,15 @@ QString IsFolderReason(const QString &path)
 QString CannotWriteReason(const QString &path, const QString &why)
 {
     return QStringLiteral("Cannot write %1: %2").arg(path, why);
+}
+
+// The file a write replaces: a symbolic link's target, so that the link stays.
+QString FollowLinks(const QString &path)
+{
+    QFileInfo info(path);
+    for (int depth = 0; depth < 40 && info.isSymLink(); ++depth)
+        info.setFile(info.symLinkTarget());
+    return info.isSymLink() ? path : info.filePath();
 }
 
 } // namespace
@@ -28,16 +39,17 @@ Outcome WriteFileAtomically(const QString &path, const std::function<bool(QIODev
     if (info.exists() && !info.isWritable())
         return Outcome::failure(QStringLiteral("%1 is read-only.").arg(path));
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return Outcome::failure(CannotWriteReason(path, file.errorString()));
-    if (!write(file) || file.error() != QFileDevice::NoError) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return Outcome::failure(CannotWriteReason(path, reason));
-    }
-    if (!file.commit())
-        return Outcome::failure(CannotWriteReason(path, file.errorString()));
+    TemporaryFile file(FollowLinks(path));
+    if (Outcome opened = file.open(); !opened)
+        return Outcome::failure(CannotWriteReason(path, opened.reason()));
+    DescriptorDevice out(file.descriptor());
+    const bool wrote = write(out);
+    if (out.failure() != 0)
+        return Outcome::failure(CannotWriteReason(path, out.errorString()));
+    if (!wrote)
+        return Outcome::failure(CannotWriteReason(path, QStringLiteral("the file could not be completed")));
+    if (Outcome committed = file.commit(); !committed)
+        return Outcome::failure(CannotWriteReason(path, committed.reason()));
     return Outcome::success();
 }
 
@@ -64,7 +76,7 @@ Expected<QByteArray> ReadWholeFile(const QString &path, qint64 maxBytes)
     if (file.size() > maxBytes)
         return Expected<QByteArray>::failure(QStringLiteral("%1 is too large (%2 MB; at most %3 MB can be read).")
                                                  .arg(path)
-                                                 .arg(file.size() / (1024 * 1024))
+                                                 .arg((file.size() + 1024 * 1024 - 1) / (1024 * 1024))
                                                  .arg(maxBytes / (1024 * 1024)));
     QByteArray bytes = file.read(maxBytes + 1);
     if (file.error() != QFileDevice::NoError)

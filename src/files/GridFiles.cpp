@@ -20,7 +20,8 @@ Import ReadRecords(Prompter &prompter, const QString &path, const QString &fileE
             text = ReadTextRecords(path, fields);
         }
         if (!text.outcome && !(text.cutShort && takesCutShort && takesCutShort(text.records))) {
-            prompter.message(FileMessages::kUnreadableText, FileMessages::kUnreadableTitle, Prompter::Icon::Critical);
+            prompter.explain(FileMessages::kUnreadableText, FileMessages::kUnreadableTitle, Prompter::Icon::Critical,
+                             text.outcome.reason());
             return import;
         }
         import.records = std::move(text.records);
@@ -40,7 +41,8 @@ Import ReadRecords(Prompter &prompter, const QString &path, const QString &fileE
             book = ReadWorkbookRecords(path, *sheet);
         }
         if (!book.ok()) {
-            prompter.message(FileMessages::kBadSheetText, FileMessages::kBadSheetTitle, Prompter::Icon::Critical);
+            prompter.explain(FileMessages::kBadSheetText, FileMessages::kBadSheetTitle, Prompter::Icon::Critical,
+                             book.reason);
             return import;
         }
         import.records = std::move(book.records);

@@ -4,7 +4,9 @@
 #include "files/Codec.h"
 #include "grid/GridTable.h"
 
+#include <QDir>
 #include <QIODevice>
+#include <QLocale>
 
 namespace {
 
@@ -93,47 +95,67 @@ bool TextFieldReader::atEnd() const
 
 std::optional<QString> TextFieldReader::nextField()
 {
+    QString field;
+    if (!scanField(&field))
+        return std::nullopt;
+    return field;
+}
+
+bool TextFieldReader::scanField(QString *field)
+{
     skipBlanks();
     const qsizetype size = m_text.size();
     if (m_pos >= size)
-        return std::nullopt;
+        return false;
 
-    QString field;
-    if (m_text.at(m_pos) == QLatin1Char('"')) {
-        ++m_pos;
-        while (m_pos < size) {
-            const QChar ch = m_text.at(m_pos++);
-            if (ch != QLatin1Char('"')) {
-                field += ch;
-                continue;
+    const QStringView text(m_text);
+    if (text[m_pos] == QLatin1Char('"')) {
+        // Up to the closing quote, a doubled quote standing for one; a field left
+        // open runs to the end of the text. Pieces are appended to a null string,
+        // so an empty field allocates nothing.
+        qsizetype from = ++m_pos;
+        for (;;) {
+            const qsizetype quote = text.indexOf(QLatin1Char('"'), from);
+            if (quote < 0) {
+                if (field)
+                    field->append(text.mid(from));
+                m_pos = size;
+                break;
             }
-            if (m_pos < size && m_text.at(m_pos) == QLatin1Char('"')) {
-                field += QLatin1Char('"');
-                ++m_pos;
-                continue;
+            const bool doubled = quote + 1 < size && text[quote + 1] == QLatin1Char('"');
+            if (field)
+                field->append(text.mid(from, quote - from + (doubled ? 1 : 0)));
+            if (!doubled) {
+                m_pos = quote + 1;
+                break;
             }
-            break;
+            from = quote + 2;
         }
         // Text between the closing quote and the delimiter belongs to the field.
         skipBlanks();
         const qsizetype tail = m_pos;
-        while (m_pos < size && m_text.at(m_pos) != QLatin1Char(',') && !isLineEnd(m_pos))
+        while (m_pos < size && text[m_pos] != QLatin1Char(',') && !isLineEnd(m_pos))
             ++m_pos;
-        field += QStringView(m_text).mid(tail, m_pos - tail).trimmed();
+        if (field && m_pos > tail)
+            field->append(text.mid(tail, m_pos - tail).trimmed());
     } else {
         const qsizetype start = m_pos;
-        while (m_pos < size && m_text.at(m_pos) != QLatin1Char(',') && !isLineEnd(m_pos))
+        while (m_pos < size && text[m_pos] != QLatin1Char(',') && !isLineEnd(m_pos))
             ++m_pos;
-        field = QStringView(m_text).mid(start, m_pos - start).trimmed().toString();
+        if (field) {
+            const QStringView value = text.mid(start, m_pos - start).trimmed();
+            if (!value.isEmpty())
+                *field = value.toString();
+        }
     }
 
     if (m_pos < size) {
-        if (m_text.at(m_pos) == QLatin1Char(','))
+        if (text[m_pos] == QLatin1Char(','))
             ++m_pos;
         else
             skipLineEnd();
     }
-    return field;
+    return true;
 }
 
 Expected<QStringList> TextFieldReader::nextRecord(int fields)
@@ -154,6 +176,40 @@ Expected<QStringList> TextFieldReader::nextRecord(int fields)
     return record;
 }
 
+namespace {
+
+QString Counted(qsizetype n)
+{
+    return QLocale(QLocale::English).toString(qlonglong(n));
+}
+
+// How many complete records the rest of the text holds, found without building a
+// field; a failure once there are more than the limits allow.
+Expected<qsizetype> CountRecords(TextFieldReader reader, int fieldsPerRecord, const QString &path)
+{
+    qsizetype records = 0;
+    qsizetype fields = 0;
+    while (!reader.atEnd()) {
+        int i = 0;
+        while (i < fieldsPerRecord && reader.skipField())
+            ++i;
+        fields += i;
+        if (i < fieldsPerRecord)
+            break; // cut short: the reading pass says where
+        if (++records > kMaxTextRecords)
+            return Expected<qsizetype>::failure(
+                QStringLiteral("Cannot read %1: it holds more than %2 records (at most %2 are read).")
+                    .arg(QDir::toNativeSeparators(path), Counted(kMaxTextRecords)));
+        if (fields > kMaxTextFields)
+            return Expected<qsizetype>::failure(
+                QStringLiteral("Cannot read %1: it holds more than %2 fields (at most %2 are read).")
+                    .arg(QDir::toNativeSeparators(path), Counted(kMaxTextFields)));
+    }
+    return records;
+}
+
+} // namespace
+
 TextRecords ReadTextRecords(const QString &path, int fieldsPerRecord)
 {
     TextRecords result;
@@ -162,6 +218,12 @@ TextRecords ReadTextRecords(const QString &path, int fieldsPerRecord)
         result.outcome = reader.outcome();
         return result;
     }
+    const Expected<qsizetype> count = CountRecords(*reader, fieldsPerRecord, path);
+    if (!count) {
+        result.outcome = count.outcome();
+        return result;
+    }
+    result.records.reserve(*count);
     while (!reader->atEnd()) {
         Expected<QStringList> record = reader->nextRecord(fieldsPerRecord);
         if (!record) {

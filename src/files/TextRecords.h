@@ -22,6 +22,12 @@ Outcome WriteTextFile(const GridTable &grid, const QString &path, int columns, i
 // The largest text file read: several times the largest site, while the records
 // of a file of tiny fields still fit in memory many times over.
 constexpr qint64 kMaxTextFileBytes = 16LL * 1024 * 1024;
+// The most records and fields read from one text file: as many records as a
+// worksheet has rows, ten times more than any switch has extensions. A file of
+// a few bytes per field (a run of commas) reaches these long before the byte
+// limit; it is refused, with the reason, before any record is built.
+constexpr qsizetype kMaxTextRecords = 1'048'576;
+constexpr qsizetype kMaxTextFields = 10'000'000;
 
 // The fields of a text file in order: a comma or a line end ends a field, so
 // records may be spread over lines in any way. A field in double quotes is taken
@@ -35,14 +41,19 @@ public:
 
     // True when only blanks and line ends are left.
     bool atEnd() const;
-    // The next field, or nullopt at the end of the text.
+    // The next field, or nullopt at the end of the text. An empty field is a null
+    // QString and costs no allocation.
     std::optional<QString> nextField();
+    // Passes over the next field without building its text; false at the end.
+    bool skipField() { return scanField(nullptr); }
     // The next record of n fields; a failure when the text ends inside it.
     Expected<QStringList> nextRecord(int fields);
 
     int recordsRead() const { return m_records; }
 
 private:
+    // Passes over the next field, building its text into *field when given.
+    bool scanField(QString *field);
     bool isLineEnd(qsizetype at) const;
     void skipLineEnd();
     void skipBlanks();
@@ -55,9 +66,11 @@ private:
     int m_records = 0;
 };
 
-// Every record of a text file. On failure, records holds the complete records read
+// Every record of a text file, read from one snapshot of it (the whole file is
+// read before it is parsed, so a file changed meanwhile never gives a record torn
+// between two versions). On failure, records holds the complete records read
 // before it and outcome says why reading stopped; cutShort when the file ended
-// inside a record (rather than being unreadable).
+// inside a record (rather than being unreadable or holding too many records).
 struct TextRecords {
     QList<QStringList> records;
     Outcome outcome = Outcome::success();

@@ -1,5 +1,6 @@
 #include "nameassign/NameAssigner.h"
 
+#include "check/ListCheck.h"
 #include "files/FileMessages.h"
 #include "nameassign/NameRows.h"
 #include "platform/Prompter.h"
@@ -43,6 +44,11 @@ void NameAssigner::appendEmptyRows()
 {
     m_input.addRow();
     m_output.addRow();
+}
+
+CheckReport NameAssigner::check() const
+{
+    return ListCheck::CheckNames(m_input);
 }
 
 bool NameAssigner::exportNow()

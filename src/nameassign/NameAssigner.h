@@ -17,6 +17,9 @@ public:
     bool exportNow() override;
     // "UPDATE INPUT DATA" and "Update Input File".
     bool updateInput() override;
+    // An extension used twice, a name without extension, a name cut to 16
+    // characters, characters that become "?".
+    CheckReport check() const override;
     // Popup menu "Add Row" and "Remove Row" (the input grid's current row).
     void addRow();
     void removeRow();

@@ -20,6 +20,9 @@ public:
         QString title; // as shown: a box without a title of its own shows "Halvoran"
         Icon icon = Icon::None;
         Buttons buttons = Buttons::Ok;
+        // Why, in the words of the reader or writer that found it ("too large",
+        // "cut short at record 3"): shown beside the text, never in its place.
+        QString detail;
     };
 
     struct FileRequest {
@@ -44,9 +47,14 @@ public:
     virtual ~Prompter() = default;
 
     Answer message(const QString &text, const QString &title = QString(), Icon icon = Icon::None,
-                   Buttons buttons = Buttons::Ok)
+                   Buttons buttons = Buttons::Ok, const QString &detail = QString())
     {
-        return showMessage({text, title.isEmpty() ? programTitle() : title, icon, buttons});
+        return showMessage({text, title.isEmpty() ? programTitle() : title, icon, buttons, detail});
+    }
+    // An OK box with the reason behind it as its detail.
+    Answer explain(const QString &text, const QString &title, Icon icon, const QString &detail)
+    {
+        return message(text, title, icon, Buttons::Ok, detail);
     }
     bool askYesNo(const QString &text, const QString &title, Icon icon = Icon::None)
     {

@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QStatusBar>
 
 void QtPrompter::setBusy(bool busy)
 {
@@ -40,6 +41,10 @@ Prompter::Answer QtPrompter::showMessage(const Message &message)
         box.setIcon(QMessageBox::Question);
         break;
     }
+    if (!message.detail.isEmpty()) {
+        box.setDetailedText(message.detail);
+        showOnStatusBar(message.detail);
+    }
     if (message.buttons == Buttons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
@@ -56,6 +61,15 @@ Prompter::Answer QtPrompter::showMessage(const Message &message)
     if (message.buttons == Buttons::YesNo)
         return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
     return Answer::Ok;
+}
+
+void QtPrompter::showOnStatusBar(const QString &text) const
+{
+    if (!m_parent)
+        return;
+    // For a while, over the tool's prompt, which comes back after it.
+    if (auto *bar = m_parent->window()->findChild<QStatusBar *>(QStringLiteral("StatusBar1")))
+        bar->showMessage(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral(" ")), kStatusDetailMs);
 }
 
 std::optional<QString> QtPrompter::askInput(const QString &prompt, const QString &title, const QString &defaultText)

@@ -11,6 +11,8 @@ public:
     explicit QtPrompter(QWidget *parent = nullptr) : m_parent(parent) {}
     void setParent(QWidget *parent) { m_parent = parent; }
     void setBusy(bool busy) override;
+    // How long a message's detail stays on the window's status bar.
+    static constexpr int kStatusDetailMs = 20000;
 
 protected:
     Answer showMessage(const Message &message) override;
@@ -18,6 +20,8 @@ protected:
     FileAnswer askFile(const FileRequest &request) override;
 
 private:
+    void showOnStatusBar(const QString &text) const;
+
     QPointer<QWidget> m_parent;
     int m_busyDepth = 0;
 };

@@ -1,6 +1,7 @@
 #include "speeddial/SpeedDialAssigner.h"
 
 #include "assigner/NameHex.h"
+#include "check/ListCheck.h"
 #include "platform/PlatformTexts.h"
 #include "platform/Prompter.h"
 #include "speeddial/DialPairs.h"
@@ -46,6 +47,12 @@ void SpeedDialAssigner::setLocation(const QString &text)
                            Prompter::Icon::Information);
         m_location = MemoryLocation::kLastText;
     }
+}
+
+CheckReport SpeedDialAssigner::check() const
+{
+    const QString first = m_output.textAt(1, DialPairs::Location);
+    return ListCheck::CheckSpeedDials(m_input, first.isEmpty() ? m_location : first);
 }
 
 void SpeedDialAssigner::locationFocusOut()

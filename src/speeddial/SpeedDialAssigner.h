@@ -62,6 +62,10 @@ public:
     bool updateInput() override;
     // RESET: both tables and the used list; the box keeps its location.
     void reset() override;
+    // The entries counted from the location of the first pair (from the location
+    // box while there is none): entries left without a location, numbers and
+    // access codes that cannot be dialled, names cut to 16 characters.
+    CheckReport check() const override;
 
     // The commit of an edit: a name, access code or number edit first appends pairs
     // at the end of the output until entry EditRow has one (each at the box's

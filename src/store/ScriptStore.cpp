@@ -1,5 +1,6 @@
 #include "store/ScriptStore.h"
 
+#include "files/TemporaryFile.h"
 #include "platform/AppPaths.h"
 #include "store/DefaultContent.h"
 
@@ -12,7 +13,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <QTemporaryFile>
 
 #include <utility>
 
@@ -189,17 +189,22 @@ Outcome ScriptStore::ensureExists() const
         return Outcome::failure(QStringLiteral("Cannot create the folder %1.").arg(info.absolutePath()));
 
     // Build the new store beside its final name and rename it into place, so that
-    // a half-made store is never mistaken for a complete one.
-    QTemporaryFile temporary(info.absoluteFilePath() + QStringLiteral(".new-XXXXXX"));
-    if (!temporary.open())
-        return Outcome::failure(cannotCreate(m_path, temporary.errorString()));
-    temporary.close();
-    const Outcome created = withDatabase(temporary.fileName(), [](QSqlDatabase &db) { return createContent(db); });
+    // a half-made store is never mistaken for a complete one. A store made at the
+    // same time by another copy of the program is kept.
+    TemporaryFile temporary(m_path);
+    if (Outcome opened = temporary.open(TemporaryFile::Kind::Named); !opened)
+        return Outcome::failure(cannotCreate(m_path, opened.reason()));
+    const Outcome created = withDatabase(temporary.path(), [](QSqlDatabase &db) { return createContent(db); });
     if (!created)
         return Outcome::failure(cannotCreate(m_path, created.reason()));
-    if (!QFile::rename(temporary.fileName(), m_path) && !QFileInfo::exists(m_path))
+    if (!temporary.commit(TemporaryFile::Replace::No) && !QFileInfo::exists(m_path))
         return Outcome::failure(QStringLiteral("Cannot create the store %1.").arg(m_path));
     return Outcome::success();
+}
+
+void ScriptStore::removeStaleTemporaries() const
+{
+    TemporaryFile::removeStale(QFileInfo(m_path).absolutePath());
 }
 
 namespace {

@@ -36,6 +36,8 @@ public:
 
     // Creates the store with its shipped content when the file is missing.
     Outcome ensureExists() const;
+    // Removes what a killed creation of a store left in the store's folder.
+    void removeStaleTemporaries() const;
 
     // The rows of a template table in stored order.
     Expected<QList<TemplateRecord>> readTemplate(const QString &table) const;

@@ -1,5 +1,5 @@
 // halvoran-cli's own part, run as a program: the help pages and the usage errors,
-// compared whole.
+// compared whole, and the reasons given beside the tools' import messages.
 #include "support/CliRun.h"
 #include "support/TestHome.h"
 
@@ -21,6 +21,7 @@ Commands:
   speeddial  Speed Dial Assigner: writes the "720"/"721" pairs of speed dials
   handsets   Version 6.0: writes a handset file built from ranges
   compile    Version 6.0: compiles a handset file into the output scripts
+  check      Finds what will go wrong before the script reaches the switch
   help       Shows the help of COMMAND, or this help
 
 Options:
@@ -31,7 +32,9 @@ Exit status:
   0  done
   1  an input or output error; nothing was written
   2  a usage error
-  3  the output was written, but a warning was shown
+  3  the output was written, but a warning was shown; check:
+     only warnings were found
+  4  check: errors were found
 
 Environment:
   HALVORAN_HOME  the program's folder (default scripts and settings), when set
@@ -134,6 +137,8 @@ private slots:
     void help();
     void usageErrors_data();
     void usageErrors();
+    void importFailuresGiveTheirReason_data();
+    void importFailuresGiveTheirReason();
 };
 
 void TestCli::help_data()
@@ -235,6 +240,53 @@ void TestCli::usageErrors()
     QCOMPARE(run.exitCode, exitCode);
     // Refused before any work: nothing written, not even the program's folder.
     QCOMPARE(QDir(home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+}
+
+void TestCli::importFailuresGiveTheirReason_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QByteArray>("bytes"); // empty: a copy of the fixture named by fixture
+    QTest::addColumn<QString>("fixture");
+    QTest::addColumn<QString>("message"); // the window's message, unchanged
+    QTest::addColumn<QString>("reason");  // the second line
+    const QString unreadable = QStringLiteral("INCORRECT FILE FORMAT: UNABLE TO OPEN SPECIFIED FILE");
+    const QString badSheet = QStringLiteral("INCORRECT FILE INFORMATION: INVALID SHEET NAME");
+    QTest::newRow("too large") << "names"
+                               << "in.csv" << QByteArray(17 * 1024 * 1024, 'x') << "" << unreadable
+                               << "in.csv is too large (17 MB; at most 16 MB can be read).";
+    QTest::newRow("a flood of empty fields")
+        << "names"
+        << "in.csv" << QByteArray(3 * 1024 * 1024, ',') << "" << unreadable << "holds more than 1,048,576 records";
+    QTest::newRow("cut short") << "compile"
+                               << "in.csv" << QByteArray("1,2,3,4,5,6,7,8,9,10,11,12,13,14,15") << "" << unreadable
+                               << "record 2 has 5 of its 10 fields";
+    QTest::newRow("text under a workbook name")
+        << "names"
+        << "in.xlsx" << QByteArray("2001,A\r\n") << "" << badSheet
+        << "Cannot read in.xlsx: it is not an Excel 2007 or later workbook (.xlsx).";
+    QTest::newRow("no such sheet") << "compile"
+                                   << "in.xls" << QByteArray() << "workbooks/openpyxl-mixed.xlsx" << unreadable
+                                   << "in.xls has no sheet named \"Sheet1$\"";
+}
+
+void TestCli::importFailuresGiveTheirReason()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, input);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, fixture);
+    QFETCH(QString, message);
+    QFETCH(QString, reason);
+    TestHome home;
+    QDir::setCurrent(home.path());
+    QVERIFY(fixture.isEmpty() ? WriteBytes(input, bytes) : QFile::copy(TestData(fixture), input));
+    const CliRun run = RunCli({command, input, QStringLiteral("out.csv")});
+    QCOMPARE(run.exitCode, 1);
+    const QStringList lines = run.err.split(QLatin1Char('\n'));
+    QCOMPARE(lines.size(), 3); // the message, its reason, and the end of the last line
+    QCOMPARE(lines[0], message);
+    QVERIFY2(lines[1].contains(reason), qPrintable(lines[1]));
 }
 
 QTEST_GUILESS_MAIN(TestCli)

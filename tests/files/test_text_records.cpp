@@ -18,6 +18,8 @@ private slots:
     void readsRecordsFromAFieldStream();
     void recordCutShortIsAnError();
     void unreadableFilesAreErrors();
+    void hostileFilesGiveTheirReason_data();
+    void hostileFilesGiveTheirReason();
     void writtenFilesReadBack();
 };
 
@@ -174,6 +176,42 @@ void TestTextRecords::unreadableFilesAreErrors()
     QVERIFY(spread.outcome.ok());
     QCOMPARE(spread.records.size(), 150002);
     QCOMPARE(spread.records.last(), (QStringList{"2", "B"}));
+}
+
+void TestTextRecords::hostileFilesGiveTheirReason_data()
+{
+    // A run of n commas is n empty fields.
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("fields");
+    QTest::addColumn<QString>("reason"); // empty: read, giving `records` records
+    QTest::addColumn<qsizetype>("records");
+    QTest::newRow("too many fields") << QByteArray(kMaxTextFields + 10, ',') << 10
+                                     << "holds more than 10,000,000 fields (at most 10,000,000 are read)"
+                                     << qsizetype(0);
+    QTest::newRow("too many records") << QByteArray(2 * kMaxTextRecords + 2, ',') << 2
+                                      << "holds more than 1,048,576 records (at most 1,048,576 are read)"
+                                      << qsizetype(0);
+    QTest::newRow("as many records as may be") << QByteArray(2 * kMaxTextRecords, ',') << 2 << "" << kMaxTextRecords;
+    QTest::newRow("too large") << QByteArray(kMaxTextFileBytes + 1, 'x') << 2
+                               << "is too large (17 MB; at most 16 MB can be read)" << qsizetype(0);
+    QTest::newRow("cut short") << QByteArray("1,2,3,4,5") << 2 << "record 3 has 1 of its 2 fields" << qsizetype(2);
+    QTest::newRow("quote left open runs to the end") << QByteArray("1,\"A,\r\n2,B") << 2 << "" << qsizetype(1);
+    QTest::newRow("control characters are text") << QByteArray("\0,\x1A\x01", 4) << 2 << "" << qsizetype(1);
+}
+
+void TestTextRecords::hostileFilesGiveTheirReason()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, fields);
+    QFETCH(QString, reason);
+    QFETCH(qsizetype, records);
+    TestHome home;
+    const QString path = home.file("hostile.csv");
+    QVERIFY(WriteBytes(path, bytes));
+    const TextRecords read = ReadTextRecords(path, fields);
+    QCOMPARE(read.outcome.ok(), reason.isEmpty());
+    QVERIFY2(read.outcome.reason().contains(reason), qPrintable(read.outcome.reason()));
+    QCOMPARE(read.records.size(), records);
 }
 
 void TestTextRecords::writtenFilesReadBack()

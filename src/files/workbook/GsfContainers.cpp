@@ -6,7 +6,6 @@
 #include <gsf/gsf-infile-zip.h>
 #include <gsf/gsf-infile.h>
 #include <gsf/gsf-input-memory.h>
-#include <gsf/gsf-input-stdio.h>
 #include <gsf/gsf-outfile-msole.h>
 #include <gsf/gsf-outfile-zip.h>
 #include <gsf/gsf-outfile.h>
@@ -441,20 +440,6 @@ Outcome ZipMember::finish()
 ZipArchive::ZipArchive(std::unique_ptr<State> state) : m_state(std::move(state)) {}
 
 ZipArchive::~ZipArchive() = default;
-
-Expected<std::unique_ptr<ZipArchive>> ZipArchive::open(const QString &path)
-{
-    InitGsf();
-    auto state = std::make_unique<State>();
-    GError *error = nullptr;
-    state->input.reset(gsf_input_stdio_new(QFile::encodeName(path).constData(), &error));
-    if (!state->input) {
-        const QString why = GErrorText(error);
-        return Expected<std::unique_ptr<ZipArchive>>::failure(
-            QStringLiteral("it cannot be opened%1").arg(why.isEmpty() ? QString() : QStringLiteral(" (") + why + ')'));
-    }
-    return openState(std::move(state));
-}
 
 Expected<std::unique_ptr<ZipArchive>> ZipArchive::fromBytes(QByteArray bytes)
 {

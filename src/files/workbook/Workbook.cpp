@@ -97,16 +97,20 @@ WorkbookRecords Unreadable(QString reason)
 
 WorkbookRecords ReadWorkbookRecords(const QString &path, const QString &sheetName, HeadingRow heading)
 {
-    const QString fileName = QDir::toNativeSeparators(path);
-    QByteArray start;
-    {
-        QFile file(path);
-        if (file.open(QIODevice::ReadOnly))
-            start = file.read(4);
-    }
+    // One snapshot of the file, read before it is parsed: a file that changes
+    // meanwhile never gives records torn between two versions.
+    Expected<QByteArray> file = ReadWholeFile(path, kMaxWorkbookFileBytes);
+    if (!file)
+        return Unreadable(file.reason());
+    return ReadWorkbookSnapshot(std::move(*file), FileTypeOf(path), sheetName, QDir::toNativeSeparators(path), heading);
+}
+
+WorkbookRecords ReadWorkbookSnapshot(QByteArray file, const QString &fileType, const QString &sheetName,
+                                     const QString &fileName, HeadingRow heading)
+{
     // The content says what the file is: a zip archive holds an .xlsx or an .ods.
-    if (start.startsWith("PK\x03\x04") || start.startsWith("PK\x05\x06")) {
-        Expected<std::unique_ptr<ZipArchive>> zip = ZipArchive::open(path);
+    if (file.startsWith("PK\x03\x04") || file.startsWith("PK\x05\x06")) {
+        Expected<std::unique_ptr<ZipArchive>> zip = ZipArchive::fromBytes(std::move(file));
         if (!zip)
             return Unreadable(QStringLiteral("Cannot read %1: %2.").arg(fileName, zip.reason()));
         if (!(*zip)->find(QStringLiteral("content.xml")).isEmpty()
@@ -114,17 +118,13 @@ WorkbookRecords ReadWorkbookRecords(const QString &path, const QString &sheetNam
             return ReadOdsRecords(**zip, sheetName, fileName, heading);
         return ReadXlsxRecords(**zip, sheetName, fileName, heading);
     }
-    Expected<QByteArray> file = ReadWholeFile(path, kMaxWorkbookFileBytes);
-    if (!file)
-        return Unreadable(file.reason());
-    if (!file->isEmpty() && !file->startsWith("\xD0\xCF\x11\xE0")) {
-        const QString type = FileTypeOf(path);
-        if (type == QLatin1String("XLSX") || type == QLatin1String("XLSM"))
+    if (!file.isEmpty() && !file.startsWith("\xD0\xCF\x11\xE0")) {
+        if (fileType == QLatin1String("XLSX") || fileType == QLatin1String("XLSM"))
             return Unreadable(
                 QStringLiteral("Cannot read %1: it is not an Excel 2007 or later workbook (.xlsx).").arg(fileName));
-        if (type == QLatin1String("ODS"))
+        if (fileType == QLatin1String("ODS"))
             return Unreadable(
                 QStringLiteral("Cannot read %1: it is not an OpenDocument spreadsheet (.ods).").arg(fileName));
     }
-    return ReadWorkbookBytes(std::move(*file), sheetName, fileName, heading);
+    return ReadWorkbookBytes(std::move(file), sheetName, fileName, heading);
 }

@@ -65,3 +65,7 @@ struct WorkbookRecords {
 // damaged file or one too large is Unreadable, with the reason.
 WorkbookRecords ReadWorkbookRecords(const QString &path, const QString &sheetName,
                                     HeadingRow heading = HeadingRow::Skip);
+// The same from the whole content of a file, read beforehand; fileType is the
+// type its name gives ("XLSX"), fileName names it in the reasons.
+WorkbookRecords ReadWorkbookSnapshot(QByteArray file, const QString &fileType, const QString &sheetName,
+                                     const QString &fileName, HeadingRow heading = HeadingRow::Skip);

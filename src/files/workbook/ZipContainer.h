@@ -58,9 +58,8 @@ public:
     ZipArchive(const ZipArchive &) = delete;
     ZipArchive &operator=(const ZipArchive &) = delete;
 
-    // Opens the archive in a file (read as members are read, never whole), or
-    // held in memory. The failure says what is wrong with it.
-    static Expected<std::unique_ptr<ZipArchive>> open(const QString &path);
+    // Opens an archive held in memory (a snapshot of its file); members are
+    // inflated as they are read, never whole. The failure says what is wrong.
     static Expected<std::unique_ptr<ZipArchive>> fromBytes(QByteArray bytes);
 
     // The member's name as stored, found without regard to case (names of parts

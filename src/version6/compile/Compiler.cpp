@@ -4,6 +4,7 @@
 #include "platform/Prompter.h"
 #include "version6/compile/CompileTexts.h"
 #include "version6/compile/Placeholders.h"
+#include "version6/compile/SpeedDialBlocks.h"
 #include "version6/compile/SpeedDialStart.h"
 #include "version6/compile/TemplateSet.h"
 #include "version6/entry/HandsetColumns.h"
@@ -79,55 +80,6 @@ Template prepare(const GridTable &grid)
     }
     return lines;
 }
-
-// The four-digit counter of personal speed-dial memory: the first four
-// characters of the start field as digits d1 d2 d3 d4 (d4 "0" when missing).
-// Counting raises d4 and carries a digit above 9 into the one on its left; d1
-// grows without carry. A digit that counting never reached keeps its character.
-class BlockCounter {
-public:
-    explicit BlockCounter(const QString &start)
-    {
-        for (int i = 0; i < 4; ++i) {
-            m_text[i] = start.mid(i, 1);
-            m_value[i] = qint64(TextValue(m_text[i]));
-        }
-        if (m_text[3].isEmpty())
-            m_text[3] = QStringLiteral("0");
-    }
-
-    QString prefix() const { return m_text[0] + m_text[1] + m_text[2]; }
-
-    // Counts n locations at once; the same digits as counting them one by one.
-    void count(qint64 n)
-    {
-        qint64 carry = n;
-        for (int i = 3; i >= 0 && carry > 0; --i) {
-            const qint64 sum = m_value[i] + carry;
-            m_value[i] = i == 0 ? sum : sum % 10;
-            carry = i == 0 ? 0 : sum / 10;
-            m_text[i] = QString::number(m_value[i]);
-        }
-    }
-
-private:
-    QString m_text[4];
-    qint64 m_value[4] = {};
-};
-
-// The number of ten-location blocks as written after the start block: the count
-// in decimal, "0" put in front of a two-digit count, then "0" and its first two
-// characters (10 gives 001, 100 gives 010).
-QString blockCount(qint64 locations)
-{
-    QString text = QString::number(locations);
-    if (text.size() == 2)
-        text.prepend(QLatin1Char('0'));
-    return QLatin1Char('0') + text.left(2);
-}
-
-// A speed-dial count beyond this is no site's; it keeps the counter in range.
-constexpr qint64 kMaxSpeedDials = 1000000000000000LL;
 
 } // namespace
 
@@ -217,8 +169,7 @@ bool CompileRun::allocateSpeedDials(const QString &ext, const QString &speedDial
 {
     BlockCounter counter(m_start.text());
     const QString prefix = counter.prefix();
-    const double wanted = TextValue(speedDials);
-    const qint64 locations = wanted < 1 ? 0 : qint64(std::floor(std::min(wanted, double(kMaxSpeedDials))));
+    const qint64 locations = SpeedDialBlocks::LocationsOf(speedDials);
     if (locations > 0 && m_start.abort())
         return false;
     counter.count(locations);
@@ -227,7 +178,7 @@ bool CompileRun::allocateSpeedDials(const QString &ext, const QString &speedDial
 
     m_start.setText(counter.prefix());
     out(OutputGrids::PersonalSpeedDials)
-        .appendRow({QStringLiteral("73"), ext, prefix + blockCount(locations), QString(), QString()});
+        .appendRow({QStringLiteral("73"), ext, prefix + SpeedDialBlocks::BlockCount(locations), QString(), QString()});
     out(OutputGrids::HandsetData).addRow();
     return true;
 }
@@ -311,6 +262,7 @@ CompileResult CompileRun::run(const GridTable &handsets, const TemplateSet &temp
     result.started = true;
     const int messagesBefore = m_start.capacityMessages();
     askStart(options);
+    result.startBlock = m_start.text();
 
     m_handsets = handsets;
     m_templates = templates;

@@ -65,6 +65,7 @@ struct CompileResult {
     bool started = false;          // false: a compile was running already
     bool aborted = false;          // the handset pass ended early (capacity reached)
     bool capacityExceeded = false; // the capacity message was shown meanwhile
+    QString startBlock;            // the start field as the handset pass began (after the question)
 };
 
 // CompileOutput: the handsets expanded through their templates into Handset Data

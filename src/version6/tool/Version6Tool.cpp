@@ -1,9 +1,11 @@
 #include "version6/tool/Version6Tool.h"
 
+#include "check/CheckTexts.h"
 #include "files/FileMessages.h"
 #include "grid/PrintLines.h"
 #include "platform/AppPaths.h"
 #include "platform/Prompter.h"
+#include "version6/check/SiteCheck.h"
 #include "version6/compile/OutputExport.h"
 #include "version6/entry/EntryTexts.h"
 #include "version6/entry/HandsetColumns.h"
@@ -175,7 +177,8 @@ std::optional<QList<QStringList>> Version6Tool::readImport(const QString &path, 
     }
     if (!records) {
         // The grids keep what they held before the import.
-        m_prompter.message(FileMessages::kUnreadableText, FileMessages::kUnreadableTitle, Prompter::Icon::Critical);
+        m_prompter.explain(FileMessages::kUnreadableText, FileMessages::kUnreadableTitle, Prompter::Icon::Critical,
+                           records.reason());
         return std::nullopt;
     }
     return std::move(*records);
@@ -313,7 +316,19 @@ CompileResult Version6Tool::compile(const CompileOptions &options)
                           m_progress = {progress.visible(), progress.total, progress.totalMaximum};
                           notify();
                       });
+    if (result.started) {
+        const int errors = CheckSite(m_handsets.grid(), m_templates, result.startBlock).errors();
+        if (errors > 0) {
+            m_status = CheckTexts::SiteErrorsStatus(errors);
+            notify();
+        }
+    }
     return result;
+}
+
+CheckReport Version6Tool::check() const
+{
+    return CheckSite(m_handsets.grid(), m_templates, m_start.text());
 }
 
 void Version6Tool::exportOutput(int index)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "check/CheckReport.h"
 #include "files/FileDialog.h"
 #include "grid/CellBlock.h"
 #include "grid/UndoHistory.h"
@@ -161,6 +162,12 @@ public:
     bool compiling() const { return m_outputs.compiling(); }
     void exportOutput(int index); // "EXPORT THIS" under output tab index
     bool exportOutputTo(int index, const QString &path);
+
+    // ---- Site check ("CHECK" on the DATA and OUTPUT tabs) ----
+    // What will go wrong when the site is compiled from the current Speed Dial
+    // Starting Block; changes nothing. After a compile the first status panel
+    // counts the errors the check finds in what that compile read.
+    CheckReport check() const;
 
     // ---- What the window shows ----
     const QString &status() const { return m_status; } // StatusBar1, panel 1

@@ -1,5 +1,6 @@
 #include "version6/window/DataPage.h"
 
+#include "check/CheckTexts.h"
 #include "grid/GridCellEditor.h"
 #include "grid/GridTableView.h"
 #include "platform/PlatformTexts.h"
@@ -37,6 +38,8 @@ DataPage::DataPage(Version6Tool &tool, Printer &printer, RunAction run, QWidget 
     m_import->setToolTip(Version6Texts::kImportDataTip);
     m_export->setToolTip(Version6Texts::kExportDataTip);
     m_print->setToolTip(Version6Texts::kPrintTip);
+    m_check = Button(QStringLiteral("CheckButton"), CheckTexts::kCheckCaption, this);
+    m_check->setToolTip(CheckTexts::kCheckTip);
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_back);
@@ -44,6 +47,7 @@ DataPage::DataPage(Version6Tool &tool, Printer &printer, RunAction run, QWidget 
     buttons->addWidget(m_import);
     buttons->addWidget(m_export);
     buttons->addWidget(m_print);
+    buttons->addWidget(m_check);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_view, 1);
     layout->addLayout(buttons);
@@ -82,6 +86,7 @@ DataPage::DataPage(Version6Tool &tool, Printer &printer, RunAction run, QWidget 
     connect(m_type, &HandsetTypeEditor::focusLost, this, &DataPage::typeFocusLost);
     connect(m_apply, &QAction::triggered, this, [this] { m_run([this] { m_tool.applyToColumn(); }); });
     connect(m_autoIncrease, &QAction::triggered, this, [this] { m_run([this] { m_tool.toggleAutoIncrease(); }); });
+    connect(m_check, &QPushButton::clicked, this, &DataPage::checkRequested);
     connect(m_back, &QPushButton::clicked, this, [this] { m_run([this] { m_tool.back(); }); });
     connect(m_import, &QPushButton::clicked, this, [this] { m_run([this] { m_tool.importData(); }); });
     connect(m_export, &QPushButton::clicked, this, [this] { m_run([this] { m_tool.exportData(); }); });

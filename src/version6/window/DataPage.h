@@ -37,6 +37,11 @@ public:
     QPushButton *importButton() const { return m_import; }         // Command11
     QPushButton *exportButton() const { return m_export; }         // Command10
     QPushButton *printButton() const { return m_print; }           // Command13
+    QPushButton *checkButton() const { return m_check; }
+
+signals:
+    // "CHECK": the window shows the site check's results.
+    void checkRequested();
 
 private:
     void keyOnGrid(char32_t keyCode);
@@ -62,4 +67,5 @@ private:
     QPushButton *m_import;
     QPushButton *m_export;
     QPushButton *m_print;
+    QPushButton *m_check;
 };

@@ -1,5 +1,6 @@
 #include "version6/window/OutputPage.h"
 
+#include "check/CheckTexts.h"
 #include "grid/GridTableView.h"
 #include "version6/compile/CompileTexts.h"
 #include "version6/tool/Version6Texts.h"
@@ -27,6 +28,11 @@ OutputPage::OutputPage(Version6Tool &tool, RunAction run, QWidget *parent)
     startRow->addWidget(Label(Version6Texts::kStartBlockCaption, m_start, this));
     startRow->addWidget(m_start);
     startRow->addStretch(1);
+    // Beside the start block: the check counts the speed-dial blocks from it.
+    m_check = Button(QStringLiteral("CheckButton"), CheckTexts::kCheckCaption, this);
+    m_check->setToolTip(CheckTexts::kCheckTip);
+    startRow->addWidget(m_check);
+    connect(m_check, &QPushButton::clicked, this, &OutputPage::checkRequested);
 
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("SSTab3"));

@@ -28,12 +28,18 @@ public:
     GridTableView *grid(int index) const { return m_grids[size_t(index)]; }               // MSFlexGrid4(index)
     QPushButton *exportButton(int index) const { return m_exports[size_t(index)]; }       // Command8(index)
     QPushButton *recompileButton(int index) const { return m_recompiles[size_t(index)]; } // Command9(index)
+    QPushButton *checkButton() const { return m_check; }
+
+signals:
+    // "CHECK": the window shows the site check's results.
+    void checkRequested();
 
 private:
     Version6Tool &m_tool;
     Version6Form::RunAction m_run;
     QLineEdit *m_start;
     QTabWidget *m_tabs;
+    QPushButton *m_check;
     std::array<GridTableView *, OutputGrids::Count> m_grids{};
     std::array<QPushButton *, OutputGrids::Count> m_exports{};
     std::array<QPushButton *, OutputGrids::Count> m_recompiles{};

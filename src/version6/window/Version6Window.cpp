@@ -1,5 +1,6 @@
 #include "version6/window/Version6Window.h"
 
+#include "check/CheckResultsWindow.h"
 #include "grid/GridTableView.h"
 #include "platform/PlatformTexts.h"
 #include "platform/QtPrinter.h"
@@ -80,6 +81,8 @@ void Version6Window::build()
     m_workArea->addTab(m_dataPage, Version6Texts::kDataTab);
     m_workArea->addTab(m_scriptsPage, Version6Texts::kScriptsTab);
     m_workArea->addTab(m_outputPage, Version6Texts::kOutputTab);
+    connect(m_dataPage, &DataPage::checkRequested, this, &Version6Window::showCheck);
+    connect(m_outputPage, &OutputPage::checkRequested, this, &Version6Window::showCheck);
     m_screens->addWidget(m_rangePage);
     m_screens->addWidget(m_workArea);
     connect(m_workArea, &QTabWidget::currentChanged, this, [this](int tab) {
@@ -132,6 +135,44 @@ QWidget *Version6Window::buildProgressPanel()
     layout->setRowStretch(0, 1);
     panel->hide();
     return panel;
+}
+
+CheckResultsWindow *Version6Window::showCheck()
+{
+    m_dataPage->commitOpenEdit();
+    m_scriptsPage->commitOpenEdit();
+    if (m_check) {
+        m_check->checkAgain();
+    } else {
+        m_check = new CheckResultsWindow([this] { return m_tool->check(); },
+                                         [this](const CheckFinding &finding) { showFinding(finding); }, this);
+        m_check->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_check->show();
+    m_check->raise();
+    return m_check;
+}
+
+void Version6Window::showFinding(const CheckFinding &finding)
+{
+    m_dataPage->commitOpenEdit();
+    m_scriptsPage->commitOpenEdit();
+    const int column = std::max(finding.column, 0);
+    GridTableView *view = nullptr;
+    if (finding.grid == CheckFinding::kInputGrid) {
+        m_workArea->setCurrentWidget(m_dataPage);
+        m_tool->handsets().grid().setCurrent(finding.row, column);
+        view = m_dataPage->handsetView();
+    } else {
+        const int tab = finding.grid - CheckFinding::kTemplateGrid;
+        m_workArea->setCurrentWidget(m_scriptsPage);
+        m_scriptsPage->tabs()->setCurrentIndex(tab);
+        m_tool->templates().grid(tab).setCurrent(std::max(finding.row, 1), column);
+        view = m_scriptsPage->grid(tab);
+    }
+    view->showGridCurrent();
+    activateWindow();
+    view->setFocus(Qt::OtherFocusReason);
 }
 
 void Version6Window::run(const std::function<void()> &action)

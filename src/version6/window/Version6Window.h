@@ -3,11 +3,14 @@
 #include "version6/tool/Version6Tool.h"
 
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
 #include <memory>
 
+class CheckResultsWindow;
+struct CheckFinding;
 class DataPage;
 class OutputPage;
 class Printer;
@@ -44,6 +47,10 @@ public:
     ScriptsPage *scriptsPage() const { return m_scriptsPage; }
     OutputPage *outputPage() const { return m_outputPage; }
     QLabel *statusPanel() const { return m_statusPanel; }
+    // "CHECK": the results list of the site check, opened (or checked again).
+    CheckResultsWindow *showCheck();
+    // A finding's cell, selected in its grid on its tab.
+    void showFinding(const CheckFinding &finding);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -74,5 +81,6 @@ private:
     QProgressBar *m_totalProgress = nullptr;   // ProgressBar3
     QProgressBar *m_currentProgress = nullptr; // ProgressBar2
     QElapsedTimer m_sinceRepaint;
+    QPointer<CheckResultsWindow> m_check;
     int m_running = 0; // actions under way (a long one lets the window repaint)
 };
