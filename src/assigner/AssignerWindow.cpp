@@ -63,6 +63,24 @@ void AssignerWindow::attach(std::unique_ptr<AssignerTool> tool, const QString &o
     connect(m_form->inputView(), &GridTableView::editRequested, this, &AssignerWindow::startEdit);
     connect(m_form->editor(), &GridCellEditor::keyCommand, this, &AssignerWindow::editorKey);
     connect(m_form->editor(), &GridCellEditor::focusLost, this, &AssignerWindow::editorFocusLost);
+    connect(m_form->editor(), &GridCellEditor::blockPasted, this, &AssignerWindow::editorBlockPasted);
+
+    GridTableView *inputView = m_form->inputView();
+    inputView->setEditable(true);
+    connect(inputView, &GridTableView::pasteRequested, this, [this](const CellBlock &target, const QString &text) {
+        commitOpenEdit();
+        m_tool->paste(target, text);
+        afterBlock();
+    });
+    connect(inputView, &GridTableView::clearRequested, this, [this](const CellBlock &block) {
+        commitOpenEdit();
+        m_tool->clearBlock(block);
+        afterBlock();
+    });
+    connect(inputView, &GridTableView::undoRequested, this, [this] { undoOrRedo(true); });
+    connect(inputView, &GridTableView::redoRequested, this, [this] { undoOrRedo(false); });
+    m_form->outputView()->useBlockMenu();
+    m_form->scriptView()->useBlockMenu();
     connect(m_form->inputView(), &GridTableView::contentsScrolled, this, &AssignerWindow::inputScrolled);
 
     const Outcome loaded = m_tool->load();
@@ -128,6 +146,44 @@ void AssignerWindow::editorFocusLost(const QString &text)
     // editor still over its cell.
     m_form->editor()->hide();
     m_tool->commitEdit(text);
+    m_form->inputView()->showGridCurrent();
+    showToolState();
+}
+
+void AssignerWindow::editorBlockPasted(const QString &text)
+{
+    if (!m_tool->editorOpen())
+        return;
+    {
+        // The edit and the block are one step: hiding must not commit on its own.
+        const QSignalBlocker quiet(m_form->editor());
+        m_form->editor()->hide();
+    }
+    m_tool->pasteInEditor(m_form->editor()->text(), text);
+    m_form->editor()->finish();
+    afterBlock();
+}
+
+void AssignerWindow::commitOpenEdit()
+{
+    // An edit whose loss of focus went unreported (the window was not active)
+    // is committed before a block action changes the grid.
+    if (m_tool->editorOpen())
+        editorFocusLost(m_form->editor()->text());
+}
+
+void AssignerWindow::undoOrRedo(bool undo)
+{
+    commitOpenEdit();
+    if (undo)
+        m_tool->undo();
+    else
+        m_tool->redo();
+    afterBlock();
+}
+
+void AssignerWindow::afterBlock()
+{
     m_form->inputView()->showGridCurrent();
     showToolState();
 }

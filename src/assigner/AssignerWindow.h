@@ -61,6 +61,11 @@ private:
     void startEdit(char32_t keyCode);
     void editorKey(EditorKey key, const QString &text);
     void editorFocusLost(const QString &text);
+    void editorBlockPasted(const QString &text);
+    // Undo and redo, like the block actions, take the open edit in first.
+    void commitOpenEdit();
+    void undoOrRedo(bool undo);
+    void afterBlock();
     // The input grid scrolled (wheel, page keys, scroll bar): an open editor
     // commits, so no text goes into a cell the user no longer sees.
     void inputScrolled();

@@ -1,6 +1,14 @@
 #include "grid/GridTable.h"
 
+#include "grid/GridChangeLog.h"
+
 #include <algorithm>
+#include <atomic>
+
+namespace {
+// Revisions are unique over all grids, so one never matches by chance.
+std::atomic<quint64> g_lastRevision{0};
+} // namespace
 
 GridTable::GridTable(const QString &format)
 {
@@ -42,6 +50,7 @@ QStringList GridTable::captionsOf(const QString &format)
 void GridTable::setFormat(const QString &format)
 {
     const QStringList captions = captionsOf(format);
+    logWhole();
     if (!quiet())
         for (GridObserver *o : m_observers)
             o->aboutToReset();
@@ -52,6 +61,7 @@ void GridTable::setFormat(const QString &format)
         *cell(0, c) = captions[c];
     m_row = 1;
     m_col = 0;
+    changed();
     if (m_batchDepth == 0)
         for (GridObserver *o : m_observers)
             o->resetDone();
@@ -63,6 +73,13 @@ void GridTable::setRows(int rows)
     if (rows == m_rows)
         return;
     const int old = m_rows;
+    if (m_log) {
+        GridChangeLog::Change change(GridChangeLog::Kind::Rows, old);
+        if (rows < old)
+            change.cells.assign(m_cells.begin() + std::ptrdiff_t(rows) * m_cols, m_cells.end());
+        m_log->add(std::move(change));
+    }
+    changed();
     if (rows > old) {
         if (!quiet())
             for (GridObserver *o : m_observers)
@@ -122,7 +139,10 @@ bool GridTable::setTextAt(int row, int col, const QString &text)
     QString *target = cell(row, col);
     if (*target == text && target->isNull() == text.isNull())
         return true;
+    if (m_log)
+        m_log->add(GridChangeLog::Change(GridChangeLog::Kind::Cell, row, col, *target));
     *target = text;
+    changed();
     if (m_batchDepth == 0)
         for (GridObserver *o : m_observers)
             o->cellChanged(row, col);
@@ -157,6 +177,9 @@ bool GridTable::insertRow(int index, const QString &tabbedText)
     if (!quiet())
         for (GridObserver *o : m_observers)
             o->rowsAboutToBeInserted(index, index);
+    if (m_log)
+        m_log->add(GridChangeLog::Change(GridChangeLog::Kind::Insert, index));
+    changed();
     const auto at = m_cells.begin() + std::ptrdiff_t(index) * m_cols;
     m_cells.insert(at, size_t(m_cols), QString());
     ++m_rows;
@@ -182,6 +205,10 @@ bool GridTable::removeRow(int index)
         for (GridObserver *o : m_observers)
             o->rowsAboutToBeRemoved(index, index);
     const auto first = m_cells.begin() + std::ptrdiff_t(index) * m_cols;
+    if (m_log)
+        m_log->add(GridChangeLog::Change(GridChangeLog::Kind::Remove, index, 0, QString(),
+                                         std::vector<QString>(first, first + m_cols)));
+    changed();
     m_cells.erase(first, first + m_cols);
     --m_rows;
     // The current cell stays on the row it was on; on the removed row it takes the
@@ -217,6 +244,8 @@ void GridTable::appendRow(const QStringList &cells)
 void GridTable::clearTexts()
 {
     Batch batch(*this);
+    logWhole();
+    changed();
     for (QString &text : m_cells)
         text.clear();
 }
@@ -224,6 +253,8 @@ void GridTable::clearTexts()
 void GridTable::assign(const GridTable &other)
 {
     Batch batch(*this);
+    logWhole();
+    changed();
     m_cells = other.m_cells;
     m_rows = other.m_rows;
     m_cols = other.m_cols;
@@ -262,4 +293,36 @@ void GridTable::clampCurrent()
 {
     m_row = std::clamp(m_row, 0, std::max(m_rows - 1, 0));
     m_col = std::clamp(m_col, 0, std::max(m_cols - 1, 0));
+}
+
+void GridTable::changed()
+{
+    m_revision = ++g_lastRevision;
+}
+
+void GridTable::logWhole()
+{
+    if (m_log)
+        m_log->add(GridChangeLog::Change(GridChangeLog::Kind::Whole, m_rows, m_cols, QString(), m_cells));
+}
+
+void GridTable::insertRowCells(int index, const std::vector<QString> &cells)
+{
+    if (!insertRow(index))
+        return;
+    for (int c = 0; c < m_cols && c < int(cells.size()); ++c)
+        setTextAt(index, c, cells[size_t(c)]);
+}
+
+void GridTable::restoreWhole(int rows, int cols, const std::vector<QString> &cells)
+{
+    if (size_t(rows) * size_t(cols) != cells.size())
+        return;
+    Batch batch(*this);
+    logWhole();
+    changed();
+    m_cells = cells;
+    m_rows = rows;
+    m_cols = cols;
+    clampCurrent();
 }

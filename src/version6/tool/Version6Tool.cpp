@@ -76,6 +76,7 @@ bool Version6Tool::closeRequested()
 
 RangeScreen::AddResult Version6Tool::add()
 {
+    UndoHistory::Step step(m_history);
     m_nextEnabled = true;
     m_hasChanged = true;
     return m_ranges.add();
@@ -83,6 +84,7 @@ RangeScreen::AddResult Version6Tool::add()
 
 void Version6Tool::remove()
 {
+    UndoHistory::Step step(m_history);
     m_hasChanged = true;
     m_ranges.remove();
 }
@@ -110,6 +112,8 @@ void Version6Tool::next()
     if (!m_handsets.keepAdvanced(m_prompter, [this](int value, int maximum) { showProgress(value, maximum); }))
         buildHandsets(); // No: built again without them, and nothing is asked
     hideProgress();
+    // The handsets are built afresh: no step before this one applies to them.
+    m_history.clear();
 }
 
 void Version6Tool::back()
@@ -123,6 +127,7 @@ void Version6Tool::back()
 
 void Version6Tool::reset()
 {
+    UndoHistory::Step step(m_history);
     m_hasChanged = true;
     m_ranges.clear();
     m_handsets.clear();
@@ -181,6 +186,7 @@ std::optional<QList<QStringList>> Version6Tool::readImport(const QString &path, 
 
 bool Version6Tool::importDataFrom(const QString &path)
 {
+    UndoHistory::Step step(m_history);
     const std::optional<QList<QStringList>> records =
         readImport(path, HandsetFiles::ReadText, HandsetFiles::ReadWorkbook);
     // Once a file was tried the handsets no longer follow from the ranges: the
@@ -228,6 +234,7 @@ bool Version6Tool::print(Printer &printer)
 
 void Version6Tool::textEditorKey(EditorKey key, const QString &text)
 {
+    UndoHistory::Step step(m_history);
     const bool open = m_editor.openEditor() == HandsetEditor::Kind::Text;
     m_editor.textKey(key, text);
     changedIf(open && m_editor.openEditor() == HandsetEditor::Kind::None);
@@ -235,6 +242,7 @@ void Version6Tool::textEditorKey(EditorKey key, const QString &text)
 
 void Version6Tool::typeEditorKey(EditorKey key, const QString &text)
 {
+    UndoHistory::Step step(m_history);
     const bool open = m_editor.openEditor() == HandsetEditor::Kind::Type;
     m_editor.typeKey(key, text);
     changedIf(open && m_editor.openEditor() == HandsetEditor::Kind::None);
@@ -242,12 +250,14 @@ void Version6Tool::typeEditorKey(EditorKey key, const QString &text)
 
 void Version6Tool::repeat()
 {
+    UndoHistory::Step step(m_history);
     m_hasChanged = true;
     m_editor.repeat();
 }
 
 void Version6Tool::applyToColumn()
 {
+    UndoHistory::Step step(m_history);
     m_hasChanged = true;
     m_editor.applyToColumn([this](int row, int maximum) { showProgress(row, maximum); });
     hideProgress();

@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 using namespace Version6Form;
@@ -61,6 +62,8 @@ DataPage::DataPage(Version6Tool &tool, Printer &printer, RunAction run, QWidget 
     m_menu->addSeparator();
     m_autoIncrease = m_menu->addAction(tool.handsetEditor().autoIncreaseCaption());
     m_autoIncrease->setObjectName(QStringLiteral("AITC"));
+    m_view->setEditable(true);
+    m_view->addBlockActions(m_menu);
 
     connect(m_view, &GridTableView::editRequested, this, &DataPage::keyOnGrid);
     connect(m_view, &GridTableView::contentsScrolled, this, &DataPage::scrolled);
@@ -68,6 +71,17 @@ DataPage::DataPage(Version6Tool &tool, Printer &printer, RunAction run, QWidget 
             [this](const QPoint &at) { m_menu->exec(m_view->viewport()->mapToGlobal(at)); });
     connect(m_text, &GridCellEditor::keyCommand, this, &DataPage::textKey);
     connect(m_text, &GridCellEditor::focusLost, this, &DataPage::textFocusLost);
+    connect(m_text, &GridCellEditor::blockPasted, this, &DataPage::blockPasted);
+    connect(m_view, &GridTableView::pasteRequested, this, [this](const CellBlock &target, const QString &text) {
+        commitOpenEdit();
+        m_run([this, target, text] { m_tool.pasteHandsets(target, text); });
+    });
+    connect(m_view, &GridTableView::clearRequested, this, [this](const CellBlock &block) {
+        commitOpenEdit();
+        m_run([this, block] { m_tool.clearHandsets(block); });
+    });
+    connect(m_view, &GridTableView::undoRequested, this, [this] { undoOrRedo(true); });
+    connect(m_view, &GridTableView::redoRequested, this, [this] { undoOrRedo(false); });
     connect(m_type, &HandsetTypeEditor::keyCommand, this, &DataPage::typeKey);
     connect(m_type, &HandsetTypeEditor::focusLost, this, &DataPage::typeFocusLost);
     connect(m_apply, &QAction::triggered, this, [this] { m_run([this] { m_tool.applyToColumn(); }); });
@@ -172,6 +186,34 @@ void DataPage::scrolled()
             m_text->finish();
         if (m_type->isVisible() && m_tool.commitTypeEdit(m_type->currentText()))
             m_type->finish();
+    });
+}
+
+void DataPage::blockPasted(const QString &text)
+{
+    if (m_tool.handsetEditor().openEditor() != HandsetEditor::Kind::Text)
+        return;
+    {
+        // The edit and the block are one step: hiding must not commit on its own.
+        const QSignalBlocker quiet(m_text);
+        m_text->hide();
+    }
+    m_run([this, text] {
+        m_tool.pasteInTextEditor(m_text->text(), text);
+        m_text->finish();
+        followCurrent();
+    });
+}
+
+void DataPage::undoOrRedo(bool undo)
+{
+    commitOpenEdit();
+    m_run([this, undo] {
+        if (undo)
+            m_tool.undo();
+        else
+            m_tool.redo();
+        followCurrent();
     });
 }
 

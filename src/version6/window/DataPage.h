@@ -50,6 +50,8 @@ private:
     void textFocusLost(const QString &text);
     void typeFocusLost(const QString &text);
     void scrolled();
+    void blockPasted(const QString &text);
+    void undoOrRedo(bool undo);
     // After a commit: the view shows the grid's current cell.
     void followCurrent();
 
