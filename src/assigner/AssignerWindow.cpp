@@ -10,6 +10,7 @@
 #include "shell/HelpWindow.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -53,7 +54,14 @@ void AssignerWindow::attach(std::unique_ptr<AssignerTool> tool, const QString &o
     connect(m_form->exportButton(), &QPushButton::clicked, this, forward([t] { t->exportNow(); }));
     connect(m_form->updateButton(), &QPushButton::clicked, this, forward([t] { t->updateInput(); }));
     connect(m_form->resetButton(), &QPushButton::clicked, this, forward([t] { t->reset(); }));
-    connect(m_form->printButton(), &QPushButton::clicked, this, forward([t] { t->print(); }));
+    // Shift with PRINT previews the printed list instead of printing it.
+    connect(m_form->printButton(), &QPushButton::clicked, this, forward([t] {
+                if (QGuiApplication::keyboardModifiers().testFlag(Qt::ShiftModifier))
+                    t->preview();
+                else
+                    t->print();
+            }));
+    connect(m_form->pdfButton(), &QPushButton::clicked, this, forward([t] { t->savePdf(); }));
     connect(m_form->helpButton(), &QPushButton::clicked, this, [helpCaption] { ShowHelpWindow(helpCaption); });
 
     connect(m_form->inputView(), &GridTableView::editRequested, this, &AssignerWindow::startEdit);

@@ -13,6 +13,7 @@ const QString kSheet = QStringLiteral("sheet");
 void addOptions(QCommandLineParser &parser)
 {
     parser.addOption(SheetOption(QStringLiteral("INPUT")));
+    parser.addOption(PdfOption(CliTexts::Names::kPrinted));
 }
 
 int runNames(const QCommandLineParser &parser)
@@ -33,7 +34,10 @@ int runNames(const QCommandLineParser &parser)
     if (tool.importFrom(input) != NameAssigner::ImportResult::Imported)
         return ExitCode::Failed;
     tool.setExportTarget(output);
-    return tool.exportNow() ? ExitCode::Ok : ExitCode::Failed;
+    if (!tool.exportNow())
+        return ExitCode::Failed;
+    const QString pdf = parser.value(kPdfOptionName);
+    return pdf.isEmpty() || tool.writePdf(pdf) ? ExitCode::Ok : ExitCode::Failed;
 }
 
 } // namespace

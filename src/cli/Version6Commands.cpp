@@ -2,6 +2,7 @@
 
 #include "cli/CliPrompter.h"
 #include "cli/CliTexts.h"
+#include "cli/NoPrinter.h"
 #include "files/workbook/Workbook.h"
 #include "platform/AppPaths.h"
 #include "version6/tool/Version6Tool.h"
@@ -72,6 +73,7 @@ void addCompileOptions(QCommandLineParser &parser)
     parser.addOption(QCommandLineOption(kStart, T::kStart.arg(kFirstBlock), QStringLiteral("BLOCK"), kFirstBlock));
     parser.addOption(QCommandLineOption(kFormat, T::kFormat.arg(kCsv), T::kFormatValue, kCsv));
     parser.addOption(SheetOption(QStringLiteral("HANDSETS")));
+    parser.addOption(PdfOption(CliTexts::Compile::kPrinted));
 }
 
 int runCompile(const QCommandLineParser &parser)
@@ -103,6 +105,10 @@ int runCompile(const QCommandLineParser &parser)
         if (!tool.exportOutputTo(i, path))
             return ExitCode::Failed;
     }
+    const QString pdf = parser.value(kPdfOptionName);
+    NoPrinter printer;
+    if (!pdf.isEmpty() && !tool.writePdf(printer, pdf))
+        return ExitCode::Failed;
     std::fputs(qPrintable(CliTexts::Compile::kNextBlock.arg(tool.startBlock().text())), stdout);
     return result.capacityExceeded ? ExitCode::Warning : ExitCode::Ok;
 }
