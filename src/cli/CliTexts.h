@@ -39,7 +39,7 @@ inline const QString kVersionOption = QStringLiteral("Shows the version.");
 // %1 the argument that names the workbook, %2 the sheet read when none is given.
 inline const QString kSheetOption = QStringLiteral("The sheet of a workbook %1 (default: %2).");
 // %1 what PRINT prints in the window.
-inline const QString kPdfOption = QStringLiteral("Also writes %1, as PRINT prints it, to FILE as a PDF file.");
+inline const QString kPdfOption = QStringLiteral("Also writes %1 to FILE as a PDF file, as PRINT prints them.");
 
 // Usage errors: "halvoran-cli: message", then the hint.
 inline const QString kTryHelp = QStringLiteral("Try 'halvoran-cli --help'.");
