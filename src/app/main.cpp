@@ -1,16 +1,21 @@
 #include "nameassign/NameAssignerWindow.h"
 #include "platform/AppInfo.h"
+#include "platform/AppPaths.h"
 #include "platform/QtPrompter.h"
 #include "platform/QtTray.h"
+#include "platform/SingleInstance.h"
 #include "shell/LauncherState.h"
 #include "shell/Shell.h"
 #include "shell/ShellArt.h"
+#include "shell/ShellTexts.h"
 #include "shell/ToolWindows.h"
 #include "speeddial/SpeedDialAssignerWindow.h"
 #include "store/ScriptStore.h"
 #include "version6/window/Version6Window.h"
 
 #include <QApplication>
+
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
@@ -20,6 +25,18 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(ShellArt::appIcon());
     // The program lives in the notification area; closing its windows does not end it.
     QApplication::setQuitOnLastWindowClosed(false);
+
+    // One program per store: a second start shows the first one's launcher and ends.
+    SingleInstance instance(AppPaths::appPath());
+    switch (instance.claim()) {
+    case SingleInstance::Role::HandedOver:
+        return 0;
+    case SingleInstance::Role::Unreachable:
+        std::fprintf(stderr, "%s\n", qPrintable(ShellTexts::kAlreadyRunning));
+        return 1;
+    case SingleInstance::Role::First:
+        break;
+    }
     ScriptStore::standard().ensureExists();
 
     QtPrompter prompter;
@@ -30,6 +47,7 @@ int main(int argc, char *argv[])
     tools.setFactory(int(LauncherEntry::SpeedDialer), [] { return new SpeedDialAssignerWindow; });
     tools.setFactory(int(LauncherEntry::VersionSix), [] { return new Version6Window; });
     Shell shell(tray, prompter, tools, [] { QCoreApplication::exit(0); });
+    QObject::connect(&instance, &SingleInstance::showRequested, &shell, &Shell::secondStart);
     shell.start();
     return app.exec();
 }

@@ -11,6 +11,10 @@ namespace ShellTexts {
 inline const QString kCrLf = QStringLiteral("\r\n");
 inline const QString kSessionEndQuestion = QStringLiteral("Are you sure you want to exit HVN?");
 
+// A second start that finds a program which does not answer.
+inline const QString kAlreadyRunning =
+    QStringLiteral("halvoran: Halvoran is already running, but it does not answer. Try again in a moment.");
+
 // The quit question of the launcher's EXIT entry.
 QString quitQuestion();
 // The caption of launcher entry 0..4.
