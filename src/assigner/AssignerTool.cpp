@@ -149,8 +149,8 @@ bool AssignerTool::print()
 
 bool AssignerTool::savePdf()
 {
-    return PrintLines::SavePdf(m_printer, m_prompter, PrintLines::InputAndOutputLines(m_input, m_output),
-                               printsBold(), m_dialog.folder);
+    return PrintLines::SavePdf(m_printer, m_prompter, PrintLines::InputAndOutputLines(m_input, m_output), printsBold(),
+                               m_dialog.folder);
 }
 
 void AssignerTool::preview()

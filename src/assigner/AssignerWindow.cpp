@@ -5,9 +5,11 @@
 #include "assigner/AssignerTool.h"
 #include "grid/GridCellEditor.h"
 #include "grid/GridTableView.h"
+#include "platform/ButtonKeys.h"
 #include "platform/Printer.h"
 #include "platform/QtPrompter.h"
 #include "shell/HelpWindow.h"
+#include "shell/WindowPlacement.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -46,7 +48,7 @@ void AssignerWindow::attach(std::unique_ptr<AssignerTool> tool, const QString &o
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_form);
-    resize(1120, 680);
+    FitToScreen(this, QSize(1120, 680));
 
     AssignerTool *t = m_tool.get();
     connect(m_form->importButton(), &QPushButton::clicked, this, forward([t] { t->chooseImport(); }));
@@ -73,6 +75,16 @@ void AssignerWindow::attach(std::unique_ptr<AssignerTool> tool, const QString &o
         m_prompter->message(AssignerTexts::DefaultScriptUnreadableText(loaded.reason()), caption,
                             Prompter::Icon::Exclamation);
     m_tool->setStateListener([this] { showToolState(); });
+}
+
+void AssignerWindow::showEvent(QShowEvent *event)
+{
+    // Once every control of the tool's own is in place.
+    if (!m_keysGiven) {
+        GiveButtonsKeys(this);
+        m_keysGiven = true;
+    }
+    QWidget::showEvent(event);
 }
 
 void AssignerWindow::showToolState()

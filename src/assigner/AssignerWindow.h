@@ -49,6 +49,7 @@ protected:
     }
 
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void startEdit(char32_t keyCode);
@@ -59,4 +60,5 @@ private:
     std::unique_ptr<Printer> m_printer;
     std::unique_ptr<AssignerTool> m_tool;
     AssignerForm *m_form = nullptr;
+    bool m_keysGiven = false;
 };

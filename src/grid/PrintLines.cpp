@@ -47,7 +47,8 @@ bool Print(Printer &printer, Prompter &prompter, const QStringList &lines, bool 
     if (PrintDocument(printer, kFontFamily, kFontSize, bold, lines))
         return true;
     prompter.message(GridTexts::kPrinterProblemText, GridTexts::kPrinterProblemTitle, Prompter::Icon::Information);
-    if (!printer.installed() && prompter.askYesNo(GridTexts::kOfferPdfText, GridTexts::kPdfTitle, Prompter::Icon::Question))
+    if (!printer.installed()
+        && prompter.askYesNo(GridTexts::kOfferPdfText, GridTexts::kPdfTitle, Prompter::Icon::Question))
         SavePdf(printer, prompter, lines, bold, folder);
     return false;
 }

@@ -40,8 +40,8 @@ void FitPage(QPagedPaintDevice &device, const PrintedList &list)
     } else if (neededMm > kA4ShortMm) {
         orientation = QPageLayout::Landscape;
     }
-    device.setPageLayout(QPageLayout(size, orientation, QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
-                                     QPageLayout::Millimeter));
+    device.setPageLayout(
+        QPageLayout(size, orientation, QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter));
 }
 
 bool Paint(QPainter &painter, QPagedPaintDevice &device, const PrintedList &list)

@@ -8,8 +8,8 @@
 
 #include <QFontMetrics>
 #include <QPainter>
-#include <QPrinter>
 #include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPrinterInfo>
 
 QtPrinter::QtPrinter() : m_font(QStringLiteral("Courier New"), 10) {}

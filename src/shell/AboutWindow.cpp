@@ -6,6 +6,7 @@
 #include "shell/WindowPlacement.h"
 
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLinearGradient>
 #include <QPainter>
 
@@ -101,4 +102,12 @@ void AboutWindow::paintEvent(QPaintEvent *)
     small.setPointSizeF(font().pointSizeF() * 0.8);
     painter.setFont(small);
     painter.drawText(QRect(0, height() - 40, kStripeWidth, 24), Qt::AlignCenter, ShellTexts::kAboutCloseHint);
+}
+
+void AboutWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape)
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }

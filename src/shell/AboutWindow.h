@@ -14,6 +14,7 @@ public:
     QLabel *label(int index) const { return m_labels.at(index); }
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 

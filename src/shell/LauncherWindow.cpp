@@ -131,8 +131,8 @@ void LauncherWindow::setEntryAvailable(int entry, bool available)
 
 void LauncherWindow::applyWindowKind()
 {
-    const Qt::WindowFlags docked = Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+    const Qt::WindowFlags docked = Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
     const Qt::WindowFlags panel = Qt::Tool | Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint;
     setWindowFlags(m_state.docked() ? docked : panel);
 }

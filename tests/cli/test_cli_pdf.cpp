@@ -32,8 +32,7 @@ void TestCliPdf::pdfHoldsThePrintedList_data()
                        "| 770 | 2001 | 524543455054494F4E | | RECEPTION |",
                        "| 770 | 2002 | 4A20534D495448 | | J SMITH |",
                        "| | | | | |"};
-    QTest::newRow("speeddial: the pairs") << "speeddial" << QByteArray("\"SMITH\",\"*1\",\"01234\"\r\n")
-                                          << "pairs.csv"
+    QTest::newRow("speeddial: the pairs") << "speeddial" << QByteArray("\"SMITH\",\"*1\",\"01234\"\r\n") << "pairs.csv"
                                           << QStringList{"| SMITH | *1 | 01234 |",
                                                          "| | | |",
                                                          "",

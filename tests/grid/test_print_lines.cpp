@@ -16,22 +16,24 @@ private slots:
 void TestPrintLines::failedPrintOffersPdfOnlyWithoutPrinter_data()
 {
     QTest::addColumn<bool>("installed");
-    QTest::addColumn<QString>("answer");  // to the offer: "yes", "no"
-    QTest::addColumn<QString>("chosen");  // in the save dialog; "" cancels
+    QTest::addColumn<QString>("answer"); // to the offer: "yes", "no"
+    QTest::addColumn<QString>("chosen"); // in the save dialog; "" cancels
     QTest::addColumn<QStringList>("titles");
     QTest::addColumn<QString>("written"); // the PDF file written, "" for none
 
     const QString printer = QStringLiteral("Unable to communicate with Printer???");
     const QString pdf = QStringLiteral("PDF");
-    QTest::newRow("a printer that fails: no offer") << true << QString() << QString() << QStringList{printer}
-                                                   << QString();
+    QTest::newRow("a printer that fails: no offer")
+        << true << QString() << QString() << QStringList{printer} << QString();
     QTest::newRow("no printer, No") << false << "no" << QString() << QStringList{printer, pdf} << QString();
-    QTest::newRow("no printer, Yes, cancelled") << false << "yes" << QString() << QStringList{printer, pdf}
-                                               << QString();
+    QTest::newRow("no printer, Yes, cancelled")
+        << false << "yes" << QString() << QStringList{printer, pdf} << QString();
     QTest::newRow("no printer, Yes, a name without a type")
-        << false << "yes" << "/jobs/site1/names" << QStringList{printer, pdf, pdf} << "/jobs/site1/names.pdf";
+        << false << "yes"
+        << "/jobs/site1/names" << QStringList{printer, pdf, pdf} << "/jobs/site1/names.pdf";
     QTest::newRow("no printer, Yes, a name of its own type")
-        << false << "yes" << "/jobs/list.PDF" << QStringList{printer, pdf, pdf} << "/jobs/list.PDF";
+        << false << "yes"
+        << "/jobs/list.PDF" << QStringList{printer, pdf, pdf} << "/jobs/list.PDF";
 }
 
 void TestPrintLines::failedPrintOffersPdfOnlyWithoutPrinter()

@@ -36,11 +36,10 @@ void TestPdf::pdfHoldsThePrintedLines_data()
         << QStringList{QStringLiteral(" | 2001  | RECEPTION"), QStringLiteral(" "), QStringLiteral(" "),
                        QStringLiteral(" | 770   | 2001  | 524543455054494F4E                  |       | RECEPTION")}
         << true << QStringLiteral("1") << a4;
-    QTest::newRow("one page full, then a second") << Lines(90, QStringLiteral("A")) << false << QStringLiteral("2")
-                                                  << a4;
-    QTest::newRow("too wide for portrait: landscape")
-        << Lines(3, QString(100, QLatin1Char('W'))) << false << QStringLiteral("1")
-        << QStringLiteral("842 x 595 pts (A4)");
+    QTest::newRow("one page full, then a second")
+        << Lines(90, QStringLiteral("A")) << false << QStringLiteral("2") << a4;
+    QTest::newRow("too wide for portrait: landscape") << Lines(3, QString(100, QLatin1Char('W'))) << false
+                                                      << QStringLiteral("1") << QStringLiteral("842 x 595 pts (A4)");
     QTest::newRow("too wide for landscape: a wider page")
         << Lines(2, QString(200, QLatin1Char('W')) + QStringLiteral(" END")) << false << QStringLiteral("1")
         << QString();

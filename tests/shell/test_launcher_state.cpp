@@ -66,16 +66,23 @@ private slots:
 
 void TestLauncherState::keyboardMovesTheHighlight_data()
 {
-    QTest::addColumn<QString>("keys"); // d: Down or Tab, u: Up or Backtab
+    QTest::addColumn<QString>("keys");    // d: Down or Tab, u: Up or Backtab
     QTest::addColumn<QString>("missing"); // entries without a tool
     QTest::addColumn<int>("lit");
-    QTest::newRow("nothing pressed") << "" << "" << -1;
-    QTest::newRow("down from nothing: the first") << "d" << "" << 0;
-    QTest::newRow("up from nothing: the last") << "u" << "" << 4;
-    QTest::newRow("down twice") << "dd" << "" << 1;
-    QTest::newRow("down past the end: round") << "dddddd" << "" << 0;
-    QTest::newRow("up past the start: round") << "du" << "" << 4;
-    QTest::newRow("entries without a tool are passed") << "dd" << "12" << 3;
+    QTest::newRow("nothing pressed") << ""
+                                     << "" << -1;
+    QTest::newRow("down from nothing: the first") << "d"
+                                                  << "" << 0;
+    QTest::newRow("up from nothing: the last") << "u"
+                                               << "" << 4;
+    QTest::newRow("down twice") << "dd"
+                                << "" << 1;
+    QTest::newRow("down past the end: round") << "dddddd"
+                                              << "" << 0;
+    QTest::newRow("up past the start: round") << "du"
+                                              << "" << 4;
+    QTest::newRow("entries without a tool are passed") << "dd"
+                                                       << "12" << 3;
 }
 
 void TestLauncherState::keyboardMovesTheHighlight()

@@ -2,8 +2,8 @@
 
 #include "files/FileMessages.h"
 #include "grid/PrintLines.h"
-#include "platform/Printer.h"
 #include "platform/AppPaths.h"
+#include "platform/Printer.h"
 #include "platform/Prompter.h"
 #include "version6/compile/OutputExport.h"
 #include "version6/entry/EntryTexts.h"

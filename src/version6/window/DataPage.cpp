@@ -85,7 +85,8 @@ DataPage::DataPage(Version6Tool &tool, Printer &printer, RunAction run, QWidget 
                 m_tool.print(printer);
         });
     });
-    connect(m_pdf, &QPushButton::clicked, this, [this, &printer] { m_run([this, &printer] { m_tool.savePdf(printer); }); });
+    connect(m_pdf, &QPushButton::clicked, this,
+            [this, &printer] { m_run([this, &printer] { m_tool.savePdf(printer); }); });
 
     showHandsetTypes();
     showState();

@@ -1,10 +1,12 @@
 #include "version6/window/Version6Window.h"
 
 #include "grid/GridTableView.h"
+#include "platform/ButtonKeys.h"
 #include "platform/PlatformTexts.h"
 #include "platform/QtPrinter.h"
 #include "platform/QtPrompter.h"
 #include "platform/QtStatusBar.h"
+#include "shell/WindowPlacement.h"
 #include "version6/compile/CompileTexts.h"
 #include "version6/tool/Version6Texts.h"
 #include "version6/window/DataPage.h"
@@ -55,6 +57,7 @@ Version6Window::Version6Window(std::unique_ptr<Prompter> prompter, std::unique_p
     build();
     m_tool->setProgressListener([this] { progressed(); });
     showToolState();
+    GiveButtonsKeys(this);
 }
 
 Version6Window::~Version6Window()
@@ -98,7 +101,7 @@ void Version6Window::build()
     layout->addWidget(m_screens, 1);
     layout->addWidget(status);
     m_panel = buildProgressPanel();
-    resize(1180, 760);
+    FitToScreen(this, QSize(1180, 760));
 }
 
 // Frame3: shown over the work area while a compile runs.
