@@ -4,6 +4,7 @@
 #include "platform/QtPrompter.h"
 #include "platform/QtTray.h"
 #include "platform/SingleInstance.h"
+#include "shell/Autostart.h"
 #include "shell/LauncherState.h"
 #include "shell/Shell.h"
 #include "shell/ShellArt.h"
@@ -16,9 +17,47 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <optional>
+
+namespace {
+// halvoran --autostart on|off (or --autostart=on): switches the login start and
+// ends, without a desktop. nullopt when the option is not given.
+std::optional<int> SwitchAutostart(int argc, char *argv[])
+{
+    QByteArray value;
+    bool given = false;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "--autostart") {
+            given = true;
+            value = i + 1 < argc ? QByteArray(argv[i + 1]) : QByteArray();
+        } else if (arg.startsWith("--autostart=")) {
+            given = true;
+            value = arg.mid(12);
+        }
+    }
+    if (!given)
+        return std::nullopt;
+    QCoreApplication app(argc, argv);
+    if (value != "on" && value != "off") {
+        std::fprintf(stderr, "%s\n", qPrintable(ShellTexts::kAutostartUsage.arg(QString::fromLocal8Bit(value))));
+        return 2;
+    }
+    const bool on = value == "on";
+    const Outcome changed = Autostart::setEnabled(on, QCoreApplication::applicationFilePath());
+    if (!changed) {
+        std::fprintf(stderr, "%s\n", qPrintable(ShellTexts::kAutostartFailed.arg(changed.reason())));
+        return 1;
+    }
+    std::printf("%s\n", qPrintable(on ? ShellTexts::kAutostartOn.arg(Autostart::entryPath()) : ShellTexts::kAutostartOff));
+    return 0;
+}
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    if (const std::optional<int> code = SwitchAutostart(argc, argv))
+        return *code;
     QApplication app(argc, argv);
     QApplication::setApplicationName(AppInfo::title());
     QApplication::setApplicationVersion(AppInfo::fullVersion());

@@ -1,10 +1,12 @@
 #include "shell/AboutWindow.h"
 
 #include "platform/PlatformTexts.h"
+#include "shell/Autostart.h"
 #include "shell/ShellArt.h"
 #include "shell/ShellTexts.h"
 #include "shell/WindowPlacement.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLinearGradient>
@@ -77,11 +79,23 @@ AboutWindow::AboutWindow(QWidget *parent) : QWidget(parent, Qt::Dialog)
     layout->setRowMinimumHeight(3, 14);
     layout->addWidget(m_labels[3], 4, 1);
     layout->setRowStretch(5, 1);
-    setFixedSize(460, 220);
+    m_autostart = new QCheckBox(ShellTexts::kAutostartCaption, this);
+    m_autostart->setObjectName(QStringLiteral("Check1"));
+    m_autostart->setChecked(Autostart::enabled());
+    layout->addWidget(m_autostart, 6, 1);
+    setFixedSize(460, 250);
     CentreOnScreen(this);
 
     m_cover = new ClosingCover(this);
     m_cover->raise();
+    // Above the cover, so that a click on it switches rather than closes.
+    m_autostart->raise();
+    connect(m_autostart, &QCheckBox::toggled, this, [this](bool on) {
+        if (!Autostart::setEnabled(on, QCoreApplication::applicationFilePath())) {
+            const QSignalBlocker blocker(m_autostart);
+            m_autostart->setChecked(Autostart::enabled());
+        }
+    });
 }
 
 void AboutWindow::resizeEvent(QResizeEvent *)

@@ -421,6 +421,18 @@ void TestShell::aboutWindow()
     rig.shell.chooseEntry(3);
     QCOMPARE(rig.shell.about(), about);
 
+    // Its switch (above the closing cover) turns the login start on and off.
+    qputenv("XDG_CONFIG_HOME", rig.home.file(QStringLiteral("config")).toUtf8());
+    const QString entry = rig.home.file(QStringLiteral("config/autostart/org.halvoran.Halvoran.desktop"));
+    QVERIFY(!about->autostart()->isChecked());
+    QTest::mouseClick(about->windowHandle(), Qt::LeftButton, {}, about->autostart()->geometry().center());
+    QVERIFY(about->autostart()->isChecked());
+    QVERIFY(ReadBytes(entry).contains("Exec=\"" + QFile::encodeName(QCoreApplication::applicationFilePath()) + '"'));
+    about->autostart()->click();
+    QVERIFY(!QFileInfo::exists(entry));
+    QVERIFY(rig.shell.about());
+    qunsetenv("XDG_CONFIG_HOME");
+
     // A click anywhere, here on the version label, closes it.
     QTest::mouseClick(about->windowHandle(), Qt::LeftButton, {}, about->label(1)->geometry().center());
     QTRY_VERIFY(!rig.shell.about());
