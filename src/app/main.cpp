@@ -49,7 +49,8 @@ std::optional<int> SwitchAutostart(int argc, char *argv[])
         std::fprintf(stderr, "%s\n", qPrintable(ShellTexts::kAutostartFailed.arg(changed.reason())));
         return 1;
     }
-    std::printf("%s\n", qPrintable(on ? ShellTexts::kAutostartOn.arg(Autostart::entryPath()) : ShellTexts::kAutostartOff));
+    std::printf("%s\n",
+                qPrintable(on ? ShellTexts::kAutostartOn.arg(Autostart::entryPath()) : ShellTexts::kAutostartOff));
     return 0;
 }
 } // namespace

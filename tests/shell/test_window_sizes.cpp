@@ -60,12 +60,17 @@ void TestWindowSizes::fittedGeometry()
     QFETCH(QSize, minimum);
     QFETCH(QRect, available);
     const QRect geometry = WindowFit::FittedGeometry(preferred, minimum, available);
-    const QRect framed = geometry.adjusted(-WindowFit::kFrameWidth / 2, -(WindowFit::kFrameHeight - WindowFit::kFrameWidth / 2),
-                                           WindowFit::kFrameWidth / 2, WindowFit::kFrameWidth / 2);
-    QVERIFY2(available.contains(framed), qPrintable(QStringLiteral("%1,%2 %3x%4").arg(framed.x()).arg(framed.y()).arg(framed.width()).arg(framed.height())));
+    const QRect framed =
+        geometry.adjusted(-WindowFit::kFrameWidth / 2, -(WindowFit::kFrameHeight - WindowFit::kFrameWidth / 2),
+                          WindowFit::kFrameWidth / 2, WindowFit::kFrameWidth / 2);
+    QVERIFY2(
+        available.contains(framed),
+        qPrintable(
+            QStringLiteral("%1,%2 %3x%4").arg(framed.x()).arg(framed.y()).arg(framed.width()).arg(framed.height())));
     QVERIFY(geometry.width() >= minimum.width() && geometry.height() >= minimum.height());
-    QCOMPARE(geometry.size(), preferred.boundedTo(QSize(available.width() - WindowFit::kFrameWidth,
-                                                        available.height() - WindowFit::kFrameHeight)));
+    QCOMPARE(geometry.size(),
+             preferred.boundedTo(
+                 QSize(available.width() - WindowFit::kFrameWidth, available.height() - WindowFit::kFrameHeight)));
 }
 
 void TestWindowSizes::windowsFitASmallScreen_data()
@@ -74,8 +79,8 @@ void TestWindowSizes::windowsFitASmallScreen_data()
     const auto prompter = [] { return std::make_unique<ScriptedPrompter>(); };
     const auto printer = [] { return std::make_unique<RecordingPrinter>(); };
     QTest::newRow("Name Assigner") << MakeWindow([=] { return new NameAssignerWindow(prompter(), printer()); });
-    QTest::newRow("Speed Dial Assigner")
-        << MakeWindow([=] { return new SpeedDialAssignerWindow(prompter(), printer()); });
+    QTest::newRow("Speed Dial Assigner") << MakeWindow(
+        [=] { return new SpeedDialAssignerWindow(prompter(), printer()); });
     QTest::newRow("Version 8.1") << MakeWindow([=] { return new Version6Window(prompter(), printer()); });
     QTest::newRow("About") << MakeWindow([] { return new AboutWindow; });
     QTest::newRow("Help") << MakeWindow([] { return new HelpWindow; });
@@ -99,8 +104,8 @@ void TestWindowSizes::windowsFitASmallScreen()
     QVERIFY(screen.contains(window->geometry()));
     // Usable below a task bar, with the window manager's frame around it.
     const QSize minimum = window->minimumSizeHint().expandedTo(window->minimumSize());
-    QVERIFY2(minimum.width() <= 1280 - WindowFit::kFrameWidth &&
-                 minimum.height() <= 720 - kTaskBar - WindowFit::kFrameHeight,
+    QVERIFY2(minimum.width() <= 1280 - WindowFit::kFrameWidth
+                 && minimum.height() <= 720 - kTaskBar - WindowFit::kFrameHeight,
              qPrintable(QStringLiteral("minimum %1x%2").arg(minimum.width()).arg(minimum.height())));
     window->hide();
     delete window;
