@@ -5,6 +5,7 @@
 #include "files/GridFiles.h"
 #include "grid/ClipboardTable.h"
 #include "grid/PrintLines.h"
+#include "platform/Printer.h"
 #include "platform/Prompter.h"
 #include "store/ToolStore.h"
 
@@ -145,7 +146,25 @@ void AssignerTool::reset()
 
 bool AssignerTool::print()
 {
-    return PrintLines::Print(m_printer, m_prompter, PrintLines::InputAndOutputLines(m_input, m_output), printsBold());
+    return PrintLines::Print(m_printer, m_prompter, PrintLines::InputAndOutputLines(m_input, m_output), printsBold(),
+                             m_dialog.folder);
+}
+
+bool AssignerTool::savePdf()
+{
+    return PrintLines::SavePdf(m_printer, m_prompter, PrintLines::InputAndOutputLines(m_input, m_output), printsBold(),
+                               m_dialog.folder);
+}
+
+void AssignerTool::preview()
+{
+    m_printer.preview(PrintLines::List(PrintLines::InputAndOutputLines(m_input, m_output), printsBold()));
+}
+
+bool AssignerTool::writePdf(const QString &path)
+{
+    return PrintLines::WritePdfTo(m_printer, m_prompter, path, PrintLines::InputAndOutputLines(m_input, m_output),
+                                  printsBold());
 }
 
 void AssignerTool::close()

@@ -93,6 +93,13 @@ public:
     virtual CheckReport check() const = 0;
     // "PRINT": false (after the printer message) when printing failed.
     bool print();
+    // "PDF..." beside it: the printed list as a PDF file chosen in a save dialog;
+    // false when cancelled or not written.
+    bool savePdf();
+    // Shift with "PRINT": the printed list in a print preview.
+    void preview();
+    // The printed list as a PDF file at path (the command line's --pdf).
+    bool writePdf(const QString &path);
     // Closing the window: the LOSS OF DATA question, then the settings save.
     void close();
 

@@ -6,11 +6,14 @@
 #include "check/CheckResultsWindow.h"
 #include "grid/GridCellEditor.h"
 #include "grid/GridTableView.h"
+#include "platform/ButtonKeys.h"
 #include "platform/Printer.h"
 #include "platform/QtPrompter.h"
 #include "shell/HelpWindow.h"
+#include "shell/WindowPlacement.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -48,7 +51,7 @@ void AssignerWindow::attach(std::unique_ptr<AssignerTool> tool, const QString &o
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_form);
-    resize(1120, 680);
+    FitToScreen(this, QSize(1120, 680));
 
     AssignerTool *t = m_tool.get();
     connect(m_form->importButton(), &QPushButton::clicked, this, forward([t] { t->chooseImport(); }));
@@ -56,7 +59,14 @@ void AssignerWindow::attach(std::unique_ptr<AssignerTool> tool, const QString &o
     connect(m_form->exportButton(), &QPushButton::clicked, this, forward([t] { t->exportNow(); }));
     connect(m_form->updateButton(), &QPushButton::clicked, this, forward([t] { t->updateInput(); }));
     connect(m_form->resetButton(), &QPushButton::clicked, this, forward([t] { t->reset(); }));
-    connect(m_form->printButton(), &QPushButton::clicked, this, forward([t] { t->print(); }));
+    // Shift with PRINT previews the printed list instead of printing it.
+    connect(m_form->printButton(), &QPushButton::clicked, this, forward([t] {
+                if (QGuiApplication::keyboardModifiers().testFlag(Qt::ShiftModifier))
+                    t->preview();
+                else
+                    t->print();
+            }));
+    connect(m_form->pdfButton(), &QPushButton::clicked, this, forward([t] { t->savePdf(); }));
     connect(m_form->checkButton(), &QPushButton::clicked, this, &AssignerWindow::showCheck);
     connect(m_form->helpButton(), &QPushButton::clicked, this, [helpCaption] { ShowHelpWindow(helpCaption); });
 
@@ -111,6 +121,16 @@ void AssignerWindow::showFinding(const CheckFinding &finding)
     m_form->inputView()->showGridCurrent();
     activateWindow();
     m_form->inputView()->setFocus(Qt::OtherFocusReason);
+}
+
+void AssignerWindow::showEvent(QShowEvent *event)
+{
+    // Once every control of the tool's own is in place.
+    if (!m_keysGiven) {
+        GiveButtonsKeys(this);
+        m_keysGiven = true;
+    }
+    QWidget::showEvent(event);
 }
 
 void AssignerWindow::showToolState()

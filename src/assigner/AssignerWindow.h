@@ -56,6 +56,7 @@ protected:
     }
 
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void startEdit(char32_t keyCode);
@@ -75,4 +76,5 @@ private:
     std::unique_ptr<AssignerTool> m_tool;
     AssignerForm *m_form = nullptr;
     QPointer<CheckResultsWindow> m_check;
+    bool m_keysGiven = false;
 };

@@ -4,6 +4,7 @@
 #include "files/FileMessages.h"
 #include "grid/PrintLines.h"
 #include "platform/AppPaths.h"
+#include "platform/Printer.h"
 #include "platform/Prompter.h"
 #include "version6/check/SiteCheck.h"
 #include "version6/compile/OutputExport.h"
@@ -229,7 +230,28 @@ bool Version6Tool::exportDataTo(const QString &path)
 
 bool Version6Tool::print(Printer &printer)
 {
-    return PrintLines::Print(printer, m_prompter, PrintLines::GridLines(m_handsets.grid()));
+    return PrintLines::Print(printer, m_prompter, PrintLines::GridLines(m_handsets.grid()), false, dialogFolder());
+}
+
+bool Version6Tool::savePdf(Printer &printer)
+{
+    return PrintLines::SavePdf(printer, m_prompter, PrintLines::GridLines(m_handsets.grid()), false, dialogFolder());
+}
+
+void Version6Tool::preview(Printer &printer)
+{
+    printer.preview(PrintLines::List(PrintLines::GridLines(m_handsets.grid())));
+}
+
+bool Version6Tool::writePdf(Printer &printer, const QString &path)
+{
+    return PrintLines::WritePdfTo(printer, m_prompter, path, PrintLines::GridLines(m_handsets.grid()), false);
+}
+
+QString Version6Tool::dialogFolder() const
+{
+    // As the window's file dialogs: the Scripts folder until a file was chosen.
+    return m_dialog.folderChosen ? m_dialog.folder : AppPaths::scriptsPath();
 }
 
 void Version6Tool::textEditorKey(EditorKey key, const QString &text)

@@ -71,6 +71,12 @@ public:
     bool exportDataTo(const QString &path);
     // "PRINT": the handset rows; false (after the printer message) when it failed.
     bool print(Printer &printer);
+    // "PDF..." beside it: the same rows as a PDF file chosen in a save dialog.
+    bool savePdf(Printer &printer);
+    // Shift with "PRINT": the same rows in a print preview.
+    void preview(Printer &printer);
+    // The same rows as a PDF file at path (the command line's --pdf).
+    bool writePdf(Printer &printer, const QString &path);
 
     // The editors of the handset grid (Text4, Combo5), Space, "&Apply To Colum" and
     // "Auto &Increase ON"; see HandsetEditor. The window forwards: Return, a typed
@@ -196,6 +202,7 @@ public:
     const FileDialogState &dialogState() const { return m_dialog; }
 
 private:
+    QString dialogFolder() const;
     QString chooseFile(const QString &title);
     using TextReader = Expected<QList<QStringList>> (*)(const QString &path);
     using WorkbookReader = Expected<QList<QStringList>> (*)(const QString &path, const QString &sheet);

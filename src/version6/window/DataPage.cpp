@@ -9,6 +9,7 @@
 #include "version6/window/HandsetTypeEditor.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QPushButton>
@@ -34,6 +35,8 @@ DataPage::DataPage(Version6Tool &tool, Printer &printer, RunAction run, QWidget 
     m_import = Button(QStringLiteral("Command11"), Version6Texts::kImportDataCaption, this);
     m_export = Button(QStringLiteral("Command10"), Version6Texts::kExportDataCaption, this);
     m_print = Button(QStringLiteral("Command13"), PlatformTexts::kPrintCaption, this);
+    m_pdf = Button(QStringLiteral("PrintPdf"), PlatformTexts::kPdfCaption, this);
+    m_pdf->setToolTip(PlatformTexts::kPdfTip);
     m_back->setToolTip(Version6Texts::kBackTip);
     m_import->setToolTip(Version6Texts::kImportDataTip);
     m_export->setToolTip(Version6Texts::kExportDataTip);
@@ -47,6 +50,7 @@ DataPage::DataPage(Version6Tool &tool, Printer &printer, RunAction run, QWidget 
     buttons->addWidget(m_import);
     buttons->addWidget(m_export);
     buttons->addWidget(m_print);
+    buttons->addWidget(m_pdf);
     buttons->addWidget(m_check);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_view, 1);
@@ -90,8 +94,18 @@ DataPage::DataPage(Version6Tool &tool, Printer &printer, RunAction run, QWidget 
     connect(m_back, &QPushButton::clicked, this, [this] { m_run([this] { m_tool.back(); }); });
     connect(m_import, &QPushButton::clicked, this, [this] { m_run([this] { m_tool.importData(); }); });
     connect(m_export, &QPushButton::clicked, this, [this] { m_run([this] { m_tool.exportData(); }); });
-    connect(m_print, &QPushButton::clicked, this,
-            [this, &printer] { m_run([this, &printer] { m_tool.print(printer); }); });
+    // Shift with PRINT previews the rows instead of printing them.
+    connect(m_print, &QPushButton::clicked, this, [this, &printer] {
+        const bool preview = QGuiApplication::keyboardModifiers().testFlag(Qt::ShiftModifier);
+        m_run([this, &printer, preview] {
+            if (preview)
+                m_tool.preview(printer);
+            else
+                m_tool.print(printer);
+        });
+    });
+    connect(m_pdf, &QPushButton::clicked, this,
+            [this, &printer] { m_run([this, &printer] { m_tool.savePdf(printer); }); });
 
     showHandsetTypes();
     showState();
