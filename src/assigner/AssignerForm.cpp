@@ -78,18 +78,21 @@ AssignerForm::AssignerForm(GridTable *input, GridTable *output, GridTable *scrip
     m_exportButton->setEnabled(false);
     m_resetButton = button(QStringLiteral("Command1"), PlatformTexts::kResetCaption, actionBox);
     m_printButton = button(QStringLiteral("Command13"), PlatformTexts::kPrintCaption, actionBox);
+    m_pdfButton = button(QStringLiteral("PrintPdf"), PlatformTexts::kPdfCaption, actionBox);
+    m_pdfButton->setToolTip(PlatformTexts::kPdfTip);
     m_helpButton = button(QStringLiteral("Command3"), AssignerTexts::kHelpCaption, actionBox);
     m_checkButton = button(QStringLiteral("CheckButton"), CheckTexts::kCheckCaption, actionBox);
     m_checkButton->setToolTip(CheckTexts::kCheckTip);
     auto *actions = new QGridLayout(actionBox);
-    actions->addWidget(m_exportButton, 0, 0, 1, 3);
+    actions->addWidget(m_exportButton, 0, 0, 1, 4);
     actions->addWidget(m_resetButton, 1, 0);
     actions->addWidget(m_printButton, 1, 1);
-    actions->addWidget(m_helpButton, 1, 2);
-    actions->addWidget(m_checkButton, 2, 0, 1, 3);
+    actions->addWidget(m_pdfButton, 1, 2);
+    actions->addWidget(m_helpButton, 1, 3);
+    actions->addWidget(m_checkButton, 2, 0, 1, 4);
     actions->setRowStretch(3, 1);
     const int buttonWidth = m_resetButton->fontMetrics().horizontalAdvance(PlatformTexts::kResetCaption) + 36;
-    for (QPushButton *b : {m_resetButton, m_printButton, m_helpButton})
+    for (QPushButton *b : {m_resetButton, m_printButton, m_pdfButton, m_helpButton})
         b->setMinimumWidth(buttonWidth);
 
     auto *top = new QHBoxLayout;

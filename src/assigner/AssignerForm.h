@@ -13,7 +13,7 @@ class QTabWidget;
 
 // The form the two assigner windows share (the Speed Dial Assigner is the Name
 // Assigner's twin): the import and export path rows with their "..." buttons,
-// "EXPORT NOW", "RESET", "PRINT" and "HELP", the tabs "INPUT DATA" (with
+// "EXPORT NOW", "RESET", "PRINT" (with "PDF..." beside it) and "HELP", the tabs "INPUT DATA" (with
 // "UPDATE INPUT DATA" and the in-place editor), "OUTPUT DATA" and "SCRIPT"
 // (switched off), and the status bar whose first panel holds the prompt. The
 // controls carry their object names; a tool's own controls go into extrasRow().
@@ -30,6 +30,7 @@ public:
     QPushButton *exportButton() const { return m_exportButton; }             // EXPORT
     QPushButton *resetButton() const { return m_resetButton; }               // Command1
     QPushButton *printButton() const { return m_printButton; }               // Command13
+    QPushButton *pdfButton() const { return m_pdfButton; }                   // beside PRINT
     QPushButton *helpButton() const { return m_helpButton; }                 // Command3
     QPushButton *checkButton() const { return m_checkButton; }               // CheckButton
     QPushButton *updateButton() const { return m_updateButton; }             // Command2
@@ -53,6 +54,7 @@ private:
     QPushButton *m_exportButton;
     QPushButton *m_resetButton;
     QPushButton *m_printButton;
+    QPushButton *m_pdfButton;
     QPushButton *m_helpButton;
     QPushButton *m_checkButton;
     QPushButton *m_updateButton;

@@ -3,7 +3,9 @@
 #include "files/AtomicFile.h"
 #include "files/FileMessages.h"
 #include "files/GridFiles.h"
+#include "grid/ClipboardTable.h"
 #include "grid/PrintLines.h"
+#include "platform/Printer.h"
 #include "platform/Prompter.h"
 #include "store/ToolStore.h"
 
@@ -53,6 +55,7 @@ AssignerTool::ImportResult AssignerTool::chooseImport()
 
 AssignerTool::ImportResult AssignerTool::importFrom(const QString &path)
 {
+    UndoHistory::Step step(history());
     FileExtOf(m_dialog, path);
     const GridFiles::Import import =
         GridFiles::ReadRecords(m_prompter, path, m_dialog.fileExt, importFields(),
@@ -136,13 +139,32 @@ AssignerTool::WriteBack AssignerTool::writeInputBack(int textColumns, const Work
 
 void AssignerTool::reset()
 {
+    UndoHistory::Step step(history());
     m_input.reset();
     m_output.reset();
 }
 
 bool AssignerTool::print()
 {
-    return PrintLines::Print(m_printer, m_prompter, PrintLines::InputAndOutputLines(m_input, m_output), printsBold());
+    return PrintLines::Print(m_printer, m_prompter, PrintLines::InputAndOutputLines(m_input, m_output), printsBold(),
+                             m_dialog.folder);
+}
+
+bool AssignerTool::savePdf()
+{
+    return PrintLines::SavePdf(m_printer, m_prompter, PrintLines::InputAndOutputLines(m_input, m_output), printsBold(),
+                               m_dialog.folder);
+}
+
+void AssignerTool::preview()
+{
+    m_printer.preview(PrintLines::List(PrintLines::InputAndOutputLines(m_input, m_output), printsBold()));
+}
+
+bool AssignerTool::writePdf(const QString &path)
+{
+    return PrintLines::WritePdfTo(m_printer, m_prompter, path, PrintLines::InputAndOutputLines(m_input, m_output),
+                                  printsBold());
 }
 
 void AssignerTool::close()
@@ -165,8 +187,103 @@ EditorStart AssignerTool::startEdit(char32_t keyCode)
 
 void AssignerTool::editorKey(EditorKey key, const QString &text)
 {
+    UndoHistory::Step step(history());
     if (!commitEdit(text))
         return;
     if (m_editor.move(key) == EditorMove::AppendRow)
         appendRowForEditor();
+}
+
+// --- Blocks and undo ----------------------------------------------------------
+
+namespace {
+// Beyond this many cells the views hear of a block once, as a reset.
+constexpr qsizetype kBatchAbove = 64;
+} // namespace
+
+UndoHistory &AssignerTool::history()
+{
+    if (!m_history)
+        m_history = std::make_unique<UndoHistory>(std::vector<GridTable *>{&m_input, &m_output}, undoState());
+    return *m_history;
+}
+
+void AssignerTool::markEdited()
+{
+    m_statusPrompt = AssignerTexts::kManualPrompt;
+    m_updateButtonVisible = true;
+    m_hasChanged = true;
+}
+
+void AssignerTool::paste(const CellBlock &target, const QString &text)
+{
+    const QList<QStringList> rows = ClipboardTable::Parse(text);
+    const int last = ClipboardTable::LastRow(rows, target);
+    if (last < 1 || target.top < 1 || target.left < 0 || target.left >= m_input.cols())
+        return;
+    UndoHistory::Step step(history());
+    {
+        std::optional<GridTable::Batch> inputBatch, outputBatch;
+        if (qsizetype(last - target.top + 1) * m_input.cols() > kBatchAbove) {
+            inputBatch.emplace(m_input);
+            outputBatch.emplace(m_output);
+        }
+        beginBlockCommit();
+        growInput(last + 1);
+        ClipboardTable::Place(rows, target, m_input.cols(),
+                              [this](int row, int col, const QString &cell) { commitCell(row, col, cell); });
+        keepSpareRow();
+        endBlockCommit();
+    }
+    markEdited();
+}
+
+void AssignerTool::pasteInEditor(const QString &editorText, const QString &clipboard)
+{
+    UndoHistory::Step step(history());
+    const int row = m_editor.editRow();
+    const int col = m_editor.editCol();
+    if (!commitEdit(editorText))
+        return;
+    paste(CellBlock::Cell(row, col), clipboard);
+    m_input.setCurrent(row, col);
+}
+
+void AssignerTool::clearBlock(const CellBlock &block)
+{
+    UndoHistory::Step step(history());
+    bool cleared = false;
+    {
+        std::optional<GridTable::Batch> inputBatch, outputBatch;
+        if (qsizetype(block.rowCount()) * block.colCount() > kBatchAbove) {
+            inputBatch.emplace(m_input);
+            outputBatch.emplace(m_output);
+        }
+        beginBlockCommit();
+        for (int r = std::max(block.top, 1); r <= block.bottom && r < m_input.rows(); ++r)
+            for (int c = std::max(block.left, 0); c <= block.right && c < m_input.cols(); ++c)
+                if (!m_input.textAt(r, c).isEmpty()) {
+                    commitCell(r, c, QString());
+                    cleared = true;
+                }
+        endBlockCommit();
+    }
+    if (cleared)
+        markEdited();
+}
+
+bool AssignerTool::undo()
+{
+    if (m_editor.isOpen() || !history().undo())
+        return false;
+    markEdited();
+    return true;
+}
+
+bool AssignerTool::redo()
+{
+    if (m_editor.isOpen() || !history().redo())
+        return false;
+    markEdited();
+    return true;
 }

@@ -5,14 +5,17 @@
 #include "files/FileDialog.h"
 #include "files/Outcome.h"
 #include "files/workbook/Workbook.h"
+#include "grid/CellBlock.h"
 #include "grid/GridEditor.h"
 #include "grid/GridTable.h"
+#include "grid/UndoHistory.h"
 #include "store/ScriptStore.h"
 
 #include <QList>
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 class Printer;
 class Prompter;
@@ -90,6 +93,13 @@ public:
     virtual CheckReport check() const = 0;
     // "PRINT": false (after the printer message) when printing failed.
     bool print();
+    // "PDF..." beside it: the printed list as a PDF file chosen in a save dialog;
+    // false when cancelled or not written.
+    bool savePdf();
+    // Shift with "PRINT": the printed list in a print preview.
+    void preview();
+    // The printed list as a PDF file at path (the command line's --pdf).
+    bool writePdf(const QString &path);
     // Closing the window: the LOSS OF DATA question, then the settings save.
     void close();
 
@@ -103,6 +113,22 @@ public:
     bool editorOpen() const { return m_editor.isOpen(); }
     int editRow() const { return m_editor.editRow(); }
     int editCol() const { return m_editor.editCol(); }
+
+    // Clipboard text (tab- or comma-separated rows) into the input grid from the
+    // target's top left cell, or one value into every cell of the target; the
+    // grid grows as needed and keeps its spare row. Each cell is committed as a
+    // typed value would be. One undo step.
+    void paste(const CellBlock &target, const QString &text);
+    // Text pasted into the open editor that holds tabs or line breaks: the edit is
+    // committed and the text pasted as a block from the edited cell, one step.
+    void pasteInEditor(const QString &editorText, const QString &clipboard);
+    // Delete: every cell of the block that holds text is committed empty.
+    void clearBlock(const CellBlock &block);
+    // Undo and redo of the last user action, its derived rows and state included.
+    bool undo();
+    bool redo();
+    bool canUndo() const { return m_history && m_history->canUndo(); }
+    bool canRedo() const { return m_history && m_history->canRedo(); }
 
 protected:
     AssignerTool(Prompter &prompter, Printer &printer, ScriptStore store, const QString &inputFormat,
@@ -122,6 +148,18 @@ protected:
     virtual bool takesCutShortFile(const QList<QStringList> &complete) const { return false; }
     // Down in the editor on the last input row: the rows the tool appends.
     virtual void appendRowForEditor() = 0;
+    // The commit of one value into an input cell, as an edit commits it.
+    virtual void commitCell(int row, int col, const QString &text) = 0;
+    // A paste or Delete: the input grid (and what follows it) gets rows up to
+    // row; afterwards the spare row is put back at the end when it was written.
+    virtual void growInput(int rows) = 0;
+    virtual void keepSpareRow() = 0;
+    virtual void beginBlockCommit() {}
+    virtual void endBlockCommit() {}
+    // The flags and prompt a manual edit sets.
+    virtual void markEdited();
+    // The tool's state beside its grids that an undo puts back.
+    virtual UndoHistory::State undoState() { return {}; }
 
     // Writes the output grid to the export path by its type and announces it;
     // withNes as KindOfExt. Returns true when written; otherwise the user was told
@@ -144,6 +182,8 @@ protected:
     GridTable m_script;
     GridEditor m_editor{m_input};
     FileDialogState m_dialog;
+    // Made on first use, so that a tool's undoState() is its own.
+    UndoHistory &history();
 
     bool m_hasChanged = false;
     QString m_statusPrompt = AssignerTexts::kStartPrompt;
@@ -154,4 +194,5 @@ protected:
 
 private:
     std::function<void()> m_listener;
+    std::unique_ptr<UndoHistory> m_history;
 };

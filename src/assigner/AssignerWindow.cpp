@@ -6,11 +6,14 @@
 #include "check/CheckResultsWindow.h"
 #include "grid/GridCellEditor.h"
 #include "grid/GridTableView.h"
+#include "platform/ButtonKeys.h"
 #include "platform/Printer.h"
 #include "platform/QtPrompter.h"
 #include "shell/HelpWindow.h"
+#include "shell/WindowPlacement.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -48,7 +51,7 @@ void AssignerWindow::attach(std::unique_ptr<AssignerTool> tool, const QString &o
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_form);
-    resize(1120, 680);
+    FitToScreen(this, QSize(1120, 680));
 
     AssignerTool *t = m_tool.get();
     connect(m_form->importButton(), &QPushButton::clicked, this, forward([t] { t->chooseImport(); }));
@@ -56,13 +59,38 @@ void AssignerWindow::attach(std::unique_ptr<AssignerTool> tool, const QString &o
     connect(m_form->exportButton(), &QPushButton::clicked, this, forward([t] { t->exportNow(); }));
     connect(m_form->updateButton(), &QPushButton::clicked, this, forward([t] { t->updateInput(); }));
     connect(m_form->resetButton(), &QPushButton::clicked, this, forward([t] { t->reset(); }));
-    connect(m_form->printButton(), &QPushButton::clicked, this, forward([t] { t->print(); }));
+    // Shift with PRINT previews the printed list instead of printing it.
+    connect(m_form->printButton(), &QPushButton::clicked, this, forward([t] {
+                if (QGuiApplication::keyboardModifiers().testFlag(Qt::ShiftModifier))
+                    t->preview();
+                else
+                    t->print();
+            }));
+    connect(m_form->pdfButton(), &QPushButton::clicked, this, forward([t] { t->savePdf(); }));
     connect(m_form->checkButton(), &QPushButton::clicked, this, &AssignerWindow::showCheck);
     connect(m_form->helpButton(), &QPushButton::clicked, this, [helpCaption] { ShowHelpWindow(helpCaption); });
 
     connect(m_form->inputView(), &GridTableView::editRequested, this, &AssignerWindow::startEdit);
     connect(m_form->editor(), &GridCellEditor::keyCommand, this, &AssignerWindow::editorKey);
     connect(m_form->editor(), &GridCellEditor::focusLost, this, &AssignerWindow::editorFocusLost);
+    connect(m_form->editor(), &GridCellEditor::blockPasted, this, &AssignerWindow::editorBlockPasted);
+
+    GridTableView *inputView = m_form->inputView();
+    inputView->setEditable(true);
+    connect(inputView, &GridTableView::pasteRequested, this, [this](const CellBlock &target, const QString &text) {
+        commitOpenEdit();
+        m_tool->paste(target, text);
+        afterBlock();
+    });
+    connect(inputView, &GridTableView::clearRequested, this, [this](const CellBlock &block) {
+        commitOpenEdit();
+        m_tool->clearBlock(block);
+        afterBlock();
+    });
+    connect(inputView, &GridTableView::undoRequested, this, [this] { undoOrRedo(true); });
+    connect(inputView, &GridTableView::redoRequested, this, [this] { undoOrRedo(false); });
+    m_form->outputView()->useBlockMenu();
+    m_form->scriptView()->useBlockMenu();
     connect(m_form->inputView(), &GridTableView::contentsScrolled, this, &AssignerWindow::inputScrolled);
 
     const Outcome loaded = m_tool->load();
@@ -93,6 +121,16 @@ void AssignerWindow::showFinding(const CheckFinding &finding)
     m_form->inputView()->showGridCurrent();
     activateWindow();
     m_form->inputView()->setFocus(Qt::OtherFocusReason);
+}
+
+void AssignerWindow::showEvent(QShowEvent *event)
+{
+    // Once every control of the tool's own is in place.
+    if (!m_keysGiven) {
+        GiveButtonsKeys(this);
+        m_keysGiven = true;
+    }
+    QWidget::showEvent(event);
 }
 
 void AssignerWindow::showToolState()
@@ -128,6 +166,44 @@ void AssignerWindow::editorFocusLost(const QString &text)
     // editor still over its cell.
     m_form->editor()->hide();
     m_tool->commitEdit(text);
+    m_form->inputView()->showGridCurrent();
+    showToolState();
+}
+
+void AssignerWindow::editorBlockPasted(const QString &text)
+{
+    if (!m_tool->editorOpen())
+        return;
+    {
+        // The edit and the block are one step: hiding must not commit on its own.
+        const QSignalBlocker quiet(m_form->editor());
+        m_form->editor()->hide();
+    }
+    m_tool->pasteInEditor(m_form->editor()->text(), text);
+    m_form->editor()->finish();
+    afterBlock();
+}
+
+void AssignerWindow::commitOpenEdit()
+{
+    // An edit whose loss of focus went unreported (the window was not active)
+    // is committed before a block action changes the grid.
+    if (m_tool->editorOpen())
+        editorFocusLost(m_form->editor()->text());
+}
+
+void AssignerWindow::undoOrRedo(bool undo)
+{
+    commitOpenEdit();
+    if (undo)
+        m_tool->undo();
+    else
+        m_tool->redo();
+    afterBlock();
+}
+
+void AssignerWindow::afterBlock()
+{
     m_form->inputView()->showGridCurrent();
     showToolState();
 }

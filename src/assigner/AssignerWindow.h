@@ -56,11 +56,17 @@ protected:
     }
 
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void startEdit(char32_t keyCode);
     void editorKey(EditorKey key, const QString &text);
     void editorFocusLost(const QString &text);
+    void editorBlockPasted(const QString &text);
+    // Undo and redo, like the block actions, take the open edit in first.
+    void commitOpenEdit();
+    void undoOrRedo(bool undo);
+    void afterBlock();
     // The input grid scrolled (wheel, page keys, scroll bar): an open editor
     // commits, so no text goes into a cell the user no longer sees.
     void inputScrolled();
@@ -70,4 +76,5 @@ private:
     std::unique_ptr<AssignerTool> m_tool;
     AssignerForm *m_form = nullptr;
     QPointer<CheckResultsWindow> m_check;
+    bool m_keysGiven = false;
 };

@@ -40,6 +40,8 @@ inline const QString kHelpOption = QStringLiteral("Shows this help.");
 inline const QString kVersionOption = QStringLiteral("Shows the version.");
 // %1 the argument that names the workbook, %2 the sheet read when none is given.
 inline const QString kSheetOption = QStringLiteral("The sheet of a workbook %1 (default: %2).");
+// %1 what PRINT prints in the window.
+inline const QString kPdfOption = QStringLiteral("Also writes %1 to FILE as a PDF file, as PRINT prints them.");
 
 // Usage errors: "halvoran-cli: message", then the hint.
 inline const QString kTryHelp = QStringLiteral("Try 'halvoran-cli --help'.");
@@ -60,7 +62,8 @@ inline const QString kNoFileType = QStringLiteral("halvoran-cli: %1 has no file 
 inline const QString kCannotCreateFolder = QStringLiteral("halvoran-cli: cannot create the folder %1");
 
 namespace Names {
-inline const QString kSynopsis = QStringLiteral("INPUT OUTPUT [--sheet NAME]");
+inline const QString kSynopsis = QStringLiteral("INPUT OUTPUT [--sheet NAME] [--pdf FILE]");
+inline const QString kPrinted = QStringLiteral("the input and output lines");
 inline const QString kSummary = QStringLiteral("Name Assigner: writes the \"770\" name lines of a list of names");
 inline const QString kDescription = QStringLiteral(
     "The Name Assigner without a window: imports extensions and names from INPUT (text records of two fields, "
@@ -73,7 +76,9 @@ inline const QString kOutput = QStringLiteral("The name lines to write: .csv, .t
 } // namespace Names
 
 namespace SpeedDial {
-inline const QString kSynopsis = QStringLiteral("INPUT OUTPUT [--start LOC] [--leading-zero] [--sheet NAME]");
+inline const QString kSynopsis =
+    QStringLiteral("INPUT OUTPUT [--start LOC] [--leading-zero] [--sheet NAME] [--pdf FILE]");
+inline const QString kPrinted = QStringLiteral("the input and output lines");
 inline const QString kSummary = QStringLiteral("Speed Dial Assigner: writes the \"720\"/\"721\" pairs of speed dials");
 inline const QString kDescription = QStringLiteral(
     "The Speed Dial Assigner without a window: starts with LOC in the location box, imports the speed dials of "
@@ -109,7 +114,8 @@ inline const QString kType = QStringLiteral("The default handset (default: \"%1\
 
 namespace Compile {
 inline const QString kSynopsis =
-    QStringLiteral("HANDSETS OUTDIR [--start BLOCK] [--format csv|xls|xlsx|ods] [--sheet NAME]");
+    QStringLiteral("HANDSETS OUTDIR [--start BLOCK] [--format csv|xls|xlsx|ods] [--sheet NAME] [--pdf FILE]");
+inline const QString kPrinted = QStringLiteral("the handset rows");
 inline const QString kSummary = QStringLiteral("Version 6.0: compiles a handset file into the output scripts");
 inline const QString kDescription = QStringLiteral(
     "Version 6.0 without a window: reads HANDSETS as \"IMPORT DATA\" does, compiles it with the templates and tab "

@@ -30,6 +30,13 @@ QCommandLineOption SheetOption(const QString &file)
                               QStringLiteral("NAME"), FileMessages::kDefaultSheet);
 }
 
+const QString kPdfOptionName = QStringLiteral("pdf");
+
+QCommandLineOption PdfOption(const QString &printed)
+{
+    return QCommandLineOption(kPdfOptionName, CliTexts::kPdfOption.arg(printed), QStringLiteral("FILE"));
+}
+
 int UsageError(const QString &message, const QString &command)
 {
     const QString hint = command.isEmpty() ? CliTexts::kTryHelp : CliTexts::kTryCommandHelp.arg(command);

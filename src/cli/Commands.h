@@ -45,6 +45,10 @@ int UsageError(const QString &message, const QString &command = QString());
 // --sheet, the sheet read from a workbook named by the argument `file`.
 QCommandLineOption SheetOption(const QString &file);
 
+// --pdf FILE: the printed list, as PRINT prints `printed`, written as a PDF file.
+QCommandLineOption PdfOption(const QString &printed);
+extern const QString kPdfOptionName;
+
 // In a window a file name without a type keeps the type of the file worked on
 // before; on the command line that would be the input's, which is rarely meant.
 // False, after saying so on standard error with the endings the command writes

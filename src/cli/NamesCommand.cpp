@@ -13,6 +13,7 @@ const QString kSheet = QStringLiteral("sheet");
 void addOptions(QCommandLineParser &parser)
 {
     parser.addOption(SheetOption(QStringLiteral("INPUT")));
+    parser.addOption(PdfOption(CliTexts::Names::kPrinted));
 }
 
 int runNames(const QCommandLineParser &parser)
@@ -34,6 +35,9 @@ int runNames(const QCommandLineParser &parser)
         return ExitCode::Failed;
     tool.setExportTarget(output);
     if (!tool.exportNow())
+        return ExitCode::Failed;
+    const QString pdf = parser.value(kPdfOptionName);
+    if (!pdf.isEmpty() && !tool.writePdf(pdf))
         return ExitCode::Failed;
     return prompter.charactersReplaced() ? ExitCode::Warning : ExitCode::Ok;
 }

@@ -31,6 +31,7 @@ void addOptions(QCommandLineParser &parser)
                                         MemoryLocation::kFirst));
     parser.addOption(QCommandLineOption(kLeadingZero, T::kLeadingZero));
     parser.addOption(SheetOption(QStringLiteral("INPUT")));
+    parser.addOption(PdfOption(CliTexts::SpeedDial::kPrinted));
 }
 
 int runSpeedDial(const QCommandLineParser &parser)
@@ -59,6 +60,9 @@ int runSpeedDial(const QCommandLineParser &parser)
     const bool usedUp = tool.locationsUsedUp();
     tool.setExportTarget(output);
     if (!tool.exportNow())
+        return ExitCode::Failed;
+    const QString pdf = parser.value(kPdfOptionName);
+    if (!pdf.isEmpty() && !tool.writePdf(pdf))
         return ExitCode::Failed;
     if (usedUp)
         return ExitCode::Warning;

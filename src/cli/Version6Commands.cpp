@@ -3,6 +3,7 @@
 #include "cli/CliPrompter.h"
 #include "cli/CliTexts.h"
 #include "cli/ReplaceTogether.h"
+#include "cli/NoPrinter.h"
 #include "files/workbook/Workbook.h"
 #include "platform/AppPaths.h"
 #include "version6/compile/OutputExport.h"
@@ -74,6 +75,7 @@ void addCompileOptions(QCommandLineParser &parser)
     parser.addOption(QCommandLineOption(kStart, T::kStart.arg(kFirstBlock), QStringLiteral("BLOCK"), kFirstBlock));
     parser.addOption(QCommandLineOption(kFormat, T::kFormat.arg(kCsv), T::kFormatValue, kCsv));
     parser.addOption(SheetOption(QStringLiteral("HANDSETS")));
+    parser.addOption(PdfOption(CliTexts::Compile::kPrinted));
 }
 
 int runCompile(const QCommandLineParser &parser)
@@ -120,6 +122,10 @@ int runCompile(const QCommandLineParser &parser)
     for (int i = 0; i < OutputGrids::Count; ++i)
         Version6Export::ReportExport(prompter, kind, AppPaths::join(outDir, names[i]), written,
                                      Version6Export::OutputGridLoss(tool.outputs().grid(i), fileType));
+    const QString pdf = parser.value(kPdfOptionName);
+    NoPrinter printer;
+    if (!pdf.isEmpty() && !tool.writePdf(printer, pdf))
+        return ExitCode::Failed;
     std::fputs(qPrintable(CliTexts::Compile::kNextBlock.arg(tool.startBlock().text())), stdout);
     return result.capacityExceeded || prompter.charactersReplaced() ? ExitCode::Warning : ExitCode::Ok;
 }

@@ -1,10 +1,18 @@
 #include "grid/GridCellEditor.h"
 
 #include "grid/CellOverlay.h"
+#include "grid/ClipboardTable.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QFocusEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
 #include <QTableView>
 
 GridCellEditor::GridCellEditor(QTableView *view) : QLineEdit(view->viewport()), m_view(view)
@@ -50,6 +58,11 @@ void GridCellEditor::place()
 
 void GridCellEditor::keyPressEvent(QKeyEvent *event)
 {
+    if (event->matches(QKeySequence::Paste)) {
+        event->accept();
+        pasteText(QApplication::clipboard()->text());
+        return;
+    }
     EditorKey key;
     switch (event->key()) {
     case Qt::Key_Return:
@@ -84,4 +97,46 @@ void GridCellEditor::focusOutEvent(QFocusEvent *event)
     QLineEdit::focusOutEvent(event);
     if (CellOverlay::CommitsOn(event))
         emit focusLost(text());
+}
+
+void GridCellEditor::pasteText(const QString &text)
+{
+    if (ClipboardTable::IsBlock(text))
+        emit blockPasted(text);
+    else if (!text.isEmpty())
+        insert(ClipboardTable::CellText(text));
+}
+
+void GridCellEditor::contextMenuEvent(QContextMenuEvent *event)
+{
+    QMenu *menu = createStandardContextMenu();
+    // The menu's Paste goes the way of Ctrl+V.
+    if (auto *paste = menu->findChild<QAction *>(QStringLiteral("edit-paste"))) {
+        disconnect(paste, &QAction::triggered, nullptr, nullptr);
+        connect(paste, &QAction::triggered, this, [this] { pasteText(QApplication::clipboard()->text()); });
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+}
+
+void GridCellEditor::mouseReleaseEvent(QMouseEvent *event)
+{
+    // The middle button pastes the selection clipboard.
+    if (event->button() == Qt::MiddleButton && QApplication::clipboard()->supportsSelection()) {
+        event->accept();
+        pasteText(QApplication::clipboard()->text(QClipboard::Selection));
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void GridCellEditor::dropEvent(QDropEvent *event)
+{
+    // Dropped text is pasted text.
+    if (!event->mimeData()->hasText()) {
+        QLineEdit::dropEvent(event);
+        return;
+    }
+    event->acceptProposedAction();
+    pasteText(event->mimeData()->text());
 }

@@ -12,6 +12,8 @@ class QTableView;
 // every loss of the keyboard focus while it is shown, which commits; other keys
 // edit its text. Losing the focus because the whole window was left (another
 // program, a menu) is not a commit: the editor stays open, as the window does.
+// Text pasted into it that holds tabs or line breaks is reported as a block for
+// the grid; other pasted text loses its control characters.
 class GridCellEditor : public QLineEdit {
     Q_OBJECT
 public:
@@ -27,13 +29,18 @@ public:
 signals:
     void keyCommand(EditorKey key, const QString &text);
     void focusLost(const QString &text);
+    void blockPasted(const QString &text);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void place();
+    void pasteText(const QString &text);
 
     QTableView *m_view;
     QPersistentModelIndex m_cell;

@@ -1,6 +1,14 @@
 #include "grid/GridTable.h"
 
+#include "grid/GridChangeLog.h"
+
 #include <algorithm>
+#include <atomic>
+
+namespace {
+// Revisions are unique over all grids, so one never matches by chance.
+std::atomic<quint64> g_lastRevision{0};
+} // namespace
 
 GridTable::GridTable(const QString &format)
 {
@@ -42,6 +50,7 @@ QStringList GridTable::captionsOf(const QString &format)
 void GridTable::setFormat(const QString &format)
 {
     const QStringList captions = captionsOf(format);
+    logWhole();
     if (!quiet())
         for (GridObserver *o : m_observers)
             o->aboutToReset();
@@ -52,6 +61,7 @@ void GridTable::setFormat(const QString &format)
         *cell(0, c) = captions[c];
     m_row = 1;
     m_col = 0;
+    changed();
     if (m_batchDepth == 0)
         for (GridObserver *o : m_observers)
             o->resetDone();
@@ -63,6 +73,13 @@ void GridTable::setRows(int rows)
     if (rows == m_rows)
         return;
     const int old = m_rows;
+    if (m_log) {
+        GridChangeLog::Change change(GridChangeLog::Kind::Rows, old);
+        if (rows < old)
+            change.cells = m_cells.mid(qsizetype(rows) * m_cols);
+        m_log->add(std::move(change));
+    }
+    changed();
     if (rows > old) {
         if (!quiet())
             for (GridObserver *o : m_observers)
@@ -122,7 +139,10 @@ bool GridTable::setTextAt(int row, int col, const QString &text)
     QString *target = cell(row, col);
     if (*target == text && target->isNull() == text.isNull())
         return true;
+    if (m_log)
+        m_log->add(GridChangeLog::Change(GridChangeLog::Kind::Cell, row, col, *target));
     *target = text;
+    changed();
     if (m_batchDepth == 0)
         for (GridObserver *o : m_observers)
             o->cellChanged(row, col);
@@ -157,6 +177,9 @@ bool GridTable::insertRow(int index, const QString &tabbedText)
     if (!quiet())
         for (GridObserver *o : m_observers)
             o->rowsAboutToBeInserted(index, index);
+    if (m_log)
+        m_log->add(GridChangeLog::Change(GridChangeLog::Kind::Insert, index));
+    changed();
     m_cells.insert(qsizetype(index) * m_cols, m_cols, QString());
     ++m_rows;
     // The current cell stays on the row it was on.
@@ -180,7 +203,11 @@ bool GridTable::removeRow(int index)
     if (!quiet())
         for (GridObserver *o : m_observers)
             o->rowsAboutToBeRemoved(index, index);
-    m_cells.remove(qsizetype(index) * m_cols, m_cols);
+    const qsizetype first = qsizetype(index) * m_cols;
+    if (m_log)
+        m_log->add(GridChangeLog::Change(GridChangeLog::Kind::Remove, index, 0, QString(), m_cells.mid(first, m_cols)));
+    changed();
+    m_cells.remove(first, m_cols);
     --m_rows;
     // The current cell stays on the row it was on; on the removed row it takes the
     // row that moved up into its place.
@@ -220,6 +247,8 @@ void GridTable::appendRow(const QString *cells, int count)
 void GridTable::clearTexts()
 {
     Batch batch(*this);
+    logWhole();
+    changed();
     for (QString &text : m_cells)
         text.clear();
 }
@@ -227,6 +256,8 @@ void GridTable::clearTexts()
 void GridTable::assign(const GridTable &other)
 {
     Batch batch(*this);
+    logWhole();
+    changed();
     m_cells = other.m_cells;
     m_rows = other.m_rows;
     m_cols = other.m_cols;
@@ -265,4 +296,36 @@ void GridTable::clampCurrent()
 {
     m_row = std::clamp(m_row, 0, std::max(m_rows - 1, 0));
     m_col = std::clamp(m_col, 0, std::max(m_cols - 1, 0));
+}
+
+void GridTable::changed()
+{
+    m_revision = ++g_lastRevision;
+}
+
+void GridTable::logWhole()
+{
+    if (m_log)
+        m_log->add(GridChangeLog::Change(GridChangeLog::Kind::Whole, m_rows, m_cols, QString(), m_cells));
+}
+
+void GridTable::insertRowCells(int index, const QList<QString> &cells)
+{
+    if (!insertRow(index))
+        return;
+    for (int c = 0; c < m_cols && c < int(cells.size()); ++c)
+        setTextAt(index, c, cells[c]);
+}
+
+void GridTable::restoreWhole(int rows, int cols, const QList<QString> &cells)
+{
+    if (qsizetype(rows) * cols != cells.size())
+        return;
+    Batch batch(*this);
+    logWhole();
+    changed();
+    m_cells = cells;
+    m_rows = rows;
+    m_cols = cols;
+    clampCurrent();
 }

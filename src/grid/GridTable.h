@@ -5,6 +5,7 @@
 
 #include <vector>
 
+class GridChangeLog;
 class GridObserver;
 
 // A table of text cells. Row 0 is the header row, made from one format string;
@@ -84,6 +85,13 @@ public:
     void beginBatch();
     void endBatch();
 
+    // A change log records what every change takes away (see GridChangeLog); null
+    // records nothing. The revision is new after every change, so that a log can
+    // tell whether the grid is still as the log left it.
+    void setChangeLog(GridChangeLog *log) { m_log = log; }
+    quint64 revision() const { return m_revision; }
+    void setRevision(quint64 revision) { m_revision = revision; }
+
     class Batch {
     public:
         explicit Batch(GridTable &grid) : m_grid(grid) { m_grid.beginBatch(); }
@@ -100,6 +108,12 @@ private:
     const QString *cell(int row, int col) const { return &m_cells[qsizetype(row) * m_cols + col]; }
     bool quiet() const { return m_batchDepth > 0 || m_observers.empty(); }
     void clampCurrent();
+    void changed();
+    void logWhole();
+    friend class GridChangeLog;
+    // Inserts a row holding cells (a row taken back by an undo).
+    void insertRowCells(int index, const QList<QString> &cells);
+    void restoreWhole(int rows, int cols, const QList<QString> &cells);
 
     // A QList, not a std::vector: copies share the cells until one of them changes
     // (the compiler copies its input), and growing moves the texts as raw memory.
@@ -110,6 +124,8 @@ private:
     int m_col = 0;
     std::vector<GridObserver *> m_observers;
     int m_batchDepth = 0;
+    GridChangeLog *m_log = nullptr;
+    quint64 m_revision = 0;
 };
 
 // Told about changes of a GridTable, in the order of QAbstractItemModel's

@@ -1,10 +1,21 @@
 #include "grid/GridTableView.h"
 
+#include "grid/ClipboardTable.h"
 #include "grid/GridTable.h"
 #include "grid/GridTableModel.h"
+#include "grid/GridTexts.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QStyle>
+#include <QToolTip>
+
+#include <climits>
 
 GridTableView::GridTableView(GridTable *grid, QWidget *parent)
     : QTableView(parent),
@@ -12,7 +23,7 @@ GridTableView::GridTableView(GridTable *grid, QWidget *parent)
 {
     setModel(m_model);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setAlternatingRowColors(true);
     setWordWrap(false);
@@ -78,6 +89,39 @@ void GridTableView::scrollContentsBy(int dx, int dy)
 
 void GridTableView::keyPressEvent(QKeyEvent *event)
 {
+    const bool onBlock = !selectedBlock().isCell();
+    if (event->matches(QKeySequence::Copy)) {
+        event->accept();
+        copySelection();
+        return;
+    }
+    if (m_editable) {
+        if (event->matches(QKeySequence::Paste)) {
+            event->accept();
+            requestPaste();
+            return;
+        }
+        // Backspace on one cell keeps opening the editor.
+        const bool plain = event->modifiers() == Qt::NoModifier;
+        if ((event->key() == Qt::Key_Delete && plain) || (event->key() == Qt::Key_Backspace && plain && onBlock)) {
+            event->accept();
+            requestClear();
+            return;
+        }
+    }
+    if (m_editable || m_undoable) {
+        if (event->matches(QKeySequence::Redo)
+            || (event->key() == Qt::Key_Y && event->modifiers() == Qt::ControlModifier)) {
+            event->accept();
+            emit redoRequested();
+            return;
+        }
+        if (event->matches(QKeySequence::Undo)) {
+            event->accept();
+            emit undoRequested();
+            return;
+        }
+    }
     const char32_t code = m_startsEditing ? TypedKeyCode(*event) : 0;
     if (code != 0 && currentIndex().isValid()) {
         event->accept();
@@ -113,4 +157,96 @@ char32_t TypedKeyCode(const QKeyEvent &event)
     if (text.size() != 1 || !QChar::isPrint(char32_t(text.first())))
         return 0;
     return char32_t(text.first());
+}
+
+CellBlock GridTableView::selectedBlock() const
+{
+    const GridTable *shown = grid();
+    const QItemSelection ranges = selectionModel() ? selectionModel()->selection() : QItemSelection();
+    if (ranges.isEmpty()) {
+        const int row = shown ? shown->row() : 1;
+        const int col = shown ? shown->col() : 0;
+        return CellBlock::Cell(std::max(row, 1), col);
+    }
+    // The selection is one block: its ranges span it.
+    int top = INT_MAX, left = INT_MAX, bottom = -1, right = -1;
+    for (const QItemSelectionRange &range : ranges) {
+        top = std::min(top, range.top());
+        left = std::min(left, range.left());
+        bottom = std::max(bottom, range.bottom());
+        right = std::max(right, range.right());
+    }
+    return {GridTableModel::gridRowOf(m_model->index(top, 0)), left, bottom + 1, right};
+}
+
+void GridTableView::copySelection()
+{
+    const GridTable *shown = grid();
+    if (!shown || shown->rows() < 2)
+        return;
+    const CellBlock block = selectedBlock();
+    auto *data = new QMimeData;
+    data->setText(ClipboardTable::ToTabbed(*shown, block));
+    data->setHtml(ClipboardTable::ToHtml(*shown, block));
+    QApplication::clipboard()->setMimeData(data);
+}
+
+void GridTableView::requestPaste()
+{
+    const QString text = QApplication::clipboard()->text();
+    if (m_editable && !text.isEmpty())
+        emit pasteRequested(selectedBlock(), text);
+}
+
+void GridTableView::requestClear()
+{
+    if (m_editable)
+        emit clearRequested(selectedBlock());
+}
+
+void GridTableView::addBlockActions(QMenu *menu)
+{
+    if (!menu->isEmpty())
+        menu->addSeparator();
+    const auto entry = [this, menu](const char *name, const QString &caption, auto action) {
+        QAction *added = menu->addAction(caption);
+        added->setObjectName(QLatin1String(name));
+        connect(added, &QAction::triggered, this, action);
+    };
+    entry("BlockCopy", GridTexts::kCopyCaption, [this] { copySelection(); });
+    if (m_editable) {
+        entry("BlockPaste", GridTexts::kPasteCaption, [this] { requestPaste(); });
+        entry("BlockDelete", GridTexts::kDeleteCaption, [this] { requestClear(); });
+    }
+    if (!m_editable && !m_undoable)
+        return;
+    entry("BlockUndo", GridTexts::kUndoCaption, [this] { emit undoRequested(); });
+    entry("BlockRedo", GridTexts::kRedoCaption, [this] { emit redoRequested(); });
+}
+
+QMenu *GridTableView::useBlockMenu()
+{
+    auto *menu = new QMenu(this);
+    addBlockActions(menu);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(this, &QWidget::customContextMenuRequested, menu,
+            [this, menu](const QPoint &at) { menu->exec(viewport()->mapToGlobal(at)); });
+    return menu;
+}
+
+bool GridTableView::viewportEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        const auto *help = static_cast<QHelpEvent *>(event);
+        const QModelIndex index = indexAt(help->pos());
+        const QString text = index.isValid() ? index.data().toString() : QString();
+        // Only a text the cell cuts off needs showing again.
+        const int margin = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+        if (!text.isEmpty() && fontMetrics().horizontalAdvance(text) + margin > visualRect(index).width())
+            QToolTip::showText(help->globalPos(), text, viewport(), visualRect(index));
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return QTableView::viewportEvent(event);
 }

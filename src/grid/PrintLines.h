@@ -6,6 +6,7 @@
 class GridTable;
 class Printer;
 class Prompter;
+struct PrintedList;
 
 // The tools' printed lists: one line per data row, each cell as " | " and the text
 // padded with blanks to 35 characters in column 2 and to 5 elsewhere (a longer
@@ -24,7 +25,18 @@ QStringList GridLines(const GridTable &grid);
 // The input lines, three lines of one blank, then the output lines.
 QStringList InputAndOutputLines(const GridTable &input, const GridTable &output);
 
+// The lines in the printed font.
+PrintedList List(const QStringList &lines, bool bold = false);
+
 // Prints the lines as one document; on any failure shows the printer message
-// (GridTexts.h) and returns false.
-bool Print(Printer &printer, Prompter &prompter, const QStringList &lines, bool bold = false);
+// (GridTexts.h) and returns false. When the desktop has no printer at all, the
+// message is followed by the offer to save the list as a PDF file (SavePdf).
+bool Print(Printer &printer, Prompter &prompter, const QStringList &lines, bool bold = false,
+           const QString &folder = QString());
+// "PDF...": asks for a file (starting in folder) and writes the lines there as
+// printed; a name without a type gets ".pdf". False when cancelled or not written
+// (the user is told why).
+bool SavePdf(Printer &printer, Prompter &prompter, const QStringList &lines, bool bold, const QString &folder);
+// Writes the lines to path as a PDF file; a failure is shown and returns false.
+bool WritePdfTo(Printer &printer, Prompter &prompter, const QString &path, const QStringList &lines, bool bold);
 } // namespace PrintLines

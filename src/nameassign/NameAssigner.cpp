@@ -87,6 +87,7 @@ bool NameAssigner::updateInput()
 
 void NameAssigner::addRow()
 {
+    UndoHistory::Step step(history());
     appendEmptyRows();
     m_updateButtonVisible = true;
     m_updateMenuEnabled = true;
@@ -94,6 +95,7 @@ void NameAssigner::addRow()
 
 void NameAssigner::removeRow()
 {
+    UndoHistory::Step step(history());
     const int row = m_input.row();
     if (row < 1 || row >= m_input.rows())
         return;
@@ -107,15 +109,40 @@ void NameAssigner::removeRow()
 
 bool NameAssigner::commitEdit(const QString &text)
 {
+    UndoHistory::Step step(history());
     if (!m_editor.close())
         return false;
-    const int row = m_editor.editRow();
-    const int col = m_editor.editCol();
-    if (m_input.contains(row, col)) {
-        m_input.setTextAt(row, col, text);
-        NameRows::UpdateOutputAfterEdit(m_output, row, col, text);
-    }
+    commitCell(m_editor.editRow(), m_editor.editCol(), text);
     m_updateButtonVisible = true;
     m_updateMenuEnabled = true;
     return true;
+}
+
+void NameAssigner::commitCell(int row, int col, const QString &text)
+{
+    if (!m_input.contains(row, col))
+        return;
+    m_input.setTextAt(row, col, text);
+    NameRows::UpdateOutputAfterEdit(m_output, row, col, text);
+}
+
+void NameAssigner::growInput(int rows)
+{
+    // Row i of the output belongs to row i of the input: both grow together.
+    if (m_input.rows() < rows)
+        m_input.setRows(rows);
+    if (m_output.rows() < m_input.rows())
+        m_output.setRows(m_input.rows());
+}
+
+void NameAssigner::keepSpareRow()
+{
+    if (!m_input.isRowEmpty(m_input.rows() - 1))
+        appendEmptyRows();
+}
+
+void NameAssigner::markEdited()
+{
+    AssignerTool::markEdited();
+    m_updateMenuEnabled = true;
 }

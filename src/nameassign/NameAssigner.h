@@ -31,6 +31,10 @@ protected:
     int appendImported(const QList<QStringList> &records) override;
     bool printsBold() const override { return true; }
     void appendRowForEditor() override { appendEmptyRows(); }
+    void commitCell(int row, int col, const QString &text) override;
+    void growInput(int rows) override;
+    void keepSpareRow() override;
+    void markEdited() override;
 
 private:
     void appendEmptyRows();

@@ -42,6 +42,7 @@ void NameAssignerWindow::buildRowMenu()
                                [this] { m_tool->updateInput(); });
     menuEntry(QStringLiteral("resetgrd"), NameAssignerTexts::kResetGridsCaption, [this] { m_tool->reset(); });
     GridTableView *inputView = form()->inputView();
+    inputView->addBlockActions(m_rowMenu);
     inputView->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(inputView, &QWidget::customContextMenuRequested, this,
             [this, inputView](const QPoint &at) { m_rowMenu->exec(inputView->viewport()->mapToGlobal(at)); });

@@ -20,9 +20,11 @@ QString appPath()
     if (!home.isEmpty())
         return withoutTrailingSlash(QDir(home).absolutePath());
 
+    // An installed program (in a bin folder: /usr/bin, ~/.local/bin) keeps its files
+    // with the user's data, even where it could write beside itself (as root can).
     if (QCoreApplication::instance()) {
         const QString exeDir = QCoreApplication::applicationDirPath();
-        if (QFileInfo(exeDir).isWritable())
+        if (QFileInfo(exeDir).isWritable() && QFileInfo(exeDir).fileName() != QLatin1String("bin"))
             return withoutTrailingSlash(exeDir);
     }
 

@@ -3,7 +3,8 @@
 #include <QString>
 
 // The program's folder (App.Path, without a trailing "/"): $HALVORAN_HOME when
-// set, else the executable's folder when it is writable, else
+// set, else the executable's folder when it is writable and not an installed
+// program's bin folder, else
 // $XDG_DATA_HOME/halvoran (created when missing). Everything the program keeps
 // lives under it.
 namespace AppPaths {

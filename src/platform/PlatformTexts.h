@@ -19,4 +19,9 @@ inline const QString kUserErrorTitle = QStringLiteral("User Error");
 // Buttons both the assigner windows and the Version 6.0 window have.
 inline const QString kResetCaption = QStringLiteral("RESET");
 inline const QString kPrintCaption = QStringLiteral("PRINT");
+// Beside each PRINT: the printed list as a PDF file; and the title of the preview
+// that Shift with PRINT shows.
+inline const QString kPdfCaption = QStringLiteral("PDF...");
+inline const QString kPdfTip = QStringLiteral("Save the printed list as a PDF file (Shift+PRINT shows a preview)");
+inline const QString kPreviewTitle = QStringLiteral("Halvoran - Print Preview");
 } // namespace PlatformTexts

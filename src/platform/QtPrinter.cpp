@@ -1,9 +1,14 @@
 #include "platform/QtPrinter.h"
 
+#include "platform/PagedLines.h"
+#include "platform/PdfDocument.h"
 #include "platform/PlatformTexts.h"
+
+#include <QApplication>
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -80,4 +85,29 @@ void QtPrinter::abandon()
         m_printer->abort();
     m_painter.reset();
     m_printer.reset();
+}
+
+bool QtPrinter::installed() const
+{
+    return !QPrinterInfo::defaultPrinter().isNull();
+}
+
+Outcome QtPrinter::writePdf(const QString &path, const PrintedList &list)
+{
+    return WritePdf(path, list);
+}
+
+void QtPrinter::preview(const PrintedList &list)
+{
+    // Without a printer QPrinter lays the pages out for a PDF; the preview looks the same.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(PlatformTexts::kProgramTitle);
+    PagedLines::FitPage(printer, list);
+    QPrintPreviewDialog dialog(&printer, QApplication::activeWindow());
+    dialog.setWindowTitle(PlatformTexts::kPreviewTitle);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&list](QPrinter *target) {
+        QPainter painter(target);
+        PagedLines::Paint(painter, *target, list);
+    });
+    dialog.exec();
 }

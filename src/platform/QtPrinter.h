@@ -10,6 +10,7 @@ class QPainter;
 class QPrinter;
 
 // Prints to the desktop's default printer; every call fails when there is none.
+// PDF files and the preview need no printer.
 class QtPrinter : public Printer {
 public:
     QtPrinter();
@@ -17,6 +18,9 @@ public:
     bool setFont(const QString &family, double pointSize, bool bold) override;
     bool printLine(const QString &line) override;
     bool endDocument() override;
+    bool installed() const override;
+    Outcome writePdf(const QString &path, const PrintedList &list) override;
+    void preview(const PrintedList &list) override;
 
 private:
     bool start();

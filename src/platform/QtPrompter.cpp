@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QStatusBar>
@@ -17,6 +18,19 @@ void QtPrompter::setBusy(bool busy)
         if (--m_busyDepth == 0)
             QApplication::restoreOverrideCursor();
     }
+}
+
+void QtPrompter::widenForTitle(QMessageBox &box, const QString &title)
+{
+    // The window manager draws the title in a bold face, beside its buttons; a box
+    // narrower than that cuts the title short.
+    constexpr int kTitleBarButtons = 140;
+    QFont titleFont = QApplication::font();
+    titleFont.setBold(true);
+    const int width = QFontMetrics(titleFont).horizontalAdvance(title) + kTitleBarButtons;
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                      grid->columnCount());
 }
 
 Prompter::Answer QtPrompter::showMessage(const Message &message)
@@ -45,6 +59,7 @@ Prompter::Answer QtPrompter::showMessage(const Message &message)
         box.setDetailedText(message.detail);
         showOnStatusBar(message.detail);
     }
+    widenForTitle(box, message.title);
     if (message.buttons == Buttons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);

@@ -5,6 +5,8 @@
 #include <QPointer>
 #include <QWidget>
 
+class QMessageBox;
+
 // Message boxes, input boxes and file dialogs of the desktop, modal to a window.
 class QtPrompter : public Prompter {
 public:
@@ -21,6 +23,7 @@ protected:
 
 private:
     void showOnStatusBar(const QString &text) const;
+    static void widenForTitle(QMessageBox &box, const QString &title);
 
     QPointer<QWidget> m_parent;
     int m_busyDepth = 0;

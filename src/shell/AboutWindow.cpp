@@ -1,11 +1,14 @@
 #include "shell/AboutWindow.h"
 
 #include "platform/PlatformTexts.h"
+#include "shell/Autostart.h"
 #include "shell/ShellArt.h"
 #include "shell/ShellTexts.h"
 #include "shell/WindowPlacement.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLinearGradient>
 #include <QPainter>
 
@@ -76,11 +79,23 @@ AboutWindow::AboutWindow(QWidget *parent) : QWidget(parent, Qt::Dialog)
     layout->setRowMinimumHeight(3, 14);
     layout->addWidget(m_labels[3], 4, 1);
     layout->setRowStretch(5, 1);
-    setFixedSize(460, 220);
+    m_autostart = new QCheckBox(ShellTexts::kAutostartCaption, this);
+    m_autostart->setObjectName(QStringLiteral("Check1"));
+    m_autostart->setChecked(Autostart::enabled());
+    layout->addWidget(m_autostart, 6, 1);
+    setFixedSize(460, 250);
     CentreOnScreen(this);
 
     m_cover = new ClosingCover(this);
     m_cover->raise();
+    // Above the cover, so that a click on it switches rather than closes.
+    m_autostart->raise();
+    connect(m_autostart, &QCheckBox::toggled, this, [this](bool on) {
+        if (!Autostart::setEnabled(on, QCoreApplication::applicationFilePath())) {
+            const QSignalBlocker blocker(m_autostart);
+            m_autostart->setChecked(Autostart::enabled());
+        }
+    });
 }
 
 void AboutWindow::resizeEvent(QResizeEvent *)
@@ -101,4 +116,12 @@ void AboutWindow::paintEvent(QPaintEvent *)
     small.setPointSizeF(font().pointSizeF() * 0.8);
     painter.setFont(small);
     painter.drawText(QRect(0, height() - 40, kStripeWidth, 24), Qt::AlignCenter, ShellTexts::kAboutCloseHint);
+}
+
+void AboutWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape)
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }

@@ -6,6 +6,7 @@
 #include "shell/WindowPlacement.h"
 
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPointer>
 
@@ -103,4 +104,12 @@ HelpWindow *ShowHelpWindow(const QString &caption)
 HelpWindow *OpenHelpWindow()
 {
     return openHelpWindow().data();
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape)
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }

@@ -13,6 +13,7 @@ public:
     explicit HelpWindow(QWidget *parent = nullptr);
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 };
 

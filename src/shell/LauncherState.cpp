@@ -21,6 +21,11 @@ void LauncherState::load(const LauncherGeometry &geometry)
     m_inactivity = false;
     m_topmost = false;
     m_lit = -1;
+    if (m_docked) {
+        m_top = restingTop();
+        m_slideUp = false;
+        m_launcherUp = true;
+    }
 }
 
 void LauncherState::unload()
@@ -100,6 +105,30 @@ void LauncherState::focusLost()
 }
 
 void LauncherState::entryOpened()
+{
+    if (m_loaded)
+        startSlideDown();
+}
+
+void LauncherState::stepHighlight(int step, const bool (&selectable)[kEntryCount])
+{
+    if (!m_loaded || step == 0)
+        return;
+    int entry = m_lit >= 0 ? m_lit : (step > 0 ? -1 : kEntryCount);
+    for (int tried = 0; tried < kEntryCount; ++tried) {
+        entry = ((entry + step) % kEntryCount + kEntryCount) % kEntryCount;
+        if (!selectable[entry])
+            continue;
+        m_lit = entry;
+        m_highlightIndex = entry;
+        m_inactivity = true;
+        m_hoverChanged = true;
+        m_launcherArmed = true;
+        return;
+    }
+}
+
+void LauncherState::escape()
 {
     if (m_loaded)
         startSlideDown();

@@ -26,7 +26,8 @@ public:
     static constexpr int kSideEdge = 3345;             // pointer this far right on an entry leaves sideways
 
     // Without a notification area the launcher is the only way into the program:
-    // it still rises, but nothing slides it away again.
+    // an ordinary window that stands at once, is never kept above the others, and
+    // that nothing slides away.
     void setDocked(bool docked) { m_docked = docked; }
     bool docked() const { return m_docked; }
 
@@ -48,6 +49,11 @@ public:
     void focusLost();
     // An entry opened its window (tools and About): the launcher slides away.
     void entryOpened();
+    // The keyboard: Up, Down and Tab move the highlight as the pointer does, to the
+    // next selectable entry (from the first or last when none is lit), round the
+    // ends; Escape sends the launcher away.
+    void stepHighlight(int step, const bool (&selectable)[kEntryCount]);
+    void escape();
 
     // Program-wide flags shared with the tray icon.
     bool launcherUp() const { return m_launcherUp; }

@@ -6,6 +6,8 @@
 #include "shell/Twips.h"
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QScreen>
@@ -34,12 +36,12 @@ void setRunning(QTimer &timer, bool enabled)
 // The panel places itself below the screen's edge and slides in; window managers
 // would pull such a window on screen, so it bypasses them (as a menu does) and
 // takes the focus itself when it appears.
-LauncherWindow::LauncherWindow(LauncherState &state, QWidget *parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint),
-      m_state(state)
+LauncherWindow::LauncherWindow(LauncherState &state, QWidget *parent) : QWidget(parent), m_state(state)
 {
     setObjectName(QStringLiteral("Form6"));
     setWindowTitle(PlatformTexts::kProgramTitle);
+    setFocusPolicy(Qt::StrongFocus);
+    applyWindowKind();
     if (QScreen *screen = panelScreen()) {
         m_dpiX = screen->logicalDotsPerInchX();
         m_dpiY = screen->logicalDotsPerInchY();
@@ -127,6 +129,37 @@ void LauncherWindow::setEntryAvailable(int entry, bool available)
         m_entries[entry]->setAvailable(available);
 }
 
+void LauncherWindow::applyWindowKind()
+{
+    const Qt::WindowFlags docked = Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+    const Qt::WindowFlags panel = Qt::Tool | Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint;
+    setWindowFlags(m_state.docked() ? docked : panel);
+}
+
+void LauncherWindow::setDocked(bool docked)
+{
+    if (m_state.docked() == docked)
+        return;
+    m_state.setDocked(docked);
+    if (!docked)
+        m_state.unload();
+    hide();
+    applyWindowKind();
+    m_placed = false;
+    follow();
+}
+
+void LauncherWindow::bringForward()
+{
+    if (!isVisible())
+        return;
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+}
+
 void LauncherWindow::tickSlideUp()
 {
     m_state.tickSlideUp();
@@ -163,8 +196,15 @@ void LauncherWindow::follow()
     }
     for (int i = 0; i < LauncherState::kEntryCount; ++i)
         m_entries[i]->bar()->setLit(m_state.litEntry() == i);
-    move(pixelsFor(m_state.left(), m_state.top()));
-    setTopmost(m_state.topmost());
+    if (!m_state.docked()) {
+        move(pixelsFor(m_state.left(), m_state.top()));
+        setTopmost(m_state.topmost());
+    } else if (!m_placed) {
+        // Where the panel rests, inside the desktop's work area; the user may move it.
+        const QRect area = panelScreen() ? panelScreen()->availableGeometry() : QRect(0, 0, 1024, 768);
+        move(area.right() - frameGeometry().width() - 16, area.bottom() - frameGeometry().height() - 48);
+        m_placed = true;
+    }
     if (!isVisible()) {
         show();
         raise();
@@ -198,6 +238,57 @@ void LauncherWindow::changeEvent(QEvent *event)
         follow();
     }
     m_wasActive = active;
+}
+
+void LauncherWindow::closeEvent(QCloseEvent *event)
+{
+    // The docked window is the program's only door: closing it is the EXIT entry.
+    if (!m_state.docked()) {
+        QWidget::closeEvent(event);
+        return;
+    }
+    event->ignore();
+    emit entryClicked(int(LauncherEntry::Exit));
+}
+
+bool LauncherWindow::focusNextPrevChild(bool next)
+{
+    bool selectable[LauncherState::kEntryCount];
+    for (int i = 0; i < LauncherState::kEntryCount; ++i)
+        selectable[i] = m_entries[i]->isAvailable();
+    m_state.stepHighlight(next ? 1 : -1, selectable);
+    follow();
+    return true;
+}
+
+void LauncherWindow::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+        focusNextPrevChild(true);
+        break;
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+        focusNextPrevChild(false);
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (m_state.litEntry() >= 0)
+            emit entryClicked(m_state.litEntry());
+        break;
+    case Qt::Key_Escape:
+        if (m_state.docked()) {
+            showMinimized();
+        } else {
+            m_state.escape();
+            follow();
+        }
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
 }
 
 void LauncherWindow::paintEvent(QPaintEvent *)

@@ -12,7 +12,10 @@ class LauncherHeader;
 
 // The launcher panel (Form6): a frameless panel that slides up from the bottom-right
 // corner of the screen. Its three timers drive the LauncherState; after each event
-// the window moves to where the state says and lights the entry it names.
+// the window moves to where the state says and lights the entry it names. Without
+// a notification area (docked) it is an ordinary window titled "Halvoran" that the
+// user moves and minimises, and closing it asks the quit question. The keyboard
+// moves the highlight, Return or Space opens the lit entry, Escape sends it away.
 class LauncherWindow : public QWidget {
     Q_OBJECT
 public:
@@ -24,6 +27,11 @@ public:
     // An entry opened its window: the panel slides away.
     void entryOpened();
     void setEntryAvailable(int entry, bool available);
+    // Docked (no notification area) or a panel beside the tray icon; the state
+    // follows, and a panel that was docked is put away until the icon is touched.
+    void setDocked(bool docked);
+    // A second start of the program: the launcher comes forward, un-minimised.
+    void bringForward();
     LauncherEntryImage *entry(int index) const { return m_entries.at(index); }
     // The screen and the panel in twips.
     LauncherGeometry geometryInTwips() const;
@@ -53,6 +61,9 @@ signals:
 
 protected:
     void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
@@ -61,6 +72,7 @@ private:
     // Makes the window show what the state says: timers, place, lit bar, stacking.
     void follow();
     void setTopmost(bool topmost);
+    void applyWindowKind();
     QScreen *panelScreen() const;
 
     LauncherState &m_state;
@@ -73,4 +85,5 @@ private:
     std::array<LauncherEntryImage *, LauncherState::kEntryCount> m_entries{};
     bool m_wasActive = false;
     int m_openQuestions = 0;
+    bool m_placed = false;
 };

@@ -15,6 +15,10 @@
 #include <QGuiApplication>
 #include <QSessionManager>
 
+namespace {
+constexpr int kTrayWatchMs = 2000;
+}
+
 Shell::Shell(Tray &tray, Prompter &prompter, ToolWindows &tools, std::function<void()> endProgram, QObject *parent)
     : QObject(parent),
       m_tray(tray),
@@ -23,6 +27,8 @@ Shell::Shell(Tray &tray, Prompter &prompter, ToolWindows &tools, std::function<v
       m_endProgram(std::move(endProgram))
 {
     setObjectName(QStringLiteral("Form1"));
+    m_trayWatch.setInterval(kTrayWatchMs);
+    connect(&m_trayWatch, &QTimer::timeout, this, &Shell::watchForTray);
     m_tray.setContactHandler([this] { trayContact(); });
     if (auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
         connect(app, &QGuiApplication::commitDataRequest, this, &Shell::commitData, Qt::DirectConnection);
@@ -64,12 +70,40 @@ void Shell::loadTrayWindow()
     if (m_tray.available()) {
         m_tray.add(AppInfo::title());
     } else {
-        // Without a notification area the launcher is the program's only door: it
-        // rises now and stays.
+        // Without a notification area the launcher is the program's only door: an
+        // ordinary window now, until a notification area appears.
         m_state.setDocked(true);
         showLauncher();
+        m_trayWatch.start();
     }
     QDir().mkpath(AppPaths::scriptsPath()); // usually there already; a failure is of no consequence here
+    m_trayWindowLoaded = true;
+    if (m_launcherWanted && !m_state.docked())
+        showLauncher();
+    m_launcherWanted = false;
+}
+
+void Shell::watchForTray()
+{
+    if (!m_tray.available())
+        return;
+    m_trayWatch.stop();
+    m_tray.add(AppInfo::title());
+    if (m_launcher)
+        m_launcher->setDocked(false);
+    else
+        m_state.setDocked(false);
+}
+
+void Shell::secondStart()
+{
+    if (!m_trayWindowLoaded) {
+        m_launcherWanted = true;
+        return;
+    }
+    showLauncher();
+    if (m_launcher)
+        m_launcher->bringForward();
 }
 
 void Shell::trayContact()

@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -34,6 +35,9 @@ public:
     void loadTrayWindow();
     // Any contact with the tray icon.
     void trayContact();
+    // The program was started again: its launcher shows (once the tray window is
+    // loaded, when the splash is still up).
+    void secondStart();
     // A click on a launcher entry.
     void chooseEntry(int entry);
     // The desktop session is ending: whether the user lets the program go.
@@ -50,6 +54,7 @@ private:
     void showLauncher();
     void showAbout();
     void askToQuit();
+    void watchForTray();
 
     Tray &m_tray;
     Prompter &m_prompter;
@@ -59,4 +64,7 @@ private:
     QPointer<SplashWindow> m_splash;
     std::unique_ptr<LauncherWindow> m_launcher;
     QPointer<AboutWindow> m_about;
+    QTimer m_trayWatch; // while docked: whether a notification area has appeared
+    bool m_trayWindowLoaded = false;
+    bool m_launcherWanted = false;
 };

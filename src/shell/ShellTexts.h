@@ -11,6 +11,19 @@ namespace ShellTexts {
 inline const QString kCrLf = QStringLiteral("\r\n");
 inline const QString kSessionEndQuestion = QStringLiteral("Are you sure you want to exit HVN?");
 
+// Starting the program at login: the About window's switch, the autostart entry's
+// comment, and halvoran --autostart.
+inline const QString kAutostartCaption = QStringLiteral("Start Halvoran when I log in");
+inline const QString kAutostartComment = QStringLiteral("Switch programming tools in the notification area");
+inline const QString kAutostartOn = QStringLiteral("halvoran: Halvoran now starts when you log in (%1).");
+inline const QString kAutostartOff = QStringLiteral("halvoran: Halvoran no longer starts when you log in.");
+inline const QString kAutostartUsage = QStringLiteral("halvoran: --autostart takes on or off, not '%1'.");
+inline const QString kAutostartFailed = QStringLiteral("halvoran: the autostart entry was not changed: %1");
+
+// A second start that finds a program which does not answer.
+inline const QString kAlreadyRunning =
+    QStringLiteral("halvoran: Halvoran is already running, but it does not answer. Try again in a moment.");
+
 // The quit question of the launcher's EXIT entry.
 QString quitQuestion();
 // The caption of launcher entry 0..4.

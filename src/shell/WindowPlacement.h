@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/WindowFit.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -10,4 +12,15 @@ inline void CentreOnScreen(QWidget *window)
 {
     if (QScreen *screen = QGuiApplication::primaryScreen())
         window->move(screen->availableGeometry().center() - window->rect().center());
+}
+
+// Opens a window at its preferred size within the work area of the primary screen
+// (WindowFit), its layout's minimum kept.
+inline void FitToScreen(QWidget *window, QSize preferred)
+{
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        window->setGeometry(
+            WindowFit::FittedGeometry(preferred, window->minimumSizeHint(), screen->availableGeometry()));
+    else
+        window->resize(preferred);
 }

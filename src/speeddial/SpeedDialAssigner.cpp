@@ -8,6 +8,8 @@
 #include "speeddial/MemoryLocation.h"
 #include "speeddial/SpeedDialTexts.h"
 
+#include <utility>
+
 namespace {
 // Text exports write COMMAND to TEXT; workbooks all six columns from output row 1
 // on, without a header row. Input write-backs: name, access code and number,
@@ -77,6 +79,8 @@ bool SpeedDialAssigner::advanceLocation()
 
 void SpeedDialAssigner::showMaximum()
 {
+    if (m_inBlock && std::exchange(m_maximumShownInBlock, true))
+        return;
     m_prompter.message(SpeedDialTexts::kMaximumText, SpeedDialTexts::kMaximumTitle, Prompter::Icon::Information);
 }
 
@@ -166,6 +170,7 @@ bool SpeedDialAssigner::updateInput()
 
 void SpeedDialAssigner::reset()
 {
+    UndoHistory::Step step(history());
     AssignerTool::reset();
     m_usedLocations.clear();
     // The tables no longer hold the pair at the last location.
@@ -183,21 +188,61 @@ void SpeedDialAssigner::clickCell(int row, int col)
 
 bool SpeedDialAssigner::commitEdit(const QString &text)
 {
+    UndoHistory::Step step(history());
     if (!m_editor.close())
         return false;
-    const int entry = m_editor.editRow();
-    const int col = m_editor.editCol();
-    if (entry >= 1 && m_input.contains(entry, col)) {
-        if (col == DialPairs::Unnamed) {
-            m_input.setTextAt(entry, col, text);
-            m_updateButtonVisible = true;
-        } else if (appendPairForEdit(entry)) {
-            applyEdit(entry, col, text);
-            m_updateButtonVisible = true;
-        }
-    }
+    commitCell(m_editor.editRow(), m_editor.editCol(), text);
     endOnClickedCell();
     return true;
+}
+
+void SpeedDialAssigner::commitCell(int entry, int col, const QString &text)
+{
+    if (entry < 1 || !m_input.contains(entry, col))
+        return;
+    if (col == DialPairs::Unnamed) {
+        m_input.setTextAt(entry, col, text);
+        m_updateButtonVisible = true;
+    } else if (appendPairForEdit(entry)) {
+        applyEdit(entry, col, text);
+        m_updateButtonVisible = true;
+    }
+}
+
+void SpeedDialAssigner::growInput(int rows)
+{
+    // The output gains its pairs as the entries are committed.
+    if (m_input.rows() < rows)
+        m_input.setRows(rows);
+}
+
+void SpeedDialAssigner::keepSpareRow()
+{
+    if (!m_input.isRowEmpty(m_input.rows() - 1))
+        m_input.addRow();
+}
+
+namespace {
+// What follows from the tables beside them: the box, the last location given
+// out and the used list.
+struct LocationState {
+    QString location;
+    QString usedUp;
+    QStringList used;
+};
+} // namespace
+
+UndoHistory::State SpeedDialAssigner::undoState()
+{
+    return {[this] {
+                return std::any(LocationState{m_location, m_usedUpLocation, m_usedLocations});
+            },
+            [this](const std::any &saved) {
+                const auto &state = std::any_cast<const LocationState &>(saved);
+                m_location = state.location;
+                m_usedUpLocation = state.usedUp;
+                m_usedLocations = state.used;
+            }};
 }
 
 bool SpeedDialAssigner::appendPairForEdit(int entry)

@@ -84,6 +84,17 @@ protected:
     // Down on the last input row adds an input row only: the output gains rows
     // when an entry is committed.
     void appendRowForEditor() override { m_input.addRow(); }
+    void commitCell(int entry, int col, const QString &text) override;
+    void growInput(int rows) override;
+    void keepSpareRow() override;
+    // A block shows the maximum message once at most.
+    void beginBlockCommit() override
+    {
+        m_inBlock = true;
+        m_maximumShownInBlock = false;
+    }
+    void endBlockCommit() override { m_inBlock = false; }
+    UndoHistory::State undoState() override;
 
 private:
     void showMaximum();
@@ -99,4 +110,6 @@ private:
     int m_clickRow = 0;
     int m_clickCol = 0;
     bool m_clickPending = false;
+    bool m_inBlock = false;
+    bool m_maximumShownInBlock = false;
 };

@@ -7,6 +7,7 @@
 #include "platform/QtPrompter.h"
 #include "shell/HelpWindow.h"
 #include "shell/ShellTexts.h"
+#include "speeddial/DialPairs.h"
 #include "speeddial/SpeedDialTexts.h"
 
 #include <QBoxLayout>
@@ -62,6 +63,12 @@ void SpeedDialAssignerWindow::buildExtras()
     connect(m_locationBox, &QLineEdit::textEdited, this,
             forward([this] { m_tool->setLocation(m_locationBox->text()); }));
     m_locationBox->installEventFilter(this);
+    form()->inputView()->useBlockMenu();
+    // Wide enough for a name of 16 characters in hex.
+    GridTableView *output = form()->outputView();
+    const int hexWidth = output->fontMetrics().horizontalAdvance(QString(DialPairs::kNameLength * 2, QLatin1Char('F')))
+        + 2 * output->fontMetrics().averageCharWidth();
+    output->setColumnWidth(DialPairs::Dialled, std::max(output->columnWidth(DialPairs::Dialled), hexWidth));
     connect(m_leadingZero, &QCheckBox::toggled, this, [this](bool ticked) { m_tool->setLeadingZero(ticked); });
     connect(form()->inputView(), &QAbstractItemView::pressed, this,
             [this](const QModelIndex &cell) { m_tool->clickCell(GridTableModel::gridRowOf(cell), cell.column()); });

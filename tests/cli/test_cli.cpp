@@ -40,7 +40,7 @@ Environment:
   HALVORAN_HOME  the program's folder (default scripts and settings), when set
 )";
 
-const char *const kNamesHelp = R"(Usage: halvoran-cli names INPUT OUTPUT [--sheet NAME]
+const char *const kNamesHelp = R"(Usage: halvoran-cli names INPUT OUTPUT [--sheet NAME] [--pdf FILE]
 
 The Name Assigner without a window: imports extensions and names from INPUT
 (text records of two fields, or the sheet NAME of a workbook) as the import
@@ -52,6 +52,8 @@ nothing written.
 Options:
   -h, --help      Shows this help.
   --sheet <NAME>  The sheet of a workbook INPUT (default: Sheet1$).
+  --pdf <FILE>    Also writes the input and output lines to FILE as a PDF file,
+                  as PRINT prints them.
 
 Arguments:
   INPUT           The extensions and names: .csv, .txt, .nev, .nes, .xls,
@@ -61,7 +63,7 @@ Arguments:
 )";
 
 const char *const kSpeedDialHelp =
-    R"(Usage: halvoran-cli speeddial INPUT OUTPUT [--start LOC] [--leading-zero] [--sheet NAME]
+    R"(Usage: halvoran-cli speeddial INPUT OUTPUT [--start LOC] [--leading-zero] [--sheet NAME] [--pdf FILE]
 
 The Speed Dial Assigner without a window: starts with LOC in the location box,
 imports the speed dials of INPUT (text records of name, access code and number,
@@ -78,6 +80,8 @@ Options:
   --start <LOC>   The first memory location, 000 to 299 (default: 000).
   --leading-zero  Puts a "0" before numbers longer than 5 digits.
   --sheet <NAME>  The sheet of a workbook INPUT (default: Sheet1$).
+  --pdf <FILE>    Also writes the input and output lines to FILE as a PDF file,
+                  as PRINT prints them.
 
 Arguments:
   INPUT           The speed dials: .csv, .txt, .nev, .nes, .xls, .xlsx, .xlsm
@@ -105,7 +109,7 @@ Arguments:
 )";
 
 const char *const kCompileHelp =
-    R"(Usage: halvoran-cli compile HANDSETS OUTDIR [--start BLOCK] [--format csv|xls|xlsx|ods] [--sheet NAME]
+    R"(Usage: halvoran-cli compile HANDSETS OUTDIR [--start BLOCK] [--format csv|xls|xlsx|ods] [--sheet NAME] [--pdf FILE]
 
 Version 6.0 without a window: reads HANDSETS as "IMPORT DATA" does, compiles it
 with the templates and tab names of the program's folder from the Speed Dial
@@ -121,6 +125,8 @@ Options:
   --format <csv|xls|xlsx|ods>  The outputs' file type (default: csv).
   --sheet <NAME>               The sheet of a workbook HANDSETS (default:
                                Sheet1$).
+  --pdf <FILE>                 Also writes the handset rows to FILE as a PDF
+                               file, as PRINT prints them.
 
 Arguments:
   HANDSETS                     The handset file to read: .csv, .txt, .nev,

@@ -18,7 +18,39 @@ class TestNameAssignerWindow : public QObject {
     Q_OBJECT
 private slots:
     void focusLeavingTheEditorCommits();
+    void printButtons();
 };
+
+// PRINT prints, Shift with PRINT previews, PDF... beside it saves the same lines.
+void TestNameAssignerWindow::printButtons()
+{
+    TestHome home;
+    auto prompter = std::make_unique<ScriptedPrompter>();
+    auto printer = std::make_unique<RecordingPrinter>();
+    ScriptedPrompter *prompts = prompter.get();
+    RecordingPrinter *printed = printer.get();
+    QPointer<NameAssignerWindow> window = new NameAssignerWindow(std::move(prompter), std::move(printer));
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    AssignerForm *form = window->form();
+    QCOMPARE(form->pdfButton()->text(), QStringLiteral("PDF..."));
+
+    QTest::mouseClick(form->printButton(), Qt::LeftButton);
+    QCOMPARE(printed->documents, 1);
+    QVERIFY(printed->previews.isEmpty());
+    QTest::mouseClick(form->printButton(), Qt::LeftButton, Qt::ShiftModifier);
+    QCOMPARE(printed->documents, 1);
+    QCOMPARE(printed->previews.size(), 1);
+    QCOMPARE(printed->previews[0].lines, printed->lines);
+
+    prompts->queueFile(home.file(QStringLiteral("names.pdf")));
+    QTest::mouseClick(form->pdfButton(), Qt::LeftButton);
+    QCOMPARE(prompts->files.value(0).title, QStringLiteral("Save Printed List as PDF"));
+    QCOMPARE(printed->pdfPaths, QStringList{home.file(QStringLiteral("names.pdf"))});
+    QCOMPARE(printed->pdfs[0].lines, printed->lines);
+    QVERIFY(printed->pdfs[0].bold);
+    delete window;
+}
 
 void TestNameAssignerWindow::focusLeavingTheEditorCommits()
 {

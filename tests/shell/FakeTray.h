@@ -18,6 +18,7 @@ public:
     bool shown() const override { return m_shown; }
 
     void touch() { contact(); }
+    void setAvailable(bool available) { m_available = available; }
 
     QString tip;
     int adds = 0;

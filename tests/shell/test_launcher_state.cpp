@@ -45,6 +45,8 @@ struct Launcher {
 class TestLauncherState : public QObject {
     Q_OBJECT
 private slots:
+    void keyboardMovesTheHighlight_data();
+    void keyboardMovesTheHighlight();
     void slidesUpInSteps_data();
     void slidesUpInSteps();
     void slidesDownAndUnloads();
@@ -61,6 +63,49 @@ private slots:
     void trayContact();
     void slideDownWinsOverSlideUp();
 };
+
+void TestLauncherState::keyboardMovesTheHighlight_data()
+{
+    QTest::addColumn<QString>("keys");    // d: Down or Tab, u: Up or Backtab
+    QTest::addColumn<QString>("missing"); // entries without a tool
+    QTest::addColumn<int>("lit");
+    QTest::newRow("nothing pressed") << ""
+                                     << "" << -1;
+    QTest::newRow("down from nothing: the first") << "d"
+                                                  << "" << 0;
+    QTest::newRow("up from nothing: the last") << "u"
+                                               << "" << 4;
+    QTest::newRow("down twice") << "dd"
+                                << "" << 1;
+    QTest::newRow("down past the end: round") << "dddddd"
+                                              << "" << 0;
+    QTest::newRow("up past the start: round") << "du"
+                                              << "" << 4;
+    QTest::newRow("entries without a tool are passed") << "dd"
+                                                       << "12" << 3;
+}
+
+void TestLauncherState::keyboardMovesTheHighlight()
+{
+    QFETCH(QString, keys);
+    QFETCH(QString, missing);
+    QFETCH(int, lit);
+    bool selectable[LauncherState::kEntryCount] = {true, true, true, true, true};
+    for (QChar entry : missing)
+        selectable[entry.digitValue()] = false;
+    LauncherState state;
+    state.load(kScreen);
+    for (QChar key : keys)
+        state.stepHighlight(key == QLatin1Char('d') ? 1 : -1, selectable);
+    QCOMPARE(state.litEntry(), lit);
+    // As the pointer does: the highlight arms the launcher and starts the inactivity timer.
+    QCOMPARE(state.launcherArmed(), lit >= 0);
+    QCOMPARE(state.inactivityEnabled(), lit >= 0);
+    if (lit >= 0)
+        QCOMPARE(state.highlightIndex(), lit);
+    state.escape();
+    QVERIFY(state.slideDownEnabled());
+}
 
 void TestLauncherState::slidesUpInSteps_data()
 {

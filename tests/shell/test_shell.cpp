@@ -135,6 +135,7 @@ private slots:
     void startUp();
     void withoutNotificationAreaTheLauncherStays();
     void trayContactRaisesTheLauncher();
+    void launcherKeys();
     void entriesWithoutToolAreDisabled();
     void highlightFollowsThePointer();
     void secondTrayContactClosesAnArmedLauncher();
@@ -206,13 +207,20 @@ void TestShell::withoutNotificationAreaTheLauncherStays()
     rig.shell.loadTrayWindow();
     QCOMPARE(rig.tray.adds, 0);
     QVERIFY(rig.shell.docked());
-    QVERIFY(rig.launcher() && rig.launcher()->isVisible());
-    QVERIFY(rig.timer("Timer1")->isActive());
-    for (int tick = 0; tick < 100 && !rig.state().launcherUp(); ++tick)
-        rig.launcher()->tickSlideUp();
+    LauncherWindow *launcher = rig.launcher();
+    QVERIFY(launcher && launcher->isVisible());
+    // An ordinary window: framed, movable, minimisable, never kept above the tools.
+    QCOMPARE(launcher->windowTitle(), QStringLiteral("Halvoran"));
+    const Qt::WindowFlags flags = launcher->windowFlags();
+    QCOMPARE(flags & Qt::WindowType_Mask, Qt::Window);
+    for (Qt::WindowType unwanted : {Qt::FramelessWindowHint, Qt::WindowStaysOnTopHint, Qt::X11BypassWindowManagerHint})
+        QVERIFY(!flags.testFlag(unwanted));
+    QVERIFY(flags.testFlag(Qt::WindowMinimizeButtonHint));
     QVERIFY(rig.state().launcherUp());
+    QVERIFY(!rig.timer("Timer1")->isActive());
+    QVERIFY(launcher->screen()->availableGeometry().contains(launcher->frameGeometry()));
 
-    QTest::mouseMove(rig.launcher()->template findChild<QWidget *>(QStringLiteral("Image2")), QPoint(20, 20));
+    QTest::mouseMove(launcher->template findChild<QWidget *>(QStringLiteral("Image2")), QPoint(20, 20));
     rig.hover(1);
     rig.hover(2, QPoint(0, 10)); // leaving sideways
     rig.click(3);                // ABOUT
@@ -220,8 +228,52 @@ void TestShell::withoutNotificationAreaTheLauncherStays()
     rig.state().tickInactivity();
     QVERIFY(!rig.state().slideDownEnabled());
     QVERIFY(!rig.timer("Timer2")->isActive());
-    QVERIFY(rig.launcher()->isVisible());
+    QVERIFY(launcher->isVisible());
     rig.shell.about()->close();
+
+    // Closing the window is the EXIT entry: its question, and No keeps the program.
+    rig.prompter.queueNo();
+    launcher->close();
+    QCOMPARE(rig.prompter.messages.value(0).title, QStringLiteral("Check User Action"));
+    QVERIFY(launcher->isVisible());
+    QCOMPARE(rig.ends, 0);
+
+    // A notification area that appears later takes the icon; the launcher is the
+    // sliding panel again.
+    rig.tray.setAvailable(true);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.tray.adds, 1, 5000);
+    QVERIFY(!rig.shell.docked());
+    QVERIFY(!launcher->isVisible());
+    rig.rise();
+    QVERIFY(launcher->windowFlags().testFlag(Qt::FramelessWindowHint));
+    QVERIFY(launcher->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+}
+
+// Return opens the entry the keys lit; Escape sends the panel away.
+void TestShell::launcherKeys()
+{
+    Rig<> rig;
+    rig.registerTool(int(LauncherEntry::SpeedDialer));
+    rig.shell.loadTrayWindow();
+    LauncherWindow *launcher = rig.rise();
+    // Entries without a tool (0 and 2 here) are passed over.
+    QTest::keyClick(launcher, Qt::Key_Down);
+    QTest::keyClick(launcher, Qt::Key_Tab);
+    QVERIFY(rig.bar(3)->isLit());
+    QTest::keyClick(launcher, Qt::Key_Up);
+    QVERIFY(rig.bar(1)->isLit());
+    QVERIFY(!rig.bar(0)->isLit());
+    QTest::keyClick(launcher, Qt::Key_Return);
+    QCOMPARE(rig.made, 1);
+    QVERIFY(rig.tools.window(int(LauncherEntry::SpeedDialer))->isVisible());
+    QVERIFY(rig.state().slideDownEnabled());
+    rig.tools.window(int(LauncherEntry::SpeedDialer))->close();
+    rig.fallAway();
+
+    rig.rise();
+    QVERIFY(!rig.state().slideDownEnabled());
+    QTest::keyClick(launcher, Qt::Key_Escape);
+    QVERIFY(rig.state().slideDownEnabled());
 }
 
 void TestShell::trayContactRaisesTheLauncher()
@@ -374,6 +426,18 @@ void TestShell::aboutWindow()
     QVERIFY(rig.timer("Timer2")->isActive());
     rig.shell.chooseEntry(3);
     QCOMPARE(rig.shell.about(), about);
+
+    // Its switch (above the closing cover) turns the login start on and off.
+    qputenv("XDG_CONFIG_HOME", rig.home.file(QStringLiteral("config")).toUtf8());
+    const QString entry = rig.home.file(QStringLiteral("config/autostart/org.halvoran.Halvoran.desktop"));
+    QVERIFY(!about->autostart()->isChecked());
+    QTest::mouseClick(about->windowHandle(), Qt::LeftButton, {}, about->autostart()->geometry().center());
+    QVERIFY(about->autostart()->isChecked());
+    QVERIFY(ReadBytes(entry).contains("Exec=\"" + QFile::encodeName(QCoreApplication::applicationFilePath()) + '"'));
+    about->autostart()->click();
+    QVERIFY(!QFileInfo::exists(entry));
+    QVERIFY(rig.shell.about());
+    qunsetenv("XDG_CONFIG_HOME");
 
     // A click anywhere, here on the version label, closes it.
     QTest::mouseClick(about->windowHandle(), Qt::LeftButton, {}, about->label(1)->geometry().center());

@@ -2,10 +2,15 @@
 
 #include "platform/Printer.h"
 
-// Records what the tools print; can be told to fail like a missing printer.
+// Records what the tools print; can be told to fail like a missing printer (or to
+// have none at all). PDF files and previews are recorded, not made.
 class RecordingPrinter : public Printer {
 public:
     bool fail = false;
+    bool none = false;
+    QStringList pdfPaths;
+    QList<PrintedList> pdfs;
+    QList<PrintedList> previews;
     QString fontFamily;
     double fontSize = 0;
     bool bold = false;
@@ -33,4 +38,12 @@ public:
         ++documents;
         return true;
     }
+    bool installed() const override { return !none; }
+    Outcome writePdf(const QString &path, const PrintedList &list) override
+    {
+        pdfPaths.append(path);
+        pdfs.append(list);
+        return Outcome::success();
+    }
+    void preview(const PrintedList &list) override { previews.append(list); }
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The texts of the Version 6.0 range screen and handset grid: their messages,
 // status prompts and captions, exactly as shown. The titles the tools share are
@@ -43,6 +44,24 @@ inline const QString kAutoIncreaseOffCaption = QStringLiteral("Auto Increase OFF
 // The cell rules of the handset grid. A refused cell shows its rule's text and,
 // for most rules, the range after a line break.
 inline const QString kInputErrorTitle = QStringLiteral("User Input Error");
+// A paste or Delete whose values broke the cell rules: one box lists them, the
+// first few of them with the reason each was replaced.
+constexpr int kReplacedShown = 12;
+inline QString ReplacedValueLine(int row, const QString &caption, const QString &typed, const QString &result,
+                                 const QString &reason)
+{
+    return QStringLiteral("Row %1, %2: \"%3\" became \"%4\" - %5").arg(row).arg(caption, typed, result, reason);
+}
+inline QString ReplacedValuesText(const QStringList &shown, qsizetype total)
+{
+    QString text =
+        QStringLiteral("%1 pasted or deleted values broke the rules of their column and were replaced:").arg(total);
+    for (const QString &line : shown)
+        text += QStringLiteral("\r\n") + line;
+    if (total > shown.size())
+        text += QStringLiteral("\r\n... and %1 more.").arg(total - shown.size());
+    return text;
+}
 inline const QString kSpeedDialErrorTitle = QStringLiteral("User input Error"); // the SPEED DIALS column's spelling
 inline const QString kInvalidExtensionText = QStringLiteral("INVALID EXTENSION NUMBER!!!");
 inline const QString kExtensionLengthText = QStringLiteral("Number can be no more than 5 Digits");

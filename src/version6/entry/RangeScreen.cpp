@@ -148,3 +148,12 @@ void RangeScreen::clear()
     m_extensionSet.clear();
     m_lenSet.clear();
 }
+
+void RangeScreen::restoreRegistered(const Registered &numbers)
+{
+    m_usedExtensions.clear();
+    m_usedLens.clear();
+    m_extensionSet.clear();
+    m_lenSet.clear();
+    registerNumbers({numbers.extensions, numbers.lens});
+}

@@ -56,6 +56,15 @@ public:
     const QStringList &usedExtensions() const { return m_usedExtensions; }
     const QStringList &usedLens() const { return m_usedLens; }
 
+    // The numbers the listed ranges registered, as an undo keeps them beside the
+    // table; restoring them registers them again.
+    struct Registered {
+        QStringList extensions;
+        QStringList lens;
+    };
+    Registered registered() const { return {m_usedExtensions, m_usedLens}; }
+    void restoreRegistered(const Registered &numbers);
+
 private:
     struct Candidates {
         QStringList extensions;

@@ -4,6 +4,7 @@
 #include "files/FileMessages.h"
 #include "grid/PrintLines.h"
 #include "platform/AppPaths.h"
+#include "platform/Printer.h"
 #include "platform/Prompter.h"
 #include "version6/check/SiteCheck.h"
 #include "version6/compile/OutputExport.h"
@@ -76,6 +77,7 @@ bool Version6Tool::closeRequested()
 
 RangeScreen::AddResult Version6Tool::add()
 {
+    UndoHistory::Step step(m_history);
     m_nextEnabled = true;
     m_hasChanged = true;
     return m_ranges.add();
@@ -83,6 +85,7 @@ RangeScreen::AddResult Version6Tool::add()
 
 void Version6Tool::remove()
 {
+    UndoHistory::Step step(m_history);
     m_hasChanged = true;
     m_ranges.remove();
 }
@@ -110,6 +113,8 @@ void Version6Tool::next()
     if (!m_handsets.keepAdvanced(m_prompter, [this](int value, int maximum) { showProgress(value, maximum); }))
         buildHandsets(); // No: built again without them, and nothing is asked
     hideProgress();
+    // The handsets are built afresh: no step before this one applies to them.
+    m_history.clear();
 }
 
 void Version6Tool::back()
@@ -123,6 +128,7 @@ void Version6Tool::back()
 
 void Version6Tool::reset()
 {
+    UndoHistory::Step step(m_history);
     m_hasChanged = true;
     m_ranges.clear();
     m_handsets.clear();
@@ -181,6 +187,7 @@ std::optional<QList<QStringList>> Version6Tool::readImport(const QString &path, 
 
 bool Version6Tool::importDataFrom(const QString &path)
 {
+    UndoHistory::Step step(m_history);
     const std::optional<QList<QStringList>> records =
         readImport(path, HandsetFiles::ReadText, HandsetFiles::ReadWorkbook);
     // Once a file was tried the handsets no longer follow from the ranges: the
@@ -223,11 +230,33 @@ bool Version6Tool::exportDataTo(const QString &path)
 
 bool Version6Tool::print(Printer &printer)
 {
-    return PrintLines::Print(printer, m_prompter, PrintLines::GridLines(m_handsets.grid()));
+    return PrintLines::Print(printer, m_prompter, PrintLines::GridLines(m_handsets.grid()), false, dialogFolder());
+}
+
+bool Version6Tool::savePdf(Printer &printer)
+{
+    return PrintLines::SavePdf(printer, m_prompter, PrintLines::GridLines(m_handsets.grid()), false, dialogFolder());
+}
+
+void Version6Tool::preview(Printer &printer)
+{
+    printer.preview(PrintLines::List(PrintLines::GridLines(m_handsets.grid())));
+}
+
+bool Version6Tool::writePdf(Printer &printer, const QString &path)
+{
+    return PrintLines::WritePdfTo(printer, m_prompter, path, PrintLines::GridLines(m_handsets.grid()), false);
+}
+
+QString Version6Tool::dialogFolder() const
+{
+    // As the window's file dialogs: the Scripts folder until a file was chosen.
+    return m_dialog.folderChosen ? m_dialog.folder : AppPaths::scriptsPath();
 }
 
 void Version6Tool::textEditorKey(EditorKey key, const QString &text)
 {
+    UndoHistory::Step step(m_history);
     const bool open = m_editor.openEditor() == HandsetEditor::Kind::Text;
     m_editor.textKey(key, text);
     changedIf(open && m_editor.openEditor() == HandsetEditor::Kind::None);
@@ -235,6 +264,7 @@ void Version6Tool::textEditorKey(EditorKey key, const QString &text)
 
 void Version6Tool::typeEditorKey(EditorKey key, const QString &text)
 {
+    UndoHistory::Step step(m_history);
     const bool open = m_editor.openEditor() == HandsetEditor::Kind::Type;
     m_editor.typeKey(key, text);
     changedIf(open && m_editor.openEditor() == HandsetEditor::Kind::None);
@@ -242,12 +272,14 @@ void Version6Tool::typeEditorKey(EditorKey key, const QString &text)
 
 void Version6Tool::repeat()
 {
+    UndoHistory::Step step(m_history);
     m_hasChanged = true;
     m_editor.repeat();
 }
 
 void Version6Tool::applyToColumn()
 {
+    UndoHistory::Step step(m_history);
     m_hasChanged = true;
     m_editor.applyToColumn([this](int row, int maximum) { showProgress(row, maximum); });
     hideProgress();

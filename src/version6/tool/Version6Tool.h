@@ -2,6 +2,8 @@
 
 #include "check/CheckReport.h"
 #include "files/FileDialog.h"
+#include "grid/CellBlock.h"
+#include "grid/UndoHistory.h"
 #include "store/ScriptStore.h"
 #include "version6/compile/Compiler.h"
 #include "version6/compile/OutputExport.h"
@@ -69,6 +71,12 @@ public:
     bool exportDataTo(const QString &path);
     // "PRINT": the handset rows; false (after the printer message) when it failed.
     bool print(Printer &printer);
+    // "PDF..." beside it: the same rows as a PDF file chosen in a save dialog.
+    bool savePdf(Printer &printer);
+    // Shift with "PRINT": the same rows in a print preview.
+    void preview(Printer &printer);
+    // The same rows as a PDF file at path (the command line's --pdf).
+    bool writePdf(Printer &printer, const QString &path);
 
     // The editors of the handset grid (Text4, Combo5), Space, "&Apply To Colum" and
     // "Auto &Increase ON"; see HandsetEditor. The window forwards: Return, a typed
@@ -80,8 +88,8 @@ public:
     {
         return m_editor.open(trigger, typed);
     }
-    bool commitTextEdit(const QString &text) { return changedIf(m_editor.commitText(text)); }
-    bool commitTypeEdit(const QString &text) { return changedIf(m_editor.commitType(text)); }
+    bool commitTextEdit(const QString &text);
+    bool commitTypeEdit(const QString &text);
     void textEditorKey(EditorKey key, const QString &text);
     void typeEditorKey(EditorKey key, const QString &text);
     void repeat();                                               // Space on the grid
@@ -107,7 +115,7 @@ public:
     // its grid drops it.
     const TemplateEditor &templateEditor() const { return m_templateEditor; }
     QString startTemplateEdit(int tab) { return m_templateEditor.open(tab); }
-    bool commitTemplateEdit(const QString &text) { return changedIf(m_templateEditor.commit(text)); }
+    bool commitTemplateEdit(const QString &text);
     void templateEditorKey(EditorKey key, const QString &text);
     void templateScrolled() { m_templateEditor.discard(); }
     // "&Add Row": an empty row at the end. "&Remove Row": the last row, whatever
@@ -123,6 +131,27 @@ public:
     // Asks, then makes the template the default script of its tab; false when not
     // asked for or not stored (which is reported).
     bool saveScript(int tab);
+
+    // ---- Blocks of cells, undo and redo ----
+    // Clipboard text into the handset grid from the target's top left cell (one
+    // value fills the target); the grid grows and keeps its empty last row. Every
+    // value passes the cell rules; the values replaced are reported in one box.
+    void pasteHandsets(const CellBlock &target, const QString &text);
+    // Delete: every cell of the block that holds text gets the empty text, checked.
+    void clearHandsets(const CellBlock &block);
+    // A block pasted into the open text editor: the edit is committed first.
+    void pasteInTextEditor(const QString &editorText, const QString &clipboard);
+    // The same for a template grid, which takes any text.
+    void pasteTemplate(int tab, const CellBlock &target, const QString &text);
+    void clearTemplate(int tab, const CellBlock &block);
+    void pasteInTemplateEditor(const QString &editorText, const QString &clipboard);
+    // One step per user action over the range table, the handset grid and the
+    // templates; "NEXT" builds the handsets afresh and forgets the steps. False
+    // while an editor is open or when there is nothing to take back.
+    bool undo();
+    bool redo();
+    bool canUndo() const { return m_history.canUndo(); }
+    bool canRedo() const { return m_history.canRedo(); }
 
     // ---- OUTPUT tab ----
     OutputGrids &outputs() { return m_outputs; }
@@ -173,6 +202,7 @@ public:
     const FileDialogState &dialogState() const { return m_dialog; }
 
 private:
+    QString dialogFolder() const;
     QString chooseFile(const QString &title);
     using TextReader = Expected<QList<QStringList>> (*)(const QString &path);
     using WorkbookReader = Expected<QList<QStringList>> (*)(const QString &path, const QString &sheet);
@@ -194,6 +224,16 @@ private:
     // "NEXT" up to the handsets shown: the grid built from the ranges.
     void buildHandsets();
     void showProgress(int value, int maximum);
+    std::vector<GridTable *> historyGrids();
+    UndoHistory::State historyState();
+    // A handset value through the cell rules into its cell; a replacement is
+    // added to the report of the block.
+    struct Replaced {
+        QStringList shown;
+        qsizetype total = 0;
+    };
+    void writeChecked(int row, int col, const QString &text, Replaced &replaced);
+    void reportReplaced(const Replaced &replaced);
     void hideProgress();
     void notify()
     {
@@ -224,4 +264,5 @@ private:
     // After the grids and the status they write.
     HandsetEditor m_editor{m_handsets, m_prompter, m_status};
     TemplateEditor m_templateEditor{m_templates};
+    UndoHistory m_history{historyGrids(), historyState()};
 };

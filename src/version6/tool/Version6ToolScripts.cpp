@@ -20,6 +20,7 @@ void Version6Tool::addTemplateRow(int tab)
 {
     if (!validTab(tab))
         return;
+    UndoHistory::Step step(m_history);
     m_hasChanged = true;
     m_templates.grid(tab).addRow();
 }
@@ -28,6 +29,7 @@ void Version6Tool::removeTemplateRow(int tab)
 {
     if (!validTab(tab))
         return;
+    UndoHistory::Step step(m_history);
     // The open editor's cell may be the row that goes: it is dropped first.
     if (m_templateEditor.tab() == tab)
         m_templateEditor.discard();
@@ -40,6 +42,7 @@ void Version6Tool::removeTemplateRow(int tab)
 
 void Version6Tool::templateEditorKey(EditorKey key, const QString &text)
 {
+    UndoHistory::Step step(m_history);
     const bool open = m_templateEditor.isOpen();
     m_templateEditor.key(key, text);
     changedIf(open && !m_templateEditor.isOpen());
@@ -62,6 +65,7 @@ bool Version6Tool::importScriptFrom(int tab, const QString &path)
         readImport(path, ScriptFiles::ReadText, ScriptFiles::ReadWorkbook);
     if (!records)
         return false;
+    UndoHistory::Step step(m_history);
     if (m_templateEditor.tab() == tab)
         m_templateEditor.discard();
     GridTable &grid = m_templates.grid(tab);

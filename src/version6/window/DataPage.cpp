@@ -9,9 +9,11 @@
 #include "version6/window/HandsetTypeEditor.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 using namespace Version6Form;
@@ -33,6 +35,8 @@ DataPage::DataPage(Version6Tool &tool, Printer &printer, RunAction run, QWidget 
     m_import = Button(QStringLiteral("Command11"), Version6Texts::kImportDataCaption, this);
     m_export = Button(QStringLiteral("Command10"), Version6Texts::kExportDataCaption, this);
     m_print = Button(QStringLiteral("Command13"), PlatformTexts::kPrintCaption, this);
+    m_pdf = Button(QStringLiteral("PrintPdf"), PlatformTexts::kPdfCaption, this);
+    m_pdf->setToolTip(PlatformTexts::kPdfTip);
     m_back->setToolTip(Version6Texts::kBackTip);
     m_import->setToolTip(Version6Texts::kImportDataTip);
     m_export->setToolTip(Version6Texts::kExportDataTip);
@@ -46,6 +50,7 @@ DataPage::DataPage(Version6Tool &tool, Printer &printer, RunAction run, QWidget 
     buttons->addWidget(m_import);
     buttons->addWidget(m_export);
     buttons->addWidget(m_print);
+    buttons->addWidget(m_pdf);
     buttons->addWidget(m_check);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_view, 1);
@@ -61,6 +66,8 @@ DataPage::DataPage(Version6Tool &tool, Printer &printer, RunAction run, QWidget 
     m_menu->addSeparator();
     m_autoIncrease = m_menu->addAction(tool.handsetEditor().autoIncreaseCaption());
     m_autoIncrease->setObjectName(QStringLiteral("AITC"));
+    m_view->setEditable(true);
+    m_view->addBlockActions(m_menu);
 
     connect(m_view, &GridTableView::editRequested, this, &DataPage::keyOnGrid);
     connect(m_view, &GridTableView::contentsScrolled, this, &DataPage::scrolled);
@@ -68,6 +75,17 @@ DataPage::DataPage(Version6Tool &tool, Printer &printer, RunAction run, QWidget 
             [this](const QPoint &at) { m_menu->exec(m_view->viewport()->mapToGlobal(at)); });
     connect(m_text, &GridCellEditor::keyCommand, this, &DataPage::textKey);
     connect(m_text, &GridCellEditor::focusLost, this, &DataPage::textFocusLost);
+    connect(m_text, &GridCellEditor::blockPasted, this, &DataPage::blockPasted);
+    connect(m_view, &GridTableView::pasteRequested, this, [this](const CellBlock &target, const QString &text) {
+        commitOpenEdit();
+        m_run([this, target, text] { m_tool.pasteHandsets(target, text); });
+    });
+    connect(m_view, &GridTableView::clearRequested, this, [this](const CellBlock &block) {
+        commitOpenEdit();
+        m_run([this, block] { m_tool.clearHandsets(block); });
+    });
+    connect(m_view, &GridTableView::undoRequested, this, [this] { undoOrRedo(true); });
+    connect(m_view, &GridTableView::redoRequested, this, [this] { undoOrRedo(false); });
     connect(m_type, &HandsetTypeEditor::keyCommand, this, &DataPage::typeKey);
     connect(m_type, &HandsetTypeEditor::focusLost, this, &DataPage::typeFocusLost);
     connect(m_apply, &QAction::triggered, this, [this] { m_run([this] { m_tool.applyToColumn(); }); });
@@ -76,8 +94,18 @@ DataPage::DataPage(Version6Tool &tool, Printer &printer, RunAction run, QWidget 
     connect(m_back, &QPushButton::clicked, this, [this] { m_run([this] { m_tool.back(); }); });
     connect(m_import, &QPushButton::clicked, this, [this] { m_run([this] { m_tool.importData(); }); });
     connect(m_export, &QPushButton::clicked, this, [this] { m_run([this] { m_tool.exportData(); }); });
-    connect(m_print, &QPushButton::clicked, this,
-            [this, &printer] { m_run([this, &printer] { m_tool.print(printer); }); });
+    // Shift with PRINT previews the rows instead of printing them.
+    connect(m_print, &QPushButton::clicked, this, [this, &printer] {
+        const bool preview = QGuiApplication::keyboardModifiers().testFlag(Qt::ShiftModifier);
+        m_run([this, &printer, preview] {
+            if (preview)
+                m_tool.preview(printer);
+            else
+                m_tool.print(printer);
+        });
+    });
+    connect(m_pdf, &QPushButton::clicked, this,
+            [this, &printer] { m_run([this, &printer] { m_tool.savePdf(printer); }); });
 
     showHandsetTypes();
     showState();
@@ -172,6 +200,34 @@ void DataPage::scrolled()
             m_text->finish();
         if (m_type->isVisible() && m_tool.commitTypeEdit(m_type->currentText()))
             m_type->finish();
+    });
+}
+
+void DataPage::blockPasted(const QString &text)
+{
+    if (m_tool.handsetEditor().openEditor() != HandsetEditor::Kind::Text)
+        return;
+    {
+        // The edit and the block are one step: hiding must not commit on its own.
+        const QSignalBlocker quiet(m_text);
+        m_text->hide();
+    }
+    m_run([this, text] {
+        m_tool.pasteInTextEditor(m_text->text(), text);
+        m_text->finish();
+        followCurrent();
+    });
+}
+
+void DataPage::undoOrRedo(bool undo)
+{
+    commitOpenEdit();
+    m_run([this, undo] {
+        if (undo)
+            m_tool.undo();
+        else
+            m_tool.redo();
+        followCurrent();
     });
 }
 

@@ -15,7 +15,7 @@ class QPushButton;
 class Version6Tool;
 
 // The DATA tab: the handset grid with its two editors (Text4 and Combo5) and its
-// popup menu, and the buttons "BACK", "IMPORT DATA", "EXPORT DATA" and "PRINT".
+// popup menu, and the buttons "BACK", "IMPORT DATA", "EXPORT DATA" and "PRINT" (with "PDF..." beside it).
 class DataPage : public QWidget {
     Q_OBJECT
 public:
@@ -37,6 +37,7 @@ public:
     QPushButton *importButton() const { return m_import; }         // Command11
     QPushButton *exportButton() const { return m_export; }         // Command10
     QPushButton *printButton() const { return m_print; }           // Command13
+    QPushButton *pdfButton() const { return m_pdf; }               // beside PRINT
     QPushButton *checkButton() const { return m_check; }
 
 signals:
@@ -50,6 +51,8 @@ private:
     void textFocusLost(const QString &text);
     void typeFocusLost(const QString &text);
     void scrolled();
+    void blockPasted(const QString &text);
+    void undoOrRedo(bool undo);
     // After a commit: the view shows the grid's current cell.
     void followCurrent();
 
@@ -65,5 +68,6 @@ private:
     QPushButton *m_import;
     QPushButton *m_export;
     QPushButton *m_print;
+    QPushButton *m_pdf;
     QPushButton *m_check;
 };

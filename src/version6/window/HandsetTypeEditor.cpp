@@ -1,7 +1,10 @@
 #include "version6/window/HandsetTypeEditor.h"
 
 #include "grid/CellOverlay.h"
+#include "grid/ClipboardTable.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QFocusEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -43,6 +46,12 @@ void HandsetTypeEditor::place()
 
 void HandsetTypeEditor::keyPressEvent(QKeyEvent *event)
 {
+    // A type is one line: pasted text loses its tabs and line breaks.
+    if (event->matches(QKeySequence::Paste) && lineEdit()) {
+        event->accept();
+        lineEdit()->insert(ClipboardTable::CellText(QApplication::clipboard()->text()));
+        return;
+    }
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:

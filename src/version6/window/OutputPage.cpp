@@ -41,6 +41,7 @@ OutputPage::OutputPage(Version6Tool &tool, RunAction run, QWidget *parent)
         auto *view = new GridTableView(&tool.outputs().grid(i), page);
         view->setObjectName(QStringLiteral("MSFlexGrid4(%1)").arg(i));
         WidenEngineersText(view);
+        view->useBlockMenu();
         QPushButton *exportThis =
             Button(QStringLiteral("Command8(%1)").arg(i), Version6Texts::kExportThisCaption, page);
         QPushButton *recompile = Button(QStringLiteral("Command9(%1)").arg(i), Version6Texts::kRecompileCaption, page);

@@ -63,6 +63,11 @@ RangePage::RangePage(Version6Tool &tool, RunAction run, QWidget *parent)
     auto *table = new QGroupBox(Version6Texts::kRangesGroup, this);
     m_ranges = new GridTableView(&tool.ranges().table(), table);
     m_ranges->setObjectName(QStringLiteral("MSFlexGrid1"));
+    // "ADD", "REMOVE" and "RESET" change the table: it takes Undo and Redo.
+    m_ranges->setUndoable(true);
+    m_ranges->useBlockMenu();
+    connect(m_ranges, &GridTableView::undoRequested, this, [this] { m_run([this] { m_tool.undo(); }); });
+    connect(m_ranges, &GridTableView::redoRequested, this, [this] { m_run([this] { m_tool.redo(); }); });
     auto *tableLayout = new QVBoxLayout(table);
     tableLayout->addWidget(m_ranges);
 

@@ -2,6 +2,7 @@
 
 #include "grid/GridCellEditor.h"
 #include "grid/GridTableView.h"
+#include "grid/GridTexts.h"
 #include "version6/tool/Version6Texts.h"
 #include "version6/tool/Version6Tool.h"
 
@@ -10,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -47,6 +49,18 @@ ScriptsPage::ScriptsPage(Version6Tool &tool, RunAction run, QWidget *parent)
     removeRow->setObjectName(QStringLiteral("RMVR"));
     connect(addRow, &QAction::triggered, this, [this] { m_run([this] { m_tool.addTemplateRow(m_menuTab); }); });
     connect(removeRow, &QAction::triggered, this, [this] { m_run([this] { m_tool.removeTemplateRow(m_menuTab); }); });
+    // The block entries act on the grid the menu was opened on.
+    m_rowMenu->addSeparator();
+    const auto blockEntry = [this](const char *name, const QString &caption, auto action) {
+        QAction *entry = m_rowMenu->addAction(caption);
+        entry->setObjectName(QLatin1String(name));
+        connect(entry, &QAction::triggered, this, [this, action] { action(grid(m_menuTab)); });
+    };
+    blockEntry("BlockCopy", GridTexts::kCopyCaption, [](GridTableView *view) { view->copySelection(); });
+    blockEntry("BlockPaste", GridTexts::kPasteCaption, [](GridTableView *view) { view->requestPaste(); });
+    blockEntry("BlockDelete", GridTexts::kDeleteCaption, [](GridTableView *view) { view->requestClear(); });
+    blockEntry("BlockUndo", GridTexts::kUndoCaption, [](GridTableView *view) { emit view->undoRequested(); });
+    blockEntry("BlockRedo", GridTexts::kRedoCaption, [](GridTableView *view) { emit view->redoRequested(); });
 
     m_tabMenu = new QMenu(this);
     m_tabMenu->setObjectName(QStringLiteral("mnu2"));
@@ -73,6 +87,7 @@ void ScriptsPage::buildTab(int tab)
     view->setObjectName(indexed("MSFlexGrid3", tab));
     WidenEngineersText(view);
     view->setStartsEditing(true);
+    view->setEditable(true);
     view->setContextMenuPolicy(Qt::CustomContextMenu);
     auto *editor = new GridCellEditor(view);
     editor->setObjectName(QStringLiteral("Text3"));
@@ -108,6 +123,17 @@ void ScriptsPage::buildTab(int tab)
     connect(editor, &GridCellEditor::keyCommand, this,
             [this, tab](EditorKey key, const QString &text) { editorKey(tab, key, text); });
     connect(editor, &GridCellEditor::focusLost, this, [this, tab](const QString &text) { editorFocusLost(tab, text); });
+    connect(editor, &GridCellEditor::blockPasted, this, [this, tab](const QString &text) { blockPasted(tab, text); });
+    connect(view, &GridTableView::pasteRequested, this, [this, tab](const CellBlock &target, const QString &text) {
+        commitOpenEdit();
+        m_run([this, tab, target, text] { m_tool.pasteTemplate(tab, target, text); });
+    });
+    connect(view, &GridTableView::clearRequested, this, [this, tab](const CellBlock &block) {
+        commitOpenEdit();
+        m_run([this, tab, block] { m_tool.clearTemplate(tab, block); });
+    });
+    connect(view, &GridTableView::undoRequested, this, [this, tab] { undoOrRedo(tab, true); });
+    connect(view, &GridTableView::redoRequested, this, [this, tab] { undoOrRedo(tab, false); });
     connect(import, &QPushButton::clicked, this, [this, tab] { m_run([this, tab] { m_tool.importScript(tab); }); });
     connect(exportScript, &QPushButton::clicked, this,
             [this, tab] { m_run([this, tab] { m_tool.exportScript(tab); }); });
@@ -161,6 +187,35 @@ void ScriptsPage::editorFocusLost(int tab, const QString &text)
     m_run([this, tab, text] {
         if (m_tool.commitTemplateEdit(text))
             editor(tab)->hide();
+    });
+}
+
+void ScriptsPage::blockPasted(int tab, const QString &text)
+{
+    const TemplateEditor &open = m_tool.templateEditor();
+    if (!open.isOpen() || open.tab() != tab)
+        return;
+    {
+        // The edit and the block are one step: hiding must not commit on its own.
+        const QSignalBlocker quiet(editor(tab));
+        editor(tab)->hide();
+    }
+    m_run([this, tab, text] {
+        m_tool.pasteInTemplateEditor(editor(tab)->text(), text);
+        editor(tab)->finish();
+        grid(tab)->showGridCurrent();
+    });
+}
+
+void ScriptsPage::undoOrRedo(int tab, bool undo)
+{
+    commitOpenEdit();
+    m_run([this, tab, undo] {
+        if (undo)
+            m_tool.undo();
+        else
+            m_tool.redo();
+        grid(tab)->showGridCurrent();
     });
 }
 

@@ -46,6 +46,8 @@ private:
     void editorKey(int tab, EditorKey key, const QString &text);
     void editorFocusLost(int tab, const QString &text);
     void scrolled(int tab);
+    void blockPasted(int tab, const QString &text);
+    void undoOrRedo(int tab, bool undo);
 
     Version6Tool &m_tool;
     Version6Form::RunAction m_run;

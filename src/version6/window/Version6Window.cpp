@@ -2,10 +2,12 @@
 
 #include "check/CheckResultsWindow.h"
 #include "grid/GridTableView.h"
+#include "platform/ButtonKeys.h"
 #include "platform/PlatformTexts.h"
 #include "platform/QtPrinter.h"
 #include "platform/QtPrompter.h"
 #include "platform/QtStatusBar.h"
+#include "shell/WindowPlacement.h"
 #include "version6/compile/CompileTexts.h"
 #include "version6/tool/Version6Texts.h"
 #include "version6/window/DataPage.h"
@@ -57,6 +59,7 @@ Version6Window::Version6Window(std::unique_ptr<Prompter> prompter, std::unique_p
     m_tool->setProgressListener([this] { progressed(); });
     m_tool->setStateListener([this] { showToolState(); });
     showToolState();
+    GiveButtonsKeys(this);
 }
 
 Version6Window::~Version6Window()
@@ -103,7 +106,7 @@ void Version6Window::build()
     layout->addWidget(m_screens, 1);
     layout->addWidget(status);
     m_panel = buildProgressPanel();
-    resize(1180, 760);
+    FitToScreen(this, QSize(1180, 760));
 }
 
 // Frame3: shown over the work area while a compile runs.
