@@ -10,9 +10,9 @@
 #include "store/ScriptStore.h"
 #include "version6/compile/CompileTexts.h"
 #include "version6/compile/Compiler.h"
+#include "version6/compile/OutputExport.h"
 #include "version6/compile/SpeedDialStart.h"
 #include "version6/compile/TemplateSet.h"
-#include "version6/compile/OutputExport.h"
 #include "version6/entry/HandsetColumns.h"
 #include "version6/entry/HandsetFiles.h"
 #include "version6/tool/Version6Tool.h"
@@ -73,9 +73,8 @@ GridTable siteGrid(const QStringList &types, int handsetCount)
     GridTable handsets(HandsetColumns::kHeader);
     GridTable::Batch batch(handsets);
     for (int i = 0; i < handsetCount; ++i) {
-        const QString len = QStringLiteral("%1%2")
-                                .arg(i / 128 % 100, 2, 10, QLatin1Char('0'))
-                                .arg(i % 128, 3, 10, QLatin1Char('0'));
+        const QString len =
+            QStringLiteral("%1%2").arg(i / 128 % 100, 2, 10, QLatin1Char('0')).arg(i % 128, 3, 10, QLatin1Char('0'));
         QStringList row = HandsetColumns::NewRow(len, QString::number(10000 + i), types[i % types.size()]);
         row[HandsetColumns::SpeedDials] = i % 40 == 0 ? QStringLiteral("10") : QString();
         row[HandsetColumns::PickupVip] = i % 7 == 0 ? QString() : QString::number(1 + i % 99);

@@ -8,7 +8,6 @@
 #include <QIODevice>
 #include <QLocale>
 
-
 Outcome WriteTextFile(const GridTable &grid, const QString &path, int columns, int lastRow,
                       const std::function<void(int)> &progress)
 {

@@ -36,9 +36,9 @@ private:
         {
         }
         Kind kind;
-        int row;                    // Cell, Insert, Remove: the row; Rows, Whole: the old row count
-        int col;                    // Cell: the column; Whole: the old column count
-        QString text;               // Cell: the old text
+        int row;              // Cell, Insert, Remove: the row; Rows, Whole: the old row count
+        int col;              // Cell: the column; Whole: the old column count
+        QString text;         // Cell: the old text
         QList<QString> cells; // Rows: the dropped cells; Remove: the row; Whole: every cell
     };
 

@@ -73,11 +73,11 @@ void GridTable::setRows(int rows)
     if (rows == m_rows)
         return;
     const int old = m_rows;
-    if (m_log) {
+    if (GridChangeLog *log = logging()) {
         GridChangeLog::Change change(GridChangeLog::Kind::Rows, old);
         if (rows < old)
             change.cells = m_cells.mid(qsizetype(rows) * m_cols);
-        m_log->add(std::move(change));
+        log->add(std::move(change));
     }
     changed();
     if (rows > old) {
@@ -139,8 +139,8 @@ bool GridTable::setTextAt(int row, int col, const QString &text)
     QString *target = cell(row, col);
     if (*target == text && target->isNull() == text.isNull())
         return true;
-    if (m_log)
-        m_log->add(GridChangeLog::Change(GridChangeLog::Kind::Cell, row, col, *target));
+    if (GridChangeLog *log = logging())
+        log->add(GridChangeLog::Change(GridChangeLog::Kind::Cell, row, col, *target));
     *target = text;
     changed();
     if (m_batchDepth == 0)
@@ -177,8 +177,8 @@ bool GridTable::insertRow(int index, const QString &tabbedText)
     if (!quiet())
         for (GridObserver *o : m_observers)
             o->rowsAboutToBeInserted(index, index);
-    if (m_log)
-        m_log->add(GridChangeLog::Change(GridChangeLog::Kind::Insert, index));
+    if (GridChangeLog *log = logging())
+        log->add(GridChangeLog::Change(GridChangeLog::Kind::Insert, index));
     changed();
     m_cells.insert(qsizetype(index) * m_cols, m_cols, QString());
     ++m_rows;
@@ -204,8 +204,8 @@ bool GridTable::removeRow(int index)
         for (GridObserver *o : m_observers)
             o->rowsAboutToBeRemoved(index, index);
     const qsizetype first = qsizetype(index) * m_cols;
-    if (m_log)
-        m_log->add(GridChangeLog::Change(GridChangeLog::Kind::Remove, index, 0, QString(), m_cells.mid(first, m_cols)));
+    if (GridChangeLog *log = logging())
+        log->add(GridChangeLog::Change(GridChangeLog::Kind::Remove, index, 0, QString(), m_cells.mid(first, m_cols)));
     changed();
     m_cells.remove(first, m_cols);
     --m_rows;
@@ -305,8 +305,10 @@ void GridTable::changed()
 
 void GridTable::logWhole()
 {
-    if (m_log)
-        m_log->add(GridChangeLog::Change(GridChangeLog::Kind::Whole, m_rows, m_cols, QString(), m_cells));
+    if (GridChangeLog *log = logging()) {
+        log->add(GridChangeLog::Change(GridChangeLog::Kind::Whole, m_rows, m_cols, QString(), m_cells));
+        m_logHasWhole = true;
+    }
 }
 
 void GridTable::insertRowCells(int index, const QList<QString> &cells)

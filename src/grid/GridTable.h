@@ -88,7 +88,18 @@ public:
     // A change log records what every change takes away (see GridChangeLog); null
     // records nothing. The revision is new after every change, so that a log can
     // tell whether the grid is still as the log left it.
-    void setChangeLog(GridChangeLog *log) { m_log = log; }
+    void setChangeLog(GridChangeLog *log)
+    {
+        m_log = log;
+        m_logHasWhole = false;
+    }
+    // Before a change of many cells (an import): the attached log keeps the whole
+    // grid once, which undoes everything that follows, instead of a record per cell.
+    void logWholeForBulkChange()
+    {
+        if (m_log && !m_logHasWhole)
+            logWhole();
+    }
     quint64 revision() const { return m_revision; }
     void setRevision(quint64 revision) { m_revision = revision; }
 
@@ -125,6 +136,9 @@ private:
     std::vector<GridObserver *> m_observers;
     int m_batchDepth = 0;
     GridChangeLog *m_log = nullptr;
+    // The log holds the whole grid already: later changes need no record there.
+    bool m_logHasWhole = false;
+    GridChangeLog *logging() const { return m_logHasWhole ? nullptr : m_log; }
     quint64 m_revision = 0;
 };
 
