@@ -2,8 +2,8 @@
 
 #include "cli/CliPrompter.h"
 #include "cli/CliTexts.h"
-#include "cli/ReplaceTogether.h"
 #include "cli/NoPrinter.h"
+#include "cli/ReplaceTogether.h"
 #include "files/workbook/Workbook.h"
 #include "platform/AppPaths.h"
 #include "version6/compile/OutputExport.h"

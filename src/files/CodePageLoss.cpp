@@ -7,7 +7,7 @@
 
 namespace {
 
-bool fitsCodePage(const QString &text)
+bool fitsCodePage(QStringView text)
 {
     for (const QChar ch : text)
         if (ch.unicode() > 0x7F && Codec::ansiCode(ch) == '?')
@@ -23,13 +23,12 @@ CodePageLoss CodePageLoss::find(const GridTable &grid, int columns, int lastRow)
     const int last = lastRow < 0 ? grid.rows() - 1 : std::min(lastRow, grid.rows() - 1);
     for (int r = 1; r <= last; ++r) {
         for (int c = 0; c < columns; ++c) {
-            const QString text = grid.textAt(r, c);
-            if (fitsCodePage(text))
+            if (fitsCodePage(grid.viewAt(r, c)))
                 continue;
             if (loss.cells++ == 0) {
                 loss.line = r;
                 loss.field = c + 1;
-                loss.text = text;
+                loss.text = grid.textAt(r, c);
             }
         }
     }

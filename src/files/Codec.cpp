@@ -28,17 +28,33 @@ unsigned char ansiCode(QChar ch)
     return '?';
 }
 
+void appendAnsi(QByteArray &out, QStringView text, bool doubleQuotes)
+{
+    const qsizetype start = out.size();
+    out.resize(start + 2 * text.size()); // room for every quote doubled
+    char *to = out.data() + start;
+    const QChar *from = text.data();
+    const QChar *const end = from + text.size();
+    for (; from < end; ++from) {
+        const char16_t u = from->unicode();
+        if (u < 0x80) {
+            *to++ = char(u);
+            if (u == u'"' && doubleQuotes)
+                *to++ = '"';
+            continue;
+        }
+        // A character outside the basic plane is one "?", not two.
+        if (from->isHighSurrogate() && from + 1 < end && from[1].isLowSurrogate())
+            ++from;
+        *to++ = char(ansiCode(QChar(u)));
+    }
+    out.resize(to - out.data());
+}
+
 QByteArray toAnsi(const QString &text)
 {
     QByteArray bytes;
-    bytes.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar ch = text.at(i);
-        // A character outside the basic plane is one "?", not two.
-        if (ch.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
-            ++i;
-        bytes.append(char(ansiCode(ch)));
-    }
+    appendAnsi(bytes, text);
     return bytes;
 }
 

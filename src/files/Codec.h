@@ -7,6 +7,8 @@
 namespace Codec {
 // A character that windows-1252 cannot hold becomes "?".
 QByteArray toAnsi(const QString &text);
+// The same appended to out; with doubleQuotes each '"' is written twice.
+void appendAnsi(QByteArray &out, QStringView text, bool doubleQuotes = false);
 // Every byte has a character (the five unassigned ones keep their C1 codes).
 QString fromAnsi(const QByteArray &bytes);
 // The code of a character in windows-1252, 63 ("?") when it has none.

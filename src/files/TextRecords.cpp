@@ -8,38 +8,28 @@
 #include <QIODevice>
 #include <QLocale>
 
-namespace {
-
-void appendQuoted(QString &line, const QString &text)
-{
-    line += QLatin1Char('"');
-    if (text.contains(QLatin1Char('"')))
-        line += QString(text).replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    else
-        line += text;
-    line += QLatin1Char('"');
-}
-
-} // namespace
-
 Outcome WriteTextFile(const GridTable &grid, const QString &path, int columns, int lastRow,
                       const std::function<void(int)> &progress)
 {
     const int last = lastRow < 0 ? grid.rows() - 1 : std::min(lastRow, grid.rows() - 1);
+    // Written in large blocks, each cell converted as it is appended.
+    constexpr qsizetype kBlock = 1 << 20;
     return WriteFileAtomically(path, [&](QIODevice &out) {
-        QString chunk;
+        QByteArray block;
+        block.reserve(kBlock + 4096);
         for (int r = 1; r <= last; ++r) {
             for (int c = 0; c < columns; ++c) {
                 if (c > 0)
-                    chunk += QLatin1Char(',');
-                appendQuoted(chunk, grid.textAt(r, c));
+                    block += ',';
+                block += '"';
+                Codec::appendAnsi(block, grid.viewAt(r, c), true);
+                block += '"';
             }
-            chunk += QStringLiteral("\r\n");
-            if (chunk.size() > 64 * 1024 || r == last) {
-                const QByteArray bytes = Codec::toAnsi(chunk);
-                if (out.write(bytes) != bytes.size())
+            block += "\r\n";
+            if (block.size() >= kBlock || r == last) {
+                if (out.write(block) != block.size())
                     return false;
-                chunk.clear();
+                block.resize(0);
                 if (progress)
                     progress(r);
             }

@@ -20,10 +20,10 @@ void GridChangeLog::takeBack(GridTable &grid) const
             break;
         case Kind::Rows: {
             const int cols = grid.cols();
-            const int firstDropped = cols > 0 ? change.row - int(change.cells.size() / size_t(cols)) : change.row;
+            const int firstDropped = cols > 0 ? change.row - int(change.cells.size() / cols) : change.row;
             grid.setRows(change.row);
-            for (size_t i = 0; cols > 0 && i < change.cells.size(); ++i)
-                grid.setTextAt(firstDropped + int(i / size_t(cols)), int(i % size_t(cols)), change.cells[i]);
+            for (qsizetype i = 0; cols > 0 && i < change.cells.size(); ++i)
+                grid.setTextAt(firstDropped + int(i / cols), int(i % cols), change.cells[i]);
             break;
         }
         case Kind::Insert:

@@ -56,7 +56,7 @@ void GridTable::setFormat(const QString &format)
             o->aboutToReset();
     m_cols = int(captions.size());
     m_rows = 2;
-    m_cells.assign(size_t(m_rows) * size_t(m_cols), QString());
+    m_cells.fill(QString(), qsizetype(m_rows) * m_cols);
     for (int c = 0; c < m_cols; ++c)
         *cell(0, c) = captions[c];
     m_row = 1;
@@ -73,18 +73,18 @@ void GridTable::setRows(int rows)
     if (rows == m_rows)
         return;
     const int old = m_rows;
-    if (m_log) {
+    if (GridChangeLog *log = logging()) {
         GridChangeLog::Change change(GridChangeLog::Kind::Rows, old);
         if (rows < old)
-            change.cells.assign(m_cells.begin() + std::ptrdiff_t(rows) * m_cols, m_cells.end());
-        m_log->add(std::move(change));
+            change.cells = m_cells.mid(qsizetype(rows) * m_cols);
+        log->add(std::move(change));
     }
     changed();
     if (rows > old) {
         if (!quiet())
             for (GridObserver *o : m_observers)
                 o->rowsAboutToBeInserted(old, rows - 1);
-        m_cells.resize(size_t(rows) * size_t(m_cols));
+        m_cells.resize(qsizetype(rows) * m_cols);
         m_rows = rows;
         if (!quiet())
             for (GridObserver *o : m_observers)
@@ -93,7 +93,7 @@ void GridTable::setRows(int rows)
         if (!quiet())
             for (GridObserver *o : m_observers)
                 o->rowsAboutToBeRemoved(rows, old - 1);
-        m_cells.resize(size_t(rows) * size_t(m_cols));
+        m_cells.resize(qsizetype(rows) * m_cols);
         m_rows = rows;
         clampCurrent();
         if (!quiet())
@@ -139,8 +139,8 @@ bool GridTable::setTextAt(int row, int col, const QString &text)
     QString *target = cell(row, col);
     if (*target == text && target->isNull() == text.isNull())
         return true;
-    if (m_log)
-        m_log->add(GridChangeLog::Change(GridChangeLog::Kind::Cell, row, col, *target));
+    if (GridChangeLog *log = logging())
+        log->add(GridChangeLog::Change(GridChangeLog::Kind::Cell, row, col, *target));
     *target = text;
     changed();
     if (m_batchDepth == 0)
@@ -177,11 +177,10 @@ bool GridTable::insertRow(int index, const QString &tabbedText)
     if (!quiet())
         for (GridObserver *o : m_observers)
             o->rowsAboutToBeInserted(index, index);
-    if (m_log)
-        m_log->add(GridChangeLog::Change(GridChangeLog::Kind::Insert, index));
+    if (GridChangeLog *log = logging())
+        log->add(GridChangeLog::Change(GridChangeLog::Kind::Insert, index));
     changed();
-    const auto at = m_cells.begin() + std::ptrdiff_t(index) * m_cols;
-    m_cells.insert(at, size_t(m_cols), QString());
+    m_cells.insert(qsizetype(index) * m_cols, m_cols, QString());
     ++m_rows;
     // The current cell stays on the row it was on.
     if (m_row >= index)
@@ -204,12 +203,11 @@ bool GridTable::removeRow(int index)
     if (!quiet())
         for (GridObserver *o : m_observers)
             o->rowsAboutToBeRemoved(index, index);
-    const auto first = m_cells.begin() + std::ptrdiff_t(index) * m_cols;
-    if (m_log)
-        m_log->add(GridChangeLog::Change(GridChangeLog::Kind::Remove, index, 0, QString(),
-                                         std::vector<QString>(first, first + m_cols)));
+    const qsizetype first = qsizetype(index) * m_cols;
+    if (GridChangeLog *log = logging())
+        log->add(GridChangeLog::Change(GridChangeLog::Kind::Remove, index, 0, QString(), m_cells.mid(first, m_cols)));
     changed();
-    m_cells.erase(first, first + m_cols);
+    m_cells.remove(first, m_cols);
     --m_rows;
     // The current cell stays on the row it was on; on the removed row it takes the
     // row that moved up into its place.
@@ -234,9 +232,14 @@ void GridTable::reset()
 
 void GridTable::appendRow(const QStringList &cells)
 {
+    appendRow(cells.constData(), int(cells.size()));
+}
+
+void GridTable::appendRow(const QString *cells, int count)
+{
     const int last = m_rows - 1;
     if (last >= 1)
-        for (int c = 0; c < m_cols && c < cells.size(); ++c)
+        for (int c = 0; c < m_cols && c < count; ++c)
             setTextAt(last, c, cells[c]);
     addRow();
 }
@@ -302,21 +305,23 @@ void GridTable::changed()
 
 void GridTable::logWhole()
 {
-    if (m_log)
-        m_log->add(GridChangeLog::Change(GridChangeLog::Kind::Whole, m_rows, m_cols, QString(), m_cells));
+    if (GridChangeLog *log = logging()) {
+        log->add(GridChangeLog::Change(GridChangeLog::Kind::Whole, m_rows, m_cols, QString(), m_cells));
+        m_logHasWhole = true;
+    }
 }
 
-void GridTable::insertRowCells(int index, const std::vector<QString> &cells)
+void GridTable::insertRowCells(int index, const QList<QString> &cells)
 {
     if (!insertRow(index))
         return;
     for (int c = 0; c < m_cols && c < int(cells.size()); ++c)
-        setTextAt(index, c, cells[size_t(c)]);
+        setTextAt(index, c, cells[c]);
 }
 
-void GridTable::restoreWhole(int rows, int cols, const std::vector<QString> &cells)
+void GridTable::restoreWhole(int rows, int cols, const QList<QString> &cells)
 {
-    if (size_t(rows) * size_t(cols) != cells.size())
+    if (qsizetype(rows) * cols != cells.size())
         return;
     Batch batch(*this);
     logWhole();

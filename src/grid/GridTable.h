@@ -46,6 +46,11 @@ public:
 
     // Any cell; out-of-range reads give "" and out-of-range writes fail.
     QString textAt(int row, int col) const;
+    // The same without a copy, for loops over many cells; valid until the grid changes.
+    QStringView viewAt(int row, int col) const
+    {
+        return contains(row, col) ? QStringView(*cell(row, col)) : QStringView();
+    }
     bool setTextAt(int row, int col, const QString &text);
     QStringList rowTexts(int row) const;
     QStringList header() const { return rowTexts(0); }
@@ -63,6 +68,8 @@ public:
     void reset();
     // Writes cells into the last row, then adds a new empty last row.
     void appendRow(const QStringList &cells);
+    // The same from an array of count cells.
+    void appendRow(const QString *cells, int count);
     // Adds one empty row at the end.
     void addRow() { setRows(m_rows + 1); }
     // Empties every cell, the header row included.
@@ -81,7 +88,18 @@ public:
     // A change log records what every change takes away (see GridChangeLog); null
     // records nothing. The revision is new after every change, so that a log can
     // tell whether the grid is still as the log left it.
-    void setChangeLog(GridChangeLog *log) { m_log = log; }
+    void setChangeLog(GridChangeLog *log)
+    {
+        m_log = log;
+        m_logHasWhole = false;
+    }
+    // Before a change of many cells (an import): the attached log keeps the whole
+    // grid once, which undoes everything that follows, instead of a record per cell.
+    void logWholeForBulkChange()
+    {
+        if (m_log && !m_logHasWhole)
+            logWhole();
+    }
     quint64 revision() const { return m_revision; }
     void setRevision(quint64 revision) { m_revision = revision; }
 
@@ -97,18 +115,20 @@ public:
     };
 
 private:
-    QString *cell(int row, int col) { return &m_cells[size_t(row) * size_t(m_cols) + size_t(col)]; }
-    const QString *cell(int row, int col) const { return &m_cells[size_t(row) * size_t(m_cols) + size_t(col)]; }
+    QString *cell(int row, int col) { return &m_cells[qsizetype(row) * m_cols + col]; }
+    const QString *cell(int row, int col) const { return &m_cells[qsizetype(row) * m_cols + col]; }
     bool quiet() const { return m_batchDepth > 0 || m_observers.empty(); }
     void clampCurrent();
     void changed();
     void logWhole();
     friend class GridChangeLog;
     // Inserts a row holding cells (a row taken back by an undo).
-    void insertRowCells(int index, const std::vector<QString> &cells);
-    void restoreWhole(int rows, int cols, const std::vector<QString> &cells);
+    void insertRowCells(int index, const QList<QString> &cells);
+    void restoreWhole(int rows, int cols, const QList<QString> &cells);
 
-    std::vector<QString> m_cells;
+    // A QList, not a std::vector: copies share the cells until one of them changes
+    // (the compiler copies its input), and growing moves the texts as raw memory.
+    QList<QString> m_cells;
     int m_rows = 0;
     int m_cols = 0;
     int m_row = 0;
@@ -116,6 +136,9 @@ private:
     std::vector<GridObserver *> m_observers;
     int m_batchDepth = 0;
     GridChangeLog *m_log = nullptr;
+    // The log holds the whole grid already: later changes need no record there.
+    bool m_logHasWhole = false;
+    GridChangeLog *logging() const { return m_logHasWhole ? nullptr : m_log; }
     quint64 m_revision = 0;
 };
 

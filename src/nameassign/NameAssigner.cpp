@@ -27,6 +27,8 @@ int NameAssigner::appendImported(const QList<QStringList> &records)
 {
     // Records go after the rows already there: a spare row the user typed into is
     // kept, not overwritten.
+    m_input.logWholeForBulkChange();
+    m_output.logWholeForBulkChange();
     if (!m_input.isRowEmpty(m_input.rows() - 1))
         appendEmptyRows();
     GridTable::Batch inputBatch(m_input);

@@ -94,6 +94,8 @@ int SpeedDialAssigner::appendImported(const QList<QStringList> &records)
     // so the first new entry takes the input row after the last pair: a typed
     // entry above is kept, and rows added by Down below it are filled.
     int entry = (m_output.rows() - 2) / 2 + 1;
+    m_input.logWholeForBulkChange();
+    m_output.logWholeForBulkChange();
     m_usedLocations.append(m_location);
     for (const QStringList &record : records) {
         if (locationsUsedUp()) {

@@ -26,7 +26,8 @@ public:
           m_templates(templates),
           m_start(startBlock),
           m_exts(handsets.rows()),
-          m_lens(handsets.rows())
+          m_lens(handsets.rows()),
+          m_types(0, true)
     {
     }
 
@@ -107,7 +108,7 @@ void SiteCheckRun::checkRow(int row)
     if (!isLen(len))
         add(Severity::Error, row, Len, "bad-len", SiteCheckTexts::BadLen(len));
     // An empty type is a type too: it selects no tab.
-    m_types.add(QLatin1Char('=') + m_handsets.textAt(row, HandsetType), row);
+    m_types.add(m_handsets.textAt(row, HandsetType), row);
 
     for (const int column : kRuledColumns) {
         const QString text = m_handsets.textAt(row, column);
@@ -147,7 +148,7 @@ void SiteCheckRun::reportGroups()
         if (TemplateSet::isHandsetTypeTab(tab) && !loose.contains(looseCaption(m_templates.caption(tab))))
             loose.insert(looseCaption(m_templates.caption(tab)), m_templates.caption(tab));
     for (const RowGroups::Group &typed : m_types.groups()) {
-        const QString type = typed.value.mid(1);
+        const QString &type = typed.value;
         if (m_templates.tabOfHandsetType(type) >= 0)
             continue;
         add(Severity::Error, typed.row(0), HandsetType, "unknown-type",
@@ -251,7 +252,7 @@ CheckReport SiteCheckRun::run()
         checkRow(row);
     }
     for (const RowGroups::Group &typed : m_types.groups()) {
-        const int tab = m_templates.tabOfHandsetType(typed.value.mid(1));
+        const int tab = m_templates.tabOfHandsetType(typed.value);
         if (tab >= 0)
             usedTabs[size_t(tab)] = true;
     }

@@ -152,12 +152,12 @@ void CompileRun::expand(const Template &lines, const HandsetValues &values, bool
         QString second = SubstituteInUpperCase(line.cells[2], values);
         if (second.isEmpty())
             continue;
-        const QStringList cells{std::move(command), std::move(first), std::move(second),
-                                SubstituteInUpperCase(line.cells[3], values),
-                                SubstituteInUpperCase(line.cells[4], values)};
+        const QString cells[5] = {std::move(command), std::move(first), std::move(second),
+                                  SubstituteInUpperCase(line.cells[3], values),
+                                  SubstituteInUpperCase(line.cells[4], values)};
         if (toHandsetData)
-            out(OutputGrids::HandsetData).appendRow(cells);
-        out(OutputGrids::MasterOutput).appendRow(cells);
+            out(OutputGrids::HandsetData).appendRow(cells, 5);
+        out(OutputGrids::MasterOutput).appendRow(cells, 5);
         if (toHandsetData) {
             m_state.current = row;
             report();
@@ -228,9 +228,9 @@ void CompileRun::pickupPass()
         if (!ring.isEmpty())
             ring.append(ring.first());
         for (qsizetype i = 0; i + 1 < ring.size(); ++i) {
-            const QStringList line{QStringLiteral("160"), ring[i], ring[i + 1], QString(), QString()};
-            out(OutputGrids::PickupGroups).appendRow(line);
-            out(OutputGrids::MasterOutput).appendRow(line);
+            const QString line[5] = {QStringLiteral("160"), ring[i], ring[i + 1], QString(), QString()};
+            out(OutputGrids::PickupGroups).appendRow(line, 5);
+            out(OutputGrids::MasterOutput).appendRow(line, 5);
         }
         m_state.total = g;
         report();

@@ -4,6 +4,11 @@
 #include "grid/GridTable.h"
 #include "version6/entry/HandsetColumns.h"
 
+#include <QVarLengthArray>
+
+#include <algorithm>
+#include <cstring>
+
 HandsetValues HandsetValues::ofRow(const GridTable &handsets, int row)
 {
     using namespace HandsetColumns;
@@ -35,13 +40,33 @@ QString SubstituteInUpperCase(const QString &upperCell, const HandsetValues &val
         {QLatin1String("%DR%"), &values.dr},   {QLatin1String("%NR%"), &values.nr},
         {QLatin1String("%DS%"), &values.ds},   {QLatin1String("%NS%"), &values.ns},
         {QLatin1String("%LC%"), &values.lc}};
-    QString text = upperCell;
+    // A cell that is one token is the value itself (and shares its text), unless the
+    // value holds a later token in turn: the common case, and no allocation.
+    for (const auto &[token, value] : tokens)
+        if (upperCell == token && value->count(QLatin1Char('%')) < 2)
+            return *value;
+    // Replaced on the stack, so that the result is allocated once, at its size.
+    QVarLengthArray<QChar, 256> text(upperCell.constData(), upperCell.constData() + upperCell.size());
+    // Once fewer than two "%" are left, no later token can be found.
+    qsizetype percents = upperCell.count(QLatin1Char('%'));
     for (const auto &[token, value] : tokens) {
-        const qsizetype at = text.indexOf(token);
-        if (at >= 0)
-            text.replace(at, token.size(), *value);
+        if (percents < 2)
+            break;
+        const qsizetype at = QStringView(text.constData(), text.size()).indexOf(token);
+        if (at < 0)
+            continue;
+        const qsizetype tail = text.size() - at - token.size();
+        const qsizetype grown = value->size() - token.size();
+        if (grown > 0)
+            text.resize(text.size() + grown);
+        QChar *data = text.data();
+        std::memmove(data + at + value->size(), data + at + token.size(), size_t(tail) * sizeof(QChar));
+        std::copy(value->constData(), value->constData() + value->size(), data + at);
+        if (grown < 0)
+            text.resize(text.size() + grown);
+        percents += value->count(QLatin1Char('%')) - 2;
     }
-    return text;
+    return QString(text.constData(), text.size());
 }
 
 QString SubstitutePlaceholders(const QString &cell, const HandsetValues &values)

@@ -88,6 +88,7 @@ void HandsetSheet::clear()
 void HandsetSheet::replaceRows(const QList<QStringList> &rows)
 {
     GridTable::Batch batch(m_grid);
+    m_grid.logWholeForBulkChange();
     m_grid.reset();
     for (const QStringList &row : rows)
         m_grid.appendRow(row);

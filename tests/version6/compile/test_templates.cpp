@@ -68,6 +68,9 @@ private slots:
         values.ext = "%LEN%";
         values.len = "01000";
         QCOMPARE(SubstitutePlaceholders("%EXT%", values), QStringLiteral("01000"));
+        // A token that the removal of an earlier one brings together is replaced too.
+        values.ext.clear();
+        QCOMPARE(SubstitutePlaceholders("%L%EXT%EN%", values), QStringLiteral("01000"));
     }
 
     void captionsAndRoles()
