@@ -104,6 +104,7 @@ int runCompile(const QCommandLineParser &parser)
 
     CompileOptions options;
     options.startLocation = parser.value(kStart);
+    options.checkSite = false;
     const CompileResult result = tool.compile(options);
 
     QStringList names;

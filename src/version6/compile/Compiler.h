@@ -59,6 +59,9 @@ struct CompileOptions {
     // The start block to use instead of asking "Speed Dial Start Location" (the
     // command line); it is set as the answer would be, with the capacity check.
     std::optional<QString> startLocation;
+    // Whether the tool checks the site after the compile for its status line; the
+    // command line, which shows no status line, leaves the check to `check`.
+    bool checkSite = true;
 };
 
 struct CompileResult {

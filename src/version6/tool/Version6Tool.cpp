@@ -338,7 +338,7 @@ CompileResult Version6Tool::compile(const CompileOptions &options)
                           m_progress = {progress.visible(), progress.total, progress.totalMaximum};
                           notify();
                       });
-    if (result.started) {
+    if (result.started && options.checkSite) {
         const int errors = CheckSite(m_handsets.grid(), m_templates, result.startBlock).errors();
         if (errors > 0) {
             m_status = CheckTexts::SiteErrorsStatus(errors);
