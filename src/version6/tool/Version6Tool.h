@@ -139,8 +139,9 @@ public:
     void pasteHandsets(const CellBlock &target, const QString &text);
     // Delete: every cell of the block that holds text gets the empty text, checked.
     void clearHandsets(const CellBlock &block);
-    // A block pasted into the open text editor: the edit is committed first.
-    void pasteInTextEditor(const QString &editorText, const QString &clipboard);
+    // A block pasted into the open text or handset-type editor: the edit is
+    // committed first, then the block goes into the grid from the edited cell.
+    void pasteInEditor(const QString &editorText, const QString &clipboard);
     // The same for a template grid, which takes any text.
     void pasteTemplate(int tab, const CellBlock &target, const QString &text);
     void clearTemplate(int tab, const CellBlock &block);

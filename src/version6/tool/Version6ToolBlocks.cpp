@@ -147,12 +147,13 @@ void Version6Tool::clearHandsets(const CellBlock &block)
     reportReplaced(replaced);
 }
 
-void Version6Tool::pasteInTextEditor(const QString &editorText, const QString &clipboard)
+void Version6Tool::pasteInEditor(const QString &editorText, const QString &clipboard)
 {
     UndoHistory::Step step(m_history);
     const int row = m_editor.editRow();
     const int col = m_editor.editCol();
-    if (!commitTextEdit(editorText))
+    const bool typeEditor = m_editor.openEditor() == HandsetEditor::Kind::Type;
+    if (!(typeEditor ? commitTypeEdit(editorText) : commitTextEdit(editorText)))
         return;
     pasteHandsets(CellBlock::Cell(row, col), clipboard);
     m_handsets.grid().setCurrent(row, col);

@@ -88,6 +88,7 @@ DataPage::DataPage(Version6Tool &tool, Printer &printer, RunAction run, QWidget 
     connect(m_view, &GridTableView::redoRequested, this, [this] { undoOrRedo(false); });
     connect(m_type, &HandsetTypeEditor::keyCommand, this, &DataPage::typeKey);
     connect(m_type, &HandsetTypeEditor::focusLost, this, &DataPage::typeFocusLost);
+    connect(m_type, &HandsetTypeEditor::blockPasted, this, &DataPage::blockPasted);
     connect(m_apply, &QAction::triggered, this, [this] { m_run([this] { m_tool.applyToColumn(); }); });
     connect(m_autoIncrease, &QAction::triggered, this, [this] { m_run([this] { m_tool.toggleAutoIncrease(); }); });
     connect(m_check, &QPushButton::clicked, this, &DataPage::checkRequested);
@@ -205,16 +206,23 @@ void DataPage::scrolled()
 
 void DataPage::blockPasted(const QString &text)
 {
-    if (m_tool.handsetEditor().openEditor() != HandsetEditor::Kind::Text)
+    const HandsetEditor::Kind open = m_tool.handsetEditor().openEditor();
+    if (open != HandsetEditor::Kind::Text && open != HandsetEditor::Kind::Type)
         return;
+    const bool typed = open == HandsetEditor::Kind::Type;
+    const QString edited = typed ? m_type->currentText() : m_text->text();
     {
         // The edit and the block are one step: hiding must not commit on its own.
-        const QSignalBlocker quiet(m_text);
-        m_text->hide();
+        const QSignalBlocker quietText(m_text);
+        const QSignalBlocker quietType(m_type);
+        (typed ? static_cast<QWidget *>(m_type) : m_text)->hide();
     }
-    m_run([this, text] {
-        m_tool.pasteInTextEditor(m_text->text(), text);
-        m_text->finish();
+    m_run([this, text, edited, typed] {
+        m_tool.pasteInEditor(edited, text);
+        if (typed)
+            m_type->finish();
+        else
+            m_text->finish();
         followCurrent();
     });
 }

@@ -46,10 +46,14 @@ void HandsetTypeEditor::place()
 
 void HandsetTypeEditor::keyPressEvent(QKeyEvent *event)
 {
-    // A type is one line: pasted text loses its tabs and line breaks.
+    // A type is one line: a pasted block goes to the grid, as from the text editor.
     if (event->matches(QKeySequence::Paste) && lineEdit()) {
         event->accept();
-        lineEdit()->insert(ClipboardTable::CellText(QApplication::clipboard()->text()));
+        const QString text = QApplication::clipboard()->text();
+        if (ClipboardTable::IsBlock(text))
+            emit blockPasted(text);
+        else
+            lineEdit()->insert(ClipboardTable::CellText(text));
         return;
     }
     switch (event->key()) {

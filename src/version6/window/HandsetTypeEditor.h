@@ -25,6 +25,8 @@ public:
 signals:
     void keyCommand(EditorKey key, const QString &text);
     void focusLost(const QString &text);
+    // Text holding tabs or line breaks was pasted: it is meant for the grid.
+    void blockPasted(const QString &text);
 
 protected:
     // The combo box keeps the keyboard focus itself and hands key and focus events

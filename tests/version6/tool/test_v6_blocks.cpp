@@ -5,6 +5,8 @@
 #include "version6/AddRange.h"
 #include "version6/tool/Version6Tool.h"
 
+#include "version6/entry/HandsetColumns.h"
+
 #include <QtTest>
 
 namespace {
@@ -47,6 +49,8 @@ private slots:
     void pastedValuesPassTheCellRulesInOneBox();
     void pasteGrowsTheGridAndKeepsItsEmptyRow();
     void templatesTakeAnyText();
+    void blockPastedIntoAnEditorFillsTheGrid_data();
+    void blockPastedIntoAnEditorFillsTheGrid();
     void undoRestoresEveryAction_data();
     void undoRestoresEveryAction();
     void nextForgetsTheSteps();
@@ -99,6 +103,39 @@ void TestV6Blocks::pasteGrowsTheGridAndKeepsItsEmptyRow()
     QCOMPARE(grid.rowTexts(4).mid(0, 2), (QStringList{"01003", "2003"}));
     QVERIFY(grid.isRowEmpty(5));
     QVERIFY(prompter.messages.isEmpty());
+}
+
+void TestV6Blocks::blockPastedIntoAnEditorFillsTheGrid_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("edited");
+    QTest::addColumn<QString>("clipboard");
+    QTest::newRow("text editor") << int(HandsetColumns::Ext) << "2100"
+                                 << "2200\n2201\n";
+    QTest::newRow("handset-type editor") << int(HandsetColumns::HandsetType) << "8D"
+                                         << "16D\n8 IP\n";
+}
+
+// The edit is committed, then the block goes in from the edited cell down, one undo step.
+void TestV6Blocks::blockPastedIntoAnEditorFillsTheGrid()
+{
+    QFETCH(int, column);
+    QFETCH(QString, edited);
+    QFETCH(QString, clipboard);
+    TestHome home;
+    ScriptedPrompter prompter;
+    Version6Tool tool(prompter);
+    TwoHandsets(tool);
+    const QStringList before = tool.handsets().grid().rowTexts(1);
+    tool.handsets().grid().setCurrent(1, column);
+    QVERIFY(tool.startEdit(HandsetEditor::Trigger::Return) != HandsetEditor::Kind::None);
+    tool.pasteInEditor(edited, clipboard);
+    const QStringList lines = clipboard.split('\n');
+    QCOMPARE(tool.handsetEditor().openEditor(), HandsetEditor::Kind::None);
+    QCOMPARE(tool.handsets().grid().textAt(1, column), lines[0]);
+    QCOMPARE(tool.handsets().grid().textAt(2, column), lines[1]);
+    tool.undo();
+    QCOMPARE(tool.handsets().grid().rowTexts(1), before);
 }
 
 void TestV6Blocks::templatesTakeAnyText()

@@ -6,7 +6,9 @@
 #include "support/ScriptedPrompter.h"
 #include "support/TestHome.h"
 #include "version6/AddRange.h"
+#include "version6/entry/HandsetColumns.h"
 #include "version6/window/DataPage.h"
+#include "version6/window/HandsetTypeEditor.h"
 #include "version6/window/OutputPage.h"
 #include "version6/window/ScriptsPage.h"
 #include "version6/window/Version6Window.h"
@@ -57,6 +59,17 @@ void TestV6BlocksWindow::gridsTakeTheBlockKeys()
     QTest::keyClick(handsets, Qt::Key_Delete);
     QVERIFY(tool.handsets().grid().textAt(1, 1).isEmpty());
     QVERIFY(tool.handsets().grid().textAt(2, 1).isEmpty());
+
+    // A block pasted into the open handset-type editor goes into the grid.
+    handsets->setCurrentIndex(handsets->indexOfCell(1, HandsetColumns::HandsetType));
+    QTest::keyClick(handsets, Qt::Key_Return);
+    HandsetTypeEditor *type = window->dataPage()->typeEditor();
+    QVERIFY(type->isVisible());
+    QApplication::clipboard()->setText("16D\n8D\n");
+    QTest::keyClick(type, Qt::Key_V, Qt::ControlModifier);
+    QVERIFY(!type->isVisible());
+    QCOMPARE(tool.handsets().grid().textAt(1, HandsetColumns::HandsetType), QString("16D"));
+    QCOMPARE(tool.handsets().grid().textAt(2, HandsetColumns::HandsetType), QString("8D"));
 
     // The described popup entries come first, the block entries after them.
     const QList<QAction *> entries = window->dataPage()->popupMenu()->actions();
