@@ -1,5 +1,6 @@
 // Pasting 20,000 rows of ten columns into the handset grid, and its undo and
 // redo; the same number of names into the Name Assigner.
+#include "BenchPrompter.h"
 #include "cli/NoPrinter.h"
 #include "grid/ClipboardTable.h"
 #include "nameassign/NameAssigner.h"
@@ -13,24 +14,6 @@
 #include <cstdio>
 
 namespace {
-
-class CountingPrompter : public Prompter {
-public:
-    int messages = 0;
-    void setBusy(bool) override {}
-
-protected:
-    Answer showMessage(const Message &) override
-    {
-        ++messages;
-        return Answer::Ok;
-    }
-    std::optional<QString> askInput(const QString &, const QString &, const QString &defaultText) override
-    {
-        return defaultText;
-    }
-    FileAnswer askFile(const FileRequest &) override { return {}; }
-};
 
 template <typename Action>
 qint64 Timed(Action action)
@@ -55,7 +38,7 @@ int main(int argc, char *argv[])
         handsets += QStringLiteral("01%1\t%2\tSTANDARD\t20\t1\t1\t15\t15\t\t00\n")
                         .arg(i % 1000, 3, 10, QLatin1Char('0'))
                         .arg(20000 + i);
-    CountingPrompter prompter;
+    BenchPrompter prompter;
     Version6Tool tool(prompter);
     const qint64 pasteMs = Timed([&] { tool.pasteHandsets(CellBlock::Cell(1, 0), handsets); });
     const int rows = tool.handsets().grid().rows();

@@ -4,6 +4,7 @@
 // the window), halvoran-cli compile of the same site as a file, the output size
 // and the memory, each beside the floor: the time of copying the output bytes.
 #include "BenchClock.h"
+#include "BenchPrompter.h"
 #include "grid/GridTable.h"
 #include "platform/Prompter.h"
 #include "store/DefaultContent.h"
@@ -27,24 +28,6 @@
 #include <cstdio>
 
 namespace {
-
-class SilentPrompter : public Prompter {
-public:
-    int messages = 0;
-    void setBusy(bool) override {}
-
-protected:
-    Answer showMessage(const Message &) override
-    {
-        ++messages;
-        return Answer::Ok;
-    }
-    std::optional<QString> askInput(const QString &, const QString &, const QString &defaultText) override
-    {
-        return defaultText;
-    }
-    FileAnswer askFile(const FileRequest &) override { return {}; }
-};
 
 // Resident and peak resident memory of this process, in MiB.
 double memoryMiB(const char *field)
@@ -113,7 +96,7 @@ int main(int argc, char *argv[])
     loadShippedTemplates(templates);
     const GridTable handsets = siteGrid(templates.handsetTypes(), handsetCount);
 
-    SilentPrompter prompter;
+    BenchPrompter prompter;
     SpeedDialStart start(prompter);
     OutputGrids outputs;
     const double rssBefore = memoryMiB("VmRSS:");

@@ -1,6 +1,7 @@
 // Importing and exporting 100,000 names with the Name Assigner, in process time,
 // each beside the floor: the time of copying the bytes read or written.
 #include "BenchClock.h"
+#include "BenchPrompter.h"
 #include "cli/NoPrinter.h"
 #include "nameassign/NameAssigner.h"
 #include "platform/Printer.h"
@@ -11,29 +12,6 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
-
-namespace {
-
-class SilentPrompter : public Prompter {
-public:
-    void setBusy(bool) override {}
-
-protected:
-    // Only trouble is worth printing.
-    Answer showMessage(const Message &message) override
-    {
-        if (message.icon != Icon::Information)
-            std::fprintf(stderr, "%s: %s\n", qPrintable(message.title), qPrintable(message.text));
-        return Answer::Ok;
-    }
-    std::optional<QString> askInput(const QString &, const QString &, const QString &defaultText) override
-    {
-        return defaultText;
-    }
-    FileAnswer askFile(const FileRequest &) override { return {}; }
-};
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -50,7 +28,7 @@ int main(int argc, char *argv[])
             return 1;
     }
 
-    SilentPrompter prompter;
+    BenchPrompter prompter(true);
     NoPrinter printer;
     NameAssigner tool(prompter, printer);
     double importSeconds = Bench::ProcessSeconds();

@@ -102,16 +102,9 @@ void AssignerWindow::attach(std::unique_ptr<AssignerTool> tool, const QString &o
 
 CheckResultsWindow *AssignerWindow::showCheck()
 {
-    if (m_check) {
-        m_check->checkAgain();
-    } else {
-        m_check = new CheckResultsWindow([this] { return m_tool->check(); },
-                                         [this](const CheckFinding &finding) { showFinding(finding); }, this);
-        m_check->setAttribute(Qt::WA_DeleteOnClose);
-    }
-    m_check->show();
-    m_check->raise();
-    return m_check;
+    return CheckResultsWindow::Open(
+        m_check, [this] { return m_tool->check(); }, [this](const CheckFinding &finding) { showFinding(finding); },
+        this);
 }
 
 void AssignerWindow::showFinding(const CheckFinding &finding)

@@ -49,6 +49,20 @@ CheckResultsWindow::CheckResultsWindow(CheckFn check, ShowFn show, QWidget *pare
     checkAgain();
 }
 
+CheckResultsWindow *CheckResultsWindow::Open(QPointer<CheckResultsWindow> &window, CheckFn check, ShowFn show,
+                                             QWidget *parent)
+{
+    if (window) {
+        window->checkAgain();
+    } else {
+        window = new CheckResultsWindow(std::move(check), std::move(show), parent);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    window->show();
+    window->raise();
+    return window;
+}
+
 void CheckResultsWindow::checkAgain()
 {
     m_model->setReport(m_check());

@@ -2,6 +2,7 @@
 
 #include "check/CheckReport.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -21,6 +22,10 @@ public:
     using ShowFn = std::function<void(const CheckFinding &)>;
 
     CheckResultsWindow(CheckFn check, ShowFn show, QWidget *parent);
+
+    // CHECK in a tool window: the tool's list, opened on first use (and deleted
+    // when closed), or checked again and raised when it is open already.
+    static CheckResultsWindow *Open(QPointer<CheckResultsWindow> &window, CheckFn check, ShowFn show, QWidget *parent);
 
     // Runs the check and shows what it found.
     void checkAgain();

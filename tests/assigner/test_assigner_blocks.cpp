@@ -3,6 +3,7 @@
 #include "nameassign/NameAssigner.h"
 #include "speeddial/SpeedDialAssigner.h"
 #include "speeddial/SpeedDialTexts.h"
+#include "support/GridRows.h"
 #include "support/ToolFixture.h"
 
 #include <QtTest>
@@ -10,16 +11,6 @@
 Q_DECLARE_METATYPE(CellBlock)
 
 namespace {
-
-using Rows = QList<QStringList>;
-
-Rows Cells(const GridTable &grid)
-{
-    Rows rows;
-    for (int r = 1; r < grid.rows(); ++r)
-        rows.append(grid.rowTexts(r));
-    return rows;
-}
 
 // Everything an undo must put back.
 struct Snapshot {

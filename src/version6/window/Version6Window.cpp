@@ -144,16 +144,9 @@ CheckResultsWindow *Version6Window::showCheck()
 {
     m_dataPage->commitOpenEdit();
     m_scriptsPage->commitOpenEdit();
-    if (m_check) {
-        m_check->checkAgain();
-    } else {
-        m_check = new CheckResultsWindow([this] { return m_tool->check(); },
-                                         [this](const CheckFinding &finding) { showFinding(finding); }, this);
-        m_check->setAttribute(Qt::WA_DeleteOnClose);
-    }
-    m_check->show();
-    m_check->raise();
-    return m_check;
+    return CheckResultsWindow::Open(
+        m_check, [this] { return m_tool->check(); }, [this](const CheckFinding &finding) { showFinding(finding); },
+        this);
 }
 
 void Version6Window::showFinding(const CheckFinding &finding)

@@ -1,5 +1,6 @@
 // Paste, Delete, undo and redo on the handset grid and the templates, without
 // the window.
+#include "support/GridRows.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestHome.h"
 #include "version6/AddRange.h"
@@ -10,16 +11,6 @@
 #include <QtTest>
 
 namespace {
-
-using Rows = QList<QStringList>;
-
-Rows Cells(const GridTable &grid)
-{
-    Rows rows;
-    for (int r = 1; r < grid.rows(); ++r)
-        rows.append(grid.rowTexts(r));
-    return rows;
-}
 
 struct Snapshot {
     Rows ranges, handsets, scriptTab;
