@@ -88,6 +88,14 @@ inline ChildFigures MeasureChild(const QString &self, const QString &program, co
     return result;
 }
 
+// Starts the process's peak resident size (VmHWM) again from what it holds now.
+inline void ResetPeak()
+{
+    QFile refs(QStringLiteral("/proc/self/clear_refs"));
+    if (refs.open(QIODevice::WriteOnly))
+        refs.write("5");
+}
+
 // The floor: the process time of copying these files to copies beside them (read
 // whole, written whole), as cp does. Returns the bytes copied through total.
 inline double CopyFloorSeconds(const QStringList &paths, qint64 *total = nullptr)

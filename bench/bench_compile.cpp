@@ -121,9 +121,12 @@ int main(int argc, char *argv[])
     const double rssAfter = memoryMiB("VmRSS:");
     start.setText(QStringLiteral("000"));
     reports = repaints = 0;
+    const double rssBeforeRecompile = memoryMiB("VmRSS:");
+    Bench::ResetPeak();
     double recompileSeconds = Bench::ProcessSeconds();
     result = CompileOutput(handsets, templates, start, outputs, prompter, {}, progress);
     recompileSeconds = Bench::ProcessSeconds() - recompileSeconds;
+    const double recompilePeak = memoryMiB("VmHWM:") - rssBeforeRecompile;
 
     qint64 cells = 0;
     for (int i = 0; i < OutputGrids::Count; ++i)
@@ -198,8 +201,9 @@ int main(int argc, char *argv[])
     std::printf("  progress reports:  %lld (%lld repaints at 30 ms)\n", qlonglong(reports), qlonglong(repaints));
     std::printf("  next block:        %s, aborted: %s, messages: %d\n", qPrintable(start.text()),
                 result.aborted ? "yes" : "no", prompter.messages);
-    std::printf("  memory:            %.1f MiB resident before, %.1f MiB after, %.1f MiB peak (%.0f bytes per output "
-                "cell)\n",
-                rssBefore, rssAfter, memoryMiB("VmHWM:"), (rssAfter - rssBefore) * 1024 * 1024 / double(cells));
+    std::printf("  memory of the window's outputs: %.1f MiB (%.0f bytes per output cell, %.1fx the output texts); "
+                "RE-COMPILE's peak above them: %.1f MiB\n",
+                rssAfter - rssBefore, (rssAfter - rssBefore) * 1024 * 1024 / double(cells),
+                (rssAfter - rssBefore) / std::max(outputMiB, 1e-9), recompilePeak);
     return result.started && cli.exitCode == 0 ? 0 : 1;
 }

@@ -5,6 +5,8 @@
 #include "grid/GridTable.h"
 #include "platform/Prompter.h"
 
+#include <type_traits>
+
 namespace {
 
 bool fitsCodePage(QStringView text)
@@ -13,6 +15,23 @@ bool fitsCodePage(QStringView text)
         if (ch.unicode() > 0x7F && Codec::ansiCode(ch) == '?')
             return false;
     return true;
+}
+
+bool fitsCodePage(QAnyStringView text)
+{
+    return text.visit([](auto view) {
+        using View = decltype(view);
+        if constexpr (std::is_same_v<View, QLatin1StringView>) {
+            for (const char c : view)
+                if (static_cast<unsigned char>(c) > 0x7F && Codec::ansiCode(QLatin1Char(c)) == '?')
+                    return false;
+            return true;
+        } else if constexpr (std::is_same_v<View, QStringView>) {
+            return fitsCodePage(view);
+        } else {
+            return fitsCodePage(QStringView(QString::fromUtf8(view)));
+        }
+    });
 }
 
 } // namespace
@@ -27,7 +46,7 @@ CodePageLoss CodePageLoss::find(const GridTable &grid, int columns, int lastRow)
     return loss;
 }
 
-void CodePageLoss::note(QStringView fieldText, int fileLine, int fileField)
+void CodePageLoss::note(QAnyStringView fieldText, int fileLine, int fileField)
 {
     if (fitsCodePage(fieldText))
         return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAnyStringView>
 #include <QString>
 
 class GridTable;
@@ -20,7 +21,7 @@ struct CodePageLoss {
     // as WriteTextFile writes them.
     static CodePageLoss find(const GridTable &grid, int columns, int lastRow = -1);
     // Counts the field of a file being written when windows-1252 cannot hold it.
-    void note(QStringView fieldText, int fileLine, int fileField);
+    void note(QAnyStringView fieldText, int fileLine, int fileField);
     // The warning, when there is a cell to warn about.
     void report(Prompter &prompter) const;
 };

@@ -1,5 +1,7 @@
 #include "files/Codec.h"
 
+#include <type_traits>
+
 #include <QStringDecoder>
 
 namespace Codec {
@@ -28,11 +30,10 @@ unsigned char ansiCode(QChar ch)
     return '?';
 }
 
-void appendAnsi(QByteArray &out, QStringView text, bool doubleQuotes)
+namespace {
+
+char *writeUtf16(char *to, QStringView text, bool doubleQuotes, bool &lost)
 {
-    const qsizetype start = out.size();
-    out.resize(start + 2 * text.size()); // room for every quote doubled
-    char *to = out.data() + start;
     const QChar *from = text.data();
     const QChar *const end = from + text.size();
     for (; from < end; ++from) {
@@ -46,9 +47,55 @@ void appendAnsi(QByteArray &out, QStringView text, bool doubleQuotes)
         // A character outside the basic plane is one "?", not two.
         if (from->isHighSurrogate() && from + 1 < end && from[1].isLowSurrogate())
             ++from;
-        *to++ = char(ansiCode(QChar(u)));
+        const unsigned char code = ansiCode(QChar(u));
+        lost = lost || code == '?';
+        *to++ = char(code);
     }
-    out.resize(to - out.data());
+    return to;
+}
+
+char *writeLatin1(char *to, QLatin1StringView text, bool doubleQuotes, bool &lost)
+{
+    for (const char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u < 0x80) {
+            *to++ = c;
+            if (c == '"' && doubleQuotes)
+                *to++ = '"';
+            continue;
+        }
+        const unsigned char code = ansiCode(QLatin1Char(c));
+        lost = lost || code == '?';
+        *to++ = char(code);
+    }
+    return to;
+}
+
+} // namespace
+
+char *writeAnsi(char *to, QAnyStringView text, bool doubleQuotes, bool *lost)
+{
+    bool replaced = false;
+    to = text.visit([&](auto view) {
+        using View = decltype(view);
+        if constexpr (std::is_same_v<View, QLatin1StringView>)
+            return writeLatin1(to, view, doubleQuotes, replaced);
+        else if constexpr (std::is_same_v<View, QStringView>)
+            return writeUtf16(to, view, doubleQuotes, replaced);
+        else
+            return writeUtf16(to, QString::fromUtf8(view), doubleQuotes, replaced);
+    });
+    if (lost)
+        *lost = replaced;
+    return to;
+}
+
+void appendAnsi(QByteArray &out, QAnyStringView text, bool doubleQuotes)
+{
+    const qsizetype start = out.size();
+    out.resize(start + 2 * text.size()); // room for every quote doubled
+    char *const end = writeAnsi(out.data() + start, text, doubleQuotes);
+    out.resize(end - out.data());
 }
 
 QByteArray toAnsi(const QString &text)

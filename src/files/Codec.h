@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAnyStringView>
 #include <QByteArray>
 #include <QString>
 
@@ -8,7 +9,10 @@ namespace Codec {
 // A character that windows-1252 cannot hold becomes "?".
 QByteArray toAnsi(const QString &text);
 // The same appended to out; with doubleQuotes each '"' is written twice.
-void appendAnsi(QByteArray &out, QStringView text, bool doubleQuotes = false);
+void appendAnsi(QByteArray &out, QAnyStringView text, bool doubleQuotes = false);
+// The same from `to` on, which has room for twice the text's length; returns
+// the end. lost, when given, tells whether a character became "?".
+char *writeAnsi(char *to, QAnyStringView text, bool doubleQuotes, bool *lost = nullptr);
 // Every byte has a character (the five unassigned ones keep their C1 codes).
 QString fromAnsi(const QByteArray &bytes);
 // The code of a character in windows-1252, 63 ("?") when it has none.

@@ -34,14 +34,21 @@ TextRecordWriter::TextRecordWriter(QIODevice &out) : m_out(out)
     m_block.reserve(kBlock + 4096);
 }
 
-void TextRecordWriter::field(QStringView text)
+bool TextRecordWriter::field(QAnyStringView text)
 {
+    // Room for a comma, the quotes and every quote inside doubled.
+    const qsizetype start = m_block.size();
+    m_block.resize(start + 3 + 2 * text.size());
+    char *to = m_block.data() + start;
     if (m_recordStarted)
-        m_block += ',';
+        *to++ = ',';
     m_recordStarted = true;
-    m_block += '"';
-    Codec::appendAnsi(m_block, text, true);
-    m_block += '"';
+    *to++ = '"';
+    bool lost = false;
+    to = Codec::writeAnsi(to, text, true, &lost);
+    *to++ = '"';
+    m_block.resize(to - m_block.data());
+    return !lost;
 }
 
 void TextRecordWriter::endRecord()

@@ -25,7 +25,8 @@ Outcome WriteTextFile(const GridTable &grid, const QString &path, int columns, i
 class TextRecordWriter {
 public:
     explicit TextRecordWriter(QIODevice &out);
-    void field(QStringView text);
+    // False when windows-1252 could not hold a character of it (written as "?").
+    bool field(QAnyStringView text);
     void endRecord();
     // Whether the block is large enough to write.
     bool full() const { return m_block.size() >= kBlock; }

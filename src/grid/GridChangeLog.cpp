@@ -23,7 +23,7 @@ void GridChangeLog::takeBack(GridTable &grid) const
             const int firstDropped = cols > 0 ? change.row - int(change.cells.size() / cols) : change.row;
             grid.setRows(change.row);
             for (qsizetype i = 0; cols > 0 && i < change.cells.size(); ++i)
-                grid.setTextAt(firstDropped + int(i / cols), int(i % cols), change.cells[i]);
+                grid.setTextAt(firstDropped + int(i / cols), int(i % cols), change.cells.text(i));
             break;
         }
         case Kind::Insert:

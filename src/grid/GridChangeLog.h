@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QList>
+#include "grid/CellTexts.h"
+
 #include <QString>
 
 #include <optional>
@@ -27,7 +28,7 @@ private:
 
     enum class Kind { Cell, Rows, Insert, Remove, Whole };
     struct Change {
-        explicit Change(Kind kind, int row = 0, int col = 0, QString text = {}, QList<QString> cells = {})
+        explicit Change(Kind kind, int row = 0, int col = 0, QString text = {}, CellTexts cells = {})
             : kind(kind),
               row(row),
               col(col),
@@ -36,10 +37,10 @@ private:
         {
         }
         Kind kind;
-        int row;              // Cell, Insert, Remove: the row; Rows, Whole: the old row count
-        int col;              // Cell: the column; Whole: the old column count
-        QString text;         // Cell: the old text
-        QList<QString> cells; // Rows: the dropped cells; Remove: the row; Whole: every cell
+        int row;         // Cell, Insert, Remove: the row; Rows, Whole: the old row count
+        int col;         // Cell: the column; Whole: the old column count
+        QString text;    // Cell: the old text
+        CellTexts cells; // Rows: the dropped cells; Remove: the row; Whole: every cell
     };
 
     void add(Change change) { m_changes.push_back(std::move(change)); }

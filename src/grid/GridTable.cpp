@@ -56,9 +56,9 @@ void GridTable::setFormat(const QString &format)
             o->aboutToReset();
     m_cols = int(captions.size());
     m_rows = 2;
-    m_cells.fill(QString(), qsizetype(m_rows) * m_cols);
+    m_cells.fill(qsizetype(m_rows) * m_cols);
     for (int c = 0; c < m_cols; ++c)
-        *cell(0, c) = captions[c];
+        m_cells.set(cellIndex(0, c), captions[c]);
     m_row = 1;
     m_col = 0;
     changed();
@@ -129,19 +129,19 @@ bool GridTable::setCurrent(int row, int col)
 
 QString GridTable::textAt(int row, int col) const
 {
-    return contains(row, col) ? *cell(row, col) : QString();
+    return contains(row, col) ? m_cells.text(cellIndex(row, col)) : QString();
 }
 
 bool GridTable::setTextAt(int row, int col, const QString &text)
 {
     if (!contains(row, col))
         return false;
-    QString *target = cell(row, col);
-    if (*target == text && target->isNull() == text.isNull())
+    const qsizetype at = cellIndex(row, col);
+    if (m_cells.holds(at, text))
         return true;
     if (GridChangeLog *log = logging())
-        log->add(GridChangeLog::Change(GridChangeLog::Kind::Cell, row, col, *target));
-    *target = text;
+        log->add(GridChangeLog::Change(GridChangeLog::Kind::Cell, row, col, m_cells.text(at)));
+    m_cells.set(at, text);
     changed();
     if (m_batchDepth == 0)
         for (GridObserver *o : m_observers)
@@ -156,7 +156,7 @@ QStringList GridTable::rowTexts(int row) const
         return texts;
     texts.reserve(m_cols);
     for (int c = 0; c < m_cols; ++c)
-        texts.append(*cell(row, c));
+        texts.append(m_cells.text(cellIndex(row, c)));
     return texts;
 }
 
@@ -165,7 +165,7 @@ bool GridTable::isRowEmpty(int row) const
     if (row < 0 || row >= m_rows)
         return true;
     for (int c = 0; c < m_cols; ++c)
-        if (!cell(row, c)->isEmpty())
+        if (!m_cells.isEmpty(cellIndex(row, c)))
             return false;
     return true;
 }
@@ -180,7 +180,7 @@ bool GridTable::insertRow(int index, const QString &tabbedText)
     if (GridChangeLog *log = logging())
         log->add(GridChangeLog::Change(GridChangeLog::Kind::Insert, index));
     changed();
-    m_cells.insert(qsizetype(index) * m_cols, m_cols, QString());
+    m_cells.insert(qsizetype(index) * m_cols, m_cols);
     ++m_rows;
     // The current cell stays on the row it was on.
     if (m_row >= index)
@@ -188,7 +188,7 @@ bool GridTable::insertRow(int index, const QString &tabbedText)
     if (!tabbedText.isEmpty()) {
         const QStringList parts = tabbedText.split(QLatin1Char('\t'));
         for (int c = 0; c < m_cols && c < parts.size(); ++c)
-            *cell(index, c) = parts[c];
+            m_cells.set(cellIndex(index, c), parts[c]);
     }
     if (m_batchDepth == 0)
         for (GridObserver *o : m_observers)
@@ -230,6 +230,20 @@ void GridTable::reset()
     m_col = 0;
 }
 
+void GridTable::resetForRefill()
+{
+    Batch batch(*this);
+    logWhole();
+    changed();
+    const QStringList header = rowTexts(0);
+    m_cells.refill(qsizetype(2) * m_cols);
+    for (int c = 0; c < m_cols; ++c)
+        m_cells.set(cellIndex(0, c), header[c]);
+    m_rows = 2;
+    m_row = 1;
+    m_col = 0;
+}
+
 void GridTable::appendRow(const QStringList &cells)
 {
     appendRow(cells.constData(), int(cells.size()));
@@ -238,9 +252,14 @@ void GridTable::appendRow(const QStringList &cells)
 void GridTable::appendRow(const QString *cells, int count)
 {
     const int last = m_rows - 1;
-    if (last >= 1)
+    if (last >= 1 && quiet() && !logging()) {
+        // Nobody hears of cells one by one (a compile, an import): the row at once.
+        m_cells.setRange(cellIndex(last, 0), cells, std::min(count, m_cols));
+        changed();
+    } else if (last >= 1) {
         for (int c = 0; c < m_cols && c < count; ++c)
             setTextAt(last, c, cells[c]);
+    }
     addRow();
 }
 
@@ -249,8 +268,7 @@ void GridTable::clearTexts()
     Batch batch(*this);
     logWhole();
     changed();
-    for (QString &text : m_cells)
-        text.clear();
+    m_cells.clearAll();
 }
 
 void GridTable::assign(const GridTable &other)
@@ -287,6 +305,8 @@ void GridTable::beginBatch()
 void GridTable::endBatch()
 {
     if (--m_batchDepth == 0) {
+        // A batch grows a grid by many rows at once: what it reserved is given back.
+        m_cells.squeeze();
         for (GridObserver *o : m_observers)
             o->resetDone();
     }
@@ -311,15 +331,15 @@ void GridTable::logWhole()
     }
 }
 
-void GridTable::insertRowCells(int index, const QList<QString> &cells)
+void GridTable::insertRowCells(int index, const CellTexts &cells)
 {
     if (!insertRow(index))
         return;
     for (int c = 0; c < m_cols && c < int(cells.size()); ++c)
-        setTextAt(index, c, cells[c]);
+        setTextAt(index, c, cells.text(c));
 }
 
-void GridTable::restoreWhole(int rows, int cols, const QList<QString> &cells)
+void GridTable::restoreWhole(int rows, int cols, const CellTexts &cells)
 {
     if (qsizetype(rows) * cols != cells.size())
         return;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "grid/CellTexts.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -12,8 +14,8 @@ class GridObserver;
 // data rows are 1 .. rows() - 1. Input, template and output grids keep one empty
 // row at their end (the spare row) that appendRow() writes into.
 //
-// Cells live in one row-major vector, so appending rows is amortised O(1) and a
-// million rows cost little more than their texts.
+// Cells live in one row-major CellTexts, so appending rows is amortised O(1) and
+// a million rows cost little more than their texts.
 class GridTable {
 public:
     GridTable() : GridTable(QString()) {}
@@ -47,9 +49,9 @@ public:
     // Any cell; out-of-range reads give "" and out-of-range writes fail.
     QString textAt(int row, int col) const;
     // The same without a copy, for loops over many cells; valid until the grid changes.
-    QStringView viewAt(int row, int col) const
+    QAnyStringView viewAt(int row, int col) const
     {
-        return contains(row, col) ? QStringView(*cell(row, col)) : QStringView();
+        return contains(row, col) ? m_cells.view(cellIndex(row, col)) : QAnyStringView();
     }
     bool setTextAt(int row, int col, const QString &text);
     QStringList rowTexts(int row) const;
@@ -66,6 +68,9 @@ public:
 
     // Header plus one empty data row; the current cell becomes (1, 0).
     void reset();
+    // The same keeping the memory of the cells, for rows that will take their
+    // place within the batch this is in (a RE-COMPILE makes about as many).
+    void resetForRefill();
     // Writes cells into the last row, then adds a new empty last row.
     void appendRow(const QStringList &cells);
     // The same from an array of count cells.
@@ -115,20 +120,18 @@ public:
     };
 
 private:
-    QString *cell(int row, int col) { return &m_cells[qsizetype(row) * m_cols + col]; }
-    const QString *cell(int row, int col) const { return &m_cells[qsizetype(row) * m_cols + col]; }
+    qsizetype cellIndex(int row, int col) const { return qsizetype(row) * m_cols + col; }
     bool quiet() const { return m_batchDepth > 0 || m_observers.empty(); }
     void clampCurrent();
     void changed();
     void logWhole();
     friend class GridChangeLog;
     // Inserts a row holding cells (a row taken back by an undo).
-    void insertRowCells(int index, const QList<QString> &cells);
-    void restoreWhole(int rows, int cols, const QList<QString> &cells);
+    void insertRowCells(int index, const CellTexts &cells);
+    void restoreWhole(int rows, int cols, const CellTexts &cells);
 
-    // A QList, not a std::vector: copies share the cells until one of them changes
-    // (the compiler copies its input), and growing moves the texts as raw memory.
-    QList<QString> m_cells;
+    // Copies share the cells until one of them changes (the compiler copies its input).
+    CellTexts m_cells;
     int m_rows = 0;
     int m_cols = 0;
     int m_row = 0;

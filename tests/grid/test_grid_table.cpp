@@ -15,6 +15,8 @@ private slots:
     void rowsGrowAndShrinkAtTheEnd();
     void resetLeavesHeaderAndOneEmptyRow();
     void appendWritesTheSpareRowThenAddsOne();
+    void cellsKeepTheirTexts_data();
+    void cellsKeepTheirTexts();
     void outOfRangeCellsFail();
     void modelFollowsTheGrid();
     void batchIsOneReset();
@@ -127,6 +129,51 @@ void TestGridTable::appendWritesTheSpareRowThenAddsOne()
         big.appendRow(cells);
     QCOMPARE(big.rows(), 1000002);
     QCOMPARE(big.textAt(1000000, 2), QString("4A4F484E"));
+}
+
+void TestGridTable::cellsKeepTheirTexts_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("null") << QString();
+    QTest::newRow("empty") << QString("");
+    QTest::newRow("ASCII") << QString("770 \"JOHN\"");
+    QTest::newRow("Latin-1") << QString("Müller ÿ µ");
+    QTest::newRow("C1 control") << QString(QChar(0x85));
+    QTest::newRow("Greek") << QString("Ωμέγα 2001");
+    QTest::newRow("outside the basic plane") << QString::fromUtf8("\xF0\x9F\x93\x9E 12");
+}
+
+// Texts come back as they went in, null-ness included, through every way a
+// grid's cells are written, moved, copied and written over.
+void TestGridTable::cellsKeepTheirTexts()
+{
+    QFETCH(QString, text);
+    GridTable grid("A|B|C");
+    for (int i = 0; i < 3; ++i)
+        grid.appendRow({text, QString::number(i), text});
+    const GridTable copy = grid;
+    // Written over often enough that the texts written over are reclaimed.
+    for (int i = 0; i < 20000; ++i)
+        grid.setTextAt(2, 1, QString("overwritten %1 Ω").arg(i));
+    grid.insertRow(1, "x\t" + text);
+    grid.removeRow(3);
+    for (const GridTable *g : {static_cast<const GridTable *>(&grid), &copy}) {
+        const int first = g == &grid ? 2 : 1;
+        QCOMPARE(g->textAt(first, 0), text);
+        QCOMPARE(g->textAt(first, 0).isNull(), text.isNull());
+        QCOMPARE(g->textAt(first + 1, 2), text);
+        QCOMPARE(g->viewAt(first, 0).toString(), text);
+    }
+    QCOMPARE(grid.textAt(1, 1), text);
+    QCOMPARE(grid.textAt(3, 1), QString("2"));
+    QCOMPARE(copy.textAt(2, 1), QString("1"));
+
+    GridTable::Batch batch(grid);
+    grid.resetForRefill();
+    grid.appendRow({text, "again"});
+    QCOMPARE(grid.header(), (QStringList{"A", "B", "C"}));
+    QCOMPARE(grid.rowTexts(1), (QStringList{text, "again", QString()}));
+    QCOMPARE(grid.textAt(1, 0).isNull(), text.isNull());
 }
 
 void TestGridTable::outOfRangeCellsFail()

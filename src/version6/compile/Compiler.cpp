@@ -27,9 +27,12 @@ void OutputGrids::clear()
 
 void OutputGrids::begin()
 {
-    for (GridTable &grid : m_grids)
+    for (GridTable &grid : m_grids) {
         grid.beginBatch();
-    clear();
+        // A RE-COMPILE makes about as much as the compile before it: the new lines
+        // go where the old ones were, instead of into memory of their own.
+        grid.resetForRefill();
+    }
 }
 
 void OutputGrids::end()

@@ -37,8 +37,8 @@ void OutputTextFiles::append(int index, const QString *cells)
     ++file.lines;
     for (int c = 0; c < 5; ++c) {
         const QStringView text = cells ? QStringView(cells[c]) : QStringView();
-        file.records->field(text);
-        file.loss.note(text, file.lines, c + 1);
+        if (!file.records->field(text))
+            file.loss.note(text, file.lines, c + 1);
     }
     file.records->endRecord();
     // A device that failed says so at commit.
