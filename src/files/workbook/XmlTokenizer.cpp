@@ -17,11 +17,25 @@ bool IsSpace(char c)
 
 // The bytes of names: ASCII letters, digits and "_:-." and every byte of a
 // multi-byte UTF-8 character (checked when the name is decoded).
-bool IsNameByte(char c)
+constexpr bool IsNameByteSlow(uchar u)
 {
-    const uchar u = uchar(c);
     return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') || u == '_' || u == ':'
         || u == '-' || u == '.' || u >= 0x80;
+}
+
+struct NameBytes {
+    bool is[256] = {};
+    constexpr NameBytes()
+    {
+        for (int u = 0; u < 256; ++u)
+            is[u] = IsNameByteSlow(uchar(u));
+    }
+};
+constexpr NameBytes kNameBytes;
+
+inline bool IsNameByte(char c)
+{
+    return kNameBytes.is[uchar(c)];
 }
 
 bool Begins(const char *bytes, qsizetype size, std::string_view text)
@@ -39,6 +53,11 @@ bool CouldBegin(const char *bytes, qsizetype size, std::string_view text)
 QString Shown(const char *bytes, qsizetype size)
 {
     return QString::fromUtf8(bytes, std::min<qsizetype>(size, 20));
+}
+
+QString Shown(std::string_view name)
+{
+    return QString::fromUtf8(name.data(), qsizetype(std::min<size_t>(name.size(), 80)));
 }
 
 // Where text that goes on past the bytes here may be cut: not inside a UTF-8
@@ -119,7 +138,7 @@ QStringView XmlTokenizer::name() const
     if (m_token != Token::Start && m_token != Token::End)
         return {};
     const OpenElement &element = m_open[size_t(m_token == Token::Start ? m_depth - 1 : m_depth)];
-    return QStringView(element.decoded).mid(element.local);
+    return element.decoded.view().mid(element.local);
 }
 
 QStringView XmlTokenizer::namespaceUri() const
@@ -140,8 +159,12 @@ XmlAttributes XmlTokenizer::attributes() const
 void XmlTokenizer::addData(const char *data, qsizetype size)
 {
     if (m_at > 0) {
-        m_lines += std::count(m_bytes.constData(), m_bytes.constData() + m_at, '\n');
-        m_bytes.remove(0, m_at);
+        // The bytes read go; the rest moves to the front, the memory stays.
+        const char *read = m_bytes.constData();
+        m_lines += std::count(read, read + m_at, '\n');
+        const qsizetype rest = m_bytes.size() - m_at;
+        std::memmove(m_bytes.data(), read + m_at, size_t(rest));
+        m_bytes.resize(rest);
         m_at = 0;
     }
     m_bytes.append(data, size);
@@ -173,8 +196,10 @@ void XmlTokenizer::consume(qsizetype bytes)
 // The namespaces the element just ended declared go out of scope.
 void XmlTokenizer::closeElement()
 {
-    while (m_bindings.back().depth > m_depth)
+    while (m_bindings.back().depth > m_depth) {
         m_bindings.pop_back();
+        ++m_version;
+    }
 }
 
 XmlTokenizer::Token XmlTokenizer::next()
@@ -223,7 +248,7 @@ std::optional<XmlTokenizer::Token> XmlTokenizer::readText()
         consume(size);
         return std::nullopt;
     }
-    m_text.resize(0);
+    m_text.size = 0;
     if (!decode(text, text + size, m_text, Chars::Text))
         return Token::Failed;
     consume(size);
@@ -262,7 +287,7 @@ std::optional<XmlTokenizer::Token> XmlTokenizer::readMarkup()
         const qsizetype end = find("]]>", 9);
         if (end < 0)
             return incomplete(end);
-        m_text.resize(0);
+        m_text.size = 0;
         if (!decode(markup + 9, markup + end, m_text, Chars::Raw))
             return Token::Failed;
         consume(end + 3);
@@ -332,13 +357,27 @@ qsizetype XmlTokenizer::findTagEnd()
 
 int XmlTokenizer::resolve(QStringView prefix, qsizetype at)
 {
-    for (int i = int(m_bindings.size()) - 1; i >= 0; --i)
+    if (m_resolvedVersion != m_version) {
+        m_resolved.clear();
+        m_resolvedVersion = m_version;
+    }
+    for (const auto &[known, binding] : m_resolved)
+        if (known == prefix)
+            return binding;
+    int binding = -2;
+    for (int i = int(m_bindings.size()) - 1; i >= 0 && binding == -2; --i)
         if (m_bindings[size_t(i)].prefix == prefix)
-            return m_bindings[size_t(i)].uri.isEmpty() ? -1 : i;
-    if (prefix.isEmpty())
-        return -1;
-    malformed(QStringLiteral("the prefix \"%1\" is bound to no namespace").arg(prefix), at);
-    return -2;
+            binding = m_bindings[size_t(i)].uri.isEmpty() ? -1 : i;
+    if (binding == -2) {
+        if (!prefix.isEmpty()) {
+            malformed(QStringLiteral("the prefix \"%1\" is bound to no namespace").arg(prefix), at);
+            return -2;
+        }
+        binding = -1; // no default namespace
+    }
+    if (m_resolved.size() < 8)
+        m_resolved.emplace_back(prefix.toString(), binding);
+    return binding;
 }
 
 std::optional<XmlTokenizer::Token> XmlTokenizer::readStartTag(qsizetype end)
@@ -355,8 +394,9 @@ std::optional<XmlTokenizer::Token> XmlTokenizer::readStartTag(qsizetype end)
     if (nameEnd == 1)
         return malformed(QStringLiteral("a \"<\" that starts no tag"), m_at);
 
-    // The attributes as written, into m_chars.
-    m_chars.resize(0);
+    // The attributes as written, into m_chars: no more units than the tag has bytes.
+    m_chars.size = 0;
+    m_chars.room(end);
     m_raw.clear();
     bool selfClosing = false;
     for (;;) {
@@ -380,10 +420,10 @@ std::optional<XmlTokenizer::Token> XmlTokenizer::readStartTag(qsizetype end)
         if (at == nameAt)
             return malformed(QStringLiteral("\"%1\" where an attribute's name should be").arg(QChar(tag[at])),
                              m_at + at);
-        raw.name = m_chars.size();
+        raw.name = m_chars.size;
         if (!decode(tag + nameAt, tag + at, m_chars, Chars::Raw))
             return Token::Failed;
-        raw.nameSize = m_chars.size() - raw.name;
+        raw.nameSize = m_chars.size - raw.name;
         while (at < end && IsSpace(tag[at]))
             ++at;
         if (at == end || tag[at] != '=')
@@ -396,26 +436,17 @@ std::optional<XmlTokenizer::Token> XmlTokenizer::readStartTag(qsizetype end)
         const char quote = tag[at++];
         // findTagEnd() saw every quoted value closed before the end of the tag.
         const char *close = static_cast<const char *>(std::memchr(tag + at, quote, size_t(end - at)));
-        raw.value = m_chars.size();
+        raw.value = m_chars.size;
         if (!decode(tag + at, close, m_chars, Chars::Attribute))
             return Token::Failed;
-        raw.valueSize = m_chars.size() - raw.value;
+        raw.valueSize = m_chars.size - raw.value;
         at = close - tag + 1;
         m_raw.push_back(raw);
     }
 
-    if (size_t(m_depth) == m_open.size())
-        m_open.emplace_back();
-    OpenElement &element = m_open[size_t(m_depth)];
-    element.qualifiedName.resize(0);
-    element.qualifiedName.append(tag + 1, nameEnd - 1);
-    element.decoded.resize(0);
-    if (!decode(tag + 1, tag + nameEnd, element.decoded, Chars::Raw))
-        return Token::Failed;
     const int depth = m_depth + 1;
-
     // Namespace declarations first: they hold for the tag's own names.
-    const QStringView chars(m_chars);
+    const QStringView chars = m_chars.view();
     for (RawAttribute &raw : m_raw) {
         const QStringView name = chars.mid(raw.name, raw.nameSize);
         if (name != u"xmlns" && !name.startsWith(u"xmlns:"))
@@ -427,17 +458,33 @@ std::optional<XmlTokenizer::Token> XmlTokenizer::readStartTag(qsizetype end)
         if (name.size() > 5 && (Colon(name) != 5 || uri.isEmpty()))
             return malformed(QStringLiteral("a bad namespace declaration %1").arg(name), m_at);
         m_bindings.push_back({prefix.toString(), uri.toString(), depth});
+        ++m_version;
         raw.colon = -2; // not an attribute
     }
 
-    const QStringView qualifiedName(element.decoded);
-    const qsizetype colon = Colon(qualifiedName);
-    if (colon == -2)
-        return malformed(QStringLiteral("the element name %1").arg(qualifiedName), m_at);
-    element.local = colon + 1;
-    element.binding = resolve(qualifiedName.left(qMax<qsizetype>(colon, 0)), m_at);
-    if (element.binding == -2)
-        return Token::Failed;
+    // The element's slot keeps the name of the one before it at its depth: a
+    // sibling of the same name under the same bindings is resolved already.
+    if (size_t(m_depth) == m_open.size())
+        m_open.emplace_back();
+    OpenElement &element = m_open[size_t(m_depth)];
+    const std::string_view written(tag + 1, size_t(nameEnd - 1));
+    if (element.version != m_version
+        || written != std::string_view(element.qualifiedName.constData(), size_t(element.qualifiedName.size()))) {
+        element.qualifiedName.resize(0);
+        element.qualifiedName.append(written.data(), qsizetype(written.size()));
+        element.decoded.size = 0;
+        if (!decode(tag + 1, tag + nameEnd, element.decoded, Chars::Raw))
+            return Token::Failed;
+        const QStringView qualifiedName = element.decoded.view();
+        const qsizetype colon = Colon(qualifiedName);
+        if (colon == -2)
+            return malformed(QStringLiteral("the element name %1").arg(qualifiedName), m_at);
+        element.local = colon + 1;
+        element.binding = resolve(qualifiedName.left(qMax<qsizetype>(colon, 0)), m_at);
+        if (element.binding == -2)
+            return Token::Failed;
+        element.version = m_version;
+    }
 
     m_attributes.clear();
     for (RawAttribute &raw : m_raw) {
@@ -478,13 +525,12 @@ std::optional<XmlTokenizer::Token> XmlTokenizer::readEndTag(qsizetype end)
     const std::string_view name(tag + 2, size_t(nameEnd - 2));
     if (name.empty() || at != end)
         return malformed(QStringLiteral("a bad end tag (%1)").arg(Shown(tag, end + 1)), m_at);
-    const QString shown = QString::fromUtf8(name.data(), qsizetype(name.size()));
     if (m_depth == 0)
-        return malformed(QStringLiteral("the end tag </%1> closes no element").arg(shown), m_at);
+        return malformed(QStringLiteral("the end tag </%1> closes no element").arg(Shown(name)), m_at);
     const QByteArray &open = m_open[size_t(m_depth - 1)].qualifiedName;
     if (name != std::string_view(open.constData(), size_t(open.size())))
-        return malformed(QStringLiteral("the end tag </%1> where </%2> should be").arg(shown, QString::fromUtf8(open)),
-                         m_at);
+        return malformed(
+            QStringLiteral("the end tag </%1> where </%2> should be").arg(Shown(name), QString::fromUtf8(open)), m_at);
     if (--m_depth == 0)
         m_rootDone = true;
     consume(end + 1);
@@ -576,12 +622,18 @@ bool XmlTokenizer::decodeReference(const char *&at, const char *end, char32_t &c
     return true;
 }
 
-bool XmlTokenizer::decode(const char *begin, const char *end, QString &out, Chars kind)
+char16_t *XmlTokenizer::Chars16::room(qsizetype more)
 {
-    const qsizetype start = out.size();
-    out.resize(start + (end - begin)); // UTF-16 takes no more units than UTF-8 takes bytes
-    char16_t *const first = reinterpret_cast<char16_t *>(out.data());
-    char16_t *write = first + start;
+    if (chars.size() < size + more)
+        chars.resize(qMax(size + more, 2 * chars.size()));
+    return reinterpret_cast<char16_t *>(chars.data()) + size;
+}
+
+bool XmlTokenizer::decode(const char *begin, const char *end, Chars16 &out, Chars kind)
+{
+    const qsizetype start = out.size;
+    char16_t *write = out.room(end - begin); // UTF-16 takes no more units than UTF-8 takes bytes
+    char16_t *const first = write - start;
     const auto put = [&write](char32_t c) {
         if (c >= 0x10000) {
             *write++ = char16_t(0xD800 + ((c - 0x10000) >> 10));
@@ -590,8 +642,7 @@ bool XmlTokenizer::decode(const char *begin, const char *end, QString &out, Char
             *write++ = char16_t(c);
         }
     };
-    const auto refuse = [this, &out, start](const char *at, const QString &why) {
-        out.resize(start);
+    const auto refuse = [this](const char *at, const QString &why) {
         malformed(why, at - m_bytes.constData());
         return false;
     };
@@ -603,10 +654,8 @@ bool XmlTokenizer::decode(const char *begin, const char *end, QString &out, Char
                 if (c == '<')
                     return refuse(at, QStringLiteral("a \"<\" in an attribute value"));
                 char32_t referenced = 0;
-                if (!decodeReference(at, end, referenced)) {
-                    out.resize(start);
+                if (!decodeReference(at, end, referenced))
                     return false;
-                }
                 put(referenced);
                 continue;
             }
@@ -641,6 +690,6 @@ bool XmlTokenizer::decode(const char *begin, const char *end, QString &out, Char
             at += extra + 1;
         }
     }
-    out.resize(write - first);
+    out.size = write - first;
     return true;
 }

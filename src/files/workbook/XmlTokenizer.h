@@ -92,7 +92,7 @@ public:
     // Of a start tag.
     XmlAttributes attributes() const;
     // Of a text token.
-    QStringView text() const { return m_text; }
+    QStringView text() const { return m_text.view(); }
     // The elements open: after a start tag, its own included; after an end tag,
     // its own left out.
     int depth() const { return m_depth; }
@@ -105,14 +105,24 @@ public:
     void failMalformed(const QString &reason) { fail(Failure::Malformed, reason, m_at); }
 
 private:
+    // UTF-16 decoded into memory that is kept from token to token.
+    struct Chars16 {
+        QString chars; // its size is the memory; size says how much holds text
+        qsizetype size = 0;
+        // Room for more units after size.
+        char16_t *room(qsizetype more);
+        QStringView view() const { return QStringView(chars.constData(), size); }
+    };
     // An element that is open: its name as written (to match its end tag), the
     // same decoded, where its local name starts in that, and the namespace
-    // binding of its prefix (-1: none).
+    // binding of its prefix (-1: none) as it was resolved when the bindings
+    // were at that version.
     struct OpenElement {
         QByteArray qualifiedName;
-        QString decoded;
+        Chars16 decoded;
         qsizetype local = 0;
         int binding = -1;
+        quint64 version = 0;
     };
     struct Binding {
         QString prefix; // "" for the default namespace
@@ -149,7 +159,7 @@ private:
     // text and attributes references decoded, for attributes white space made
     // spaces. false (the failure set) when the bytes cannot stand there.
     enum class Chars { Text, Attribute, Raw };
-    bool decode(const char *begin, const char *end, QString &out, Chars kind);
+    bool decode(const char *begin, const char *end, Chars16 &out, Chars kind);
     bool decodeReference(const char *&at, const char *end, char32_t &c);
     // The binding of a prefix, -1 for none; -2 (the failure set) when undeclared.
     int resolve(QStringView prefix, qsizetype at);
@@ -170,12 +180,16 @@ private:
     int m_depth = 0;
     std::vector<OpenElement> m_open; // by depth; kept, so that their memory serves again
     std::vector<Binding> m_bindings;
+    quint64 m_version = 0; // changes whenever m_bindings does
+    // The prefixes resolved since the bindings last changed.
+    std::vector<std::pair<QString, int>> m_resolved;
+    quint64 m_resolvedVersion = 0;
     int m_namespaces = 0;
 
-    QString m_chars; // the attributes of the start tag just read
+    Chars16 m_chars; // the attributes of the start tag just read
     std::vector<RawAttribute> m_raw;
     std::vector<XmlAttribute> m_attributes;
-    QString m_text;
+    Chars16 m_text;
 
     Failure m_failure = Failure::None;
     QString m_reason;
