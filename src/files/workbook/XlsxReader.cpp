@@ -195,7 +195,9 @@ QString XlsxParser::richText(XmlPart &xml)
             break;
         if (!xml.isStart() || !IsMain(xml.namespaceUri()))
             continue;
-        if (xml.name() == u"t")
+        if (xml.name() == u"t" && text.isEmpty())
+            text = xml.readText(); // the one <t> of most strings
+        else if (xml.name() == u"t")
             text += xml.readText();
         else if (xml.name() == u"rPh" || xml.name() == u"rPr")
             xml.skip();

@@ -91,12 +91,24 @@ qsizetype Colon(QStringView name)
     return colon;
 }
 
+// Names compared: most differ in their size or first character, which is
+// cheaper to see than calling a comparison.
+inline bool Same(QStringView a, QStringView b)
+{
+    return a.size() == b.size() && (a.isEmpty() || (a.front() == b.front() && a == b));
+}
+
+bool IsNamespaceDeclaration(QStringView name)
+{
+    return name.size() >= 5 && name.front() == u'x' && name.startsWith(u"xmlns") && (name.size() == 5 || name[5] == u':');
+}
+
 bool HasDuplicate(const std::vector<XmlAttribute> &attributes)
 {
     if (attributes.size() <= 16) {
         for (size_t i = 1; i < attributes.size(); ++i)
             for (size_t j = 0; j < i; ++j)
-                if (attributes[i].qualifiedName == attributes[j].qualifiedName)
+                if (Same(attributes[i].qualifiedName, attributes[j].qualifiedName))
                     return true;
         return false;
     }
@@ -113,7 +125,7 @@ bool HasDuplicate(const std::vector<XmlAttribute> &attributes)
 QStringView XmlAttributes::value(QStringView qualifiedName) const
 {
     for (const XmlAttribute &attribute : *this)
-        if (attribute.qualifiedName == qualifiedName)
+        if (Same(attribute.qualifiedName, qualifiedName))
             return attribute.value;
     return {};
 }
@@ -121,7 +133,7 @@ QStringView XmlAttributes::value(QStringView qualifiedName) const
 QStringView XmlAttributes::value(QStringView namespaceUri, QStringView name) const
 {
     for (const XmlAttribute &attribute : *this)
-        if (attribute.name == name && attribute.namespaceUri == namespaceUri)
+        if (Same(attribute.name, name) && attribute.namespaceUri == namespaceUri)
             return attribute.value;
     return {};
 }
@@ -449,7 +461,7 @@ std::optional<XmlTokenizer::Token> XmlTokenizer::readStartTag(qsizetype end)
     const QStringView chars = m_chars.view();
     for (RawAttribute &raw : m_raw) {
         const QStringView name = chars.mid(raw.name, raw.nameSize);
-        if (name != u"xmlns" && !name.startsWith(u"xmlns:"))
+        if (!IsNamespaceDeclaration(name))
             continue;
         if (++m_namespaces > kMaxNamespaces)
             return fail(Failure::TooManyNamespaces, QString(), m_at);
