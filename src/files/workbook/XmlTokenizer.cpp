@@ -38,6 +38,12 @@ inline bool IsNameByte(char c)
     return kNameBytes.is[uchar(c)];
 }
 
+// A name may not start with a digit, "-" or ".".
+bool IsNameStart(char c)
+{
+    return IsNameByte(c) && !(c >= '0' && c <= '9') && c != '-' && c != '.';
+}
+
 bool Begins(const char *bytes, qsizetype size, std::string_view text)
 {
     return size >= qsizetype(text.size()) && std::memcmp(bytes, text.data(), text.size()) == 0;
@@ -403,7 +409,7 @@ std::optional<XmlTokenizer::Token> XmlTokenizer::readStartTag(qsizetype end)
     while (at < end && IsNameByte(tag[at]))
         ++at;
     const qsizetype nameEnd = at;
-    if (nameEnd == 1)
+    if (nameEnd == 1 || !IsNameStart(tag[1]))
         return malformed(QStringLiteral("a \"<\" that starts no tag"), m_at);
 
     // The attributes as written, into m_chars: no more units than the tag has bytes.
@@ -429,8 +435,8 @@ std::optional<XmlTokenizer::Token> XmlTokenizer::readStartTag(qsizetype end)
         const qsizetype nameAt = at;
         while (at < end && IsNameByte(tag[at]))
             ++at;
-        if (at == nameAt)
-            return malformed(QStringLiteral("\"%1\" where an attribute's name should be").arg(QChar(tag[at])),
+        if (at == nameAt || !IsNameStart(tag[nameAt]))
+            return malformed(QStringLiteral("\"%1\" where an attribute's name should be").arg(QLatin1Char(tag[nameAt])),
                              m_at + at);
         raw.name = m_chars.size;
         if (!decode(tag + nameAt, tag + at, m_chars, Chars::Raw))
