@@ -155,7 +155,8 @@ std::optional<QString> OdsParser::valueText(const XmlAttributes &attributes) con
         if (!value.isEmpty())
             return NumberText(value);
     } else if (type == u"date") {
-        if (const std::optional<double> serial = DateSerial(attributes.value(kOffice, u"date-value"), m_nullDate, false))
+        if (const std::optional<double> serial =
+                DateSerial(attributes.value(kOffice, u"date-value"), m_nullDate, false))
             return ShortestDecimal(*serial);
     } else if (type == u"time") {
         if (const std::optional<double> days = DurationDays(attributes.value(kOffice, u"time-value")))
@@ -211,8 +212,7 @@ bool OdsParser::readRow(XmlPart &xml, SheetCells &cells, const QString &name)
             continue;
         }
         const XmlAttributes attributes = xml.attributes();
-        const qint64 columns =
-            RepeatCount(attributes.value(kTable, u"number-columns-repeated"), kMaxColumns);
+        const qint64 columns = RepeatCount(attributes.value(kTable, u"number-columns-repeated"), kMaxColumns);
         const QString text = cellText(xml);
         if (!text.isEmpty())
             for (qint64 c = column; c < qMin<qint64>(column + columns, kMaxColumns); ++c)
@@ -276,8 +276,8 @@ WorkbookRecords OdsParser::read(const QString &sheetName)
         if (!xml.isStart())
             continue;
         if (xml.namespaceUri() == kTable && xml.name() == u"null-date") {
-            const QDate date = QDate::fromString(
-                xml.attributes().value(kTable, u"date-value").left(10).toString(), Qt::ISODate);
+            const QDate date =
+                QDate::fromString(xml.attributes().value(kTable, u"date-value").left(10).toString(), Qt::ISODate);
             if (date.isValid())
                 m_nullDate = date;
             continue;

@@ -262,8 +262,8 @@ WorkbookRecords XlsxParser::readSheet(const QString &part, const QString &sheetN
                 return unreadable(QStringLiteral("its sheet \"%1\" has more than %2 cells in a row")
                                       .arg(sheetName, Grouped(kMaxColumns)));
         } else if (!ParseReference(ref, column, row)) {
-            return unreadable(QStringLiteral("its sheet \"%1\" has a cell \"%2\", which no sheet has")
-                                  .arg(sheetName, ref));
+            return unreadable(
+                QStringLiteral("its sheet \"%1\" has a cell \"%2\", which no sheet has").arg(sheetName, ref));
         }
         bool hasValue = false;
         QString inlineText;

@@ -68,7 +68,7 @@ private:
     XmlTokenizer m_xml;
     XmlTokenizer::Token m_token = XmlTokenizer::Token::NeedData;
     QByteArray m_piece;
-    bool m_first = true;                  // no byte has been read yet
+    bool m_first = true;                   // no byte has been read yet
     std::optional<QStringDecoder> m_utf16; // a part in UTF-16, converted piece by piece
     QString m_failure;
     bool m_done = false; // the root element has ended

@@ -106,7 +106,8 @@ inline bool Same(QStringView a, QStringView b)
 
 bool IsNamespaceDeclaration(QStringView name)
 {
-    return name.size() >= 5 && name.front() == u'x' && name.startsWith(u"xmlns") && (name.size() == 5 || name[5] == u':');
+    return name.size() >= 5 && name.front() == u'x' && name.startsWith(u"xmlns")
+        && (name.size() == 5 || name[5] == u':');
 }
 
 bool HasDuplicate(const std::vector<XmlAttribute> &attributes)
@@ -570,14 +571,16 @@ std::optional<XmlTokenizer::Token> XmlTokenizer::readInstruction(qsizetype end)
         && std::tolower(target[2]) == 'l') {
         if (m_started)
             return malformed(QStringLiteral("an XML declaration after the start of the part"), m_at);
-        const QByteArray declaration = QByteArray(instruction + at, end - at).simplified().replace(" =", "=").replace("= ", "=");
+        const QByteArray declaration =
+            QByteArray(instruction + at, end - at).simplified().replace(" =", "=").replace("= ", "=");
         if (!declaration.startsWith("version"))
             return malformed(QStringLiteral("an XML declaration without its version"), m_at);
         if (const qsizetype named = declaration.indexOf("encoding="); named >= 0) {
             const QByteArray quoted = declaration.mid(named + 9);
             const qsizetype close = quoted.isEmpty() ? -1 : quoted.indexOf(quoted[0], 1);
             const QByteArray encoding = close < 0 ? QByteArray() : quoted.mid(1, close - 1).toUpper();
-            const bool utf8 = encoding == "UTF-8" || encoding == "UTF8" || encoding == "US-ASCII" || encoding == "ASCII";
+            const bool utf8 =
+                encoding == "UTF-8" || encoding == "UTF8" || encoding == "US-ASCII" || encoding == "ASCII";
             const bool utf16 = encoding.startsWith("UTF-16") || encoding == "UTF16";
             if (!(utf8 || (utf16 && m_fromUtf16)))
                 return malformed(QStringLiteral("its encoding %1 is not UTF-8 or UTF-16 (with a byte order mark)")
@@ -702,8 +705,9 @@ bool XmlTokenizer::decode(const char *begin, const char *end, Chars16 &out, Char
             if (!ok || code < kLeast[extra] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
                 return refuse(at, QStringLiteral("bytes that are not UTF-8"));
             if (!IsXmlChar(code))
-                return refuse(at, QStringLiteral("the character U+%1, which XML does not allow")
-                                      .arg(QString::number(uint(code), 16).toUpper().rightJustified(4, u'0')));
+                return refuse(at,
+                              QStringLiteral("the character U+%1, which XML does not allow")
+                                  .arg(QString::number(uint(code), 16).toUpper().rightJustified(4, u'0')));
             put(code);
             at += extra + 1;
         }
