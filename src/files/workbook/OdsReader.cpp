@@ -211,9 +211,8 @@ bool OdsParser::readRow(XmlPart &xml, SheetCells &cells, const QString &name)
             xml.skip();
             continue;
         }
-        const XmlAttributes attributes = xml.attributes();
-        const qint64 columns = RepeatCount(attributes.value(kTable, u"number-columns-repeated"), kMaxColumns);
-        const QString text = cellText(xml);
+        const qint64 columns = RepeatCount(xml.attributes().value(kTable, u"number-columns-repeated"), kMaxColumns);
+        const QString text = cellText(xml); // the attributes are gone from here
         if (!text.isEmpty())
             for (qint64 c = column; c < qMin<qint64>(column + columns, kMaxColumns); ++c)
                 texts.append({c, text});
