@@ -89,6 +89,8 @@ void printFigure(const char *what, double seconds, double floor)
 // bench_compile [HANDSETS [FOLDER]]
 int main(int argc, char *argv[])
 {
+    if (Bench::IsChildRunner(argc, argv))
+        return Bench::RunChild(argv);
     QCoreApplication app(argc, argv);
     const int handsetCount = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 20000;
 
@@ -137,19 +139,19 @@ int main(int argc, char *argv[])
     const QString site = dir.filePath(QStringLiteral("site.csv"));
     HandsetFiles::Write(handsets, site, QStringLiteral("CSV"));
     const QString outDir = dir.filePath(QStringLiteral("out"));
-    QProcess cli;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("HALVORAN_HOME"), dir.absolutePath());
-    cli.setProcessEnvironment(environment);
-    const QStringList arguments{QStringLiteral("compile"), site, outDir};
-    // One run to create the store, then the measured one.
-    cli.start(QStringLiteral(HALVORAN_CLI), arguments);
-    cli.waitForFinished(-1);
-    const double childrenBefore = Bench::ChildrenSeconds();
-    cli.start(QStringLiteral(HALVORAN_CLI), arguments);
-    cli.waitForFinished(-1);
-    const double cliSeconds = Bench::ChildrenSeconds() - childrenBefore;
-    const double cliPeak = Bench::PeakMiB(true);
+    const QString self = QCoreApplication::applicationFilePath();
+    // One run to create the store, then the measured one; and the program's own
+    // memory, from a site of two handsets.
+    Bench::MeasureChild(self, QStringLiteral(HALVORAN_CLI), {QStringLiteral("compile"), site, outDir}, environment);
+    const Bench::ChildFigures cli =
+        Bench::MeasureChild(self, QStringLiteral(HALVORAN_CLI), {QStringLiteral("compile"), site, outDir}, environment);
+    const QString smallSite = dir.filePath(QStringLiteral("small-site.csv"));
+    HandsetFiles::Write(siteGrid(templates.handsetTypes(), 2), smallSite, QStringLiteral("CSV"));
+    const Bench::ChildFigures baseline = Bench::MeasureChild(
+        self, QStringLiteral(HALVORAN_CLI),
+        {QStringLiteral("compile"), smallSite, dir.filePath(QStringLiteral("small-out"))}, environment);
 
     // RE-COMPILE as the window runs it: the tool's second compile of the imported
     // site, its progress going to the tool's listeners.
@@ -187,14 +189,17 @@ int main(int argc, char *argv[])
     printFigure("RE-COMPILE in memory:", recompileSeconds, floor);
     printFigure("RE-COMPILE through the tool:", toolSeconds, floor);
     printFigure("export of the four outputs:", exportSeconds, floor);
-    printFigure("halvoran-cli compile (process):", cliSeconds, floor);
-    std::printf("  halvoran-cli exit %d, peak memory %.1f MiB (%.1fx the output texts)\n", cli.exitCode(), cliPeak,
-                cliPeak * 1048576.0 / double(std::max<qint64>(outputBytes, 1)));
+    printFigure("halvoran-cli compile (process):", cli.seconds, floor);
+    const double outputMiB = double(outputBytes) / 1048576.0;
+    std::printf("  halvoran-cli exit %d, peak memory %.1f MiB: the program itself %.1f MiB (two handsets), the site "
+                "and its compile %.1f MiB (%.1fx the output texts)\n",
+                cli.exitCode, cli.peakMiB, baseline.peakMiB, cli.peakMiB - baseline.peakMiB,
+                (cli.peakMiB - baseline.peakMiB) / std::max(outputMiB, 1e-9));
     std::printf("  progress reports:  %lld (%lld repaints at 30 ms)\n", qlonglong(reports), qlonglong(repaints));
     std::printf("  next block:        %s, aborted: %s, messages: %d\n", qPrintable(start.text()),
                 result.aborted ? "yes" : "no", prompter.messages);
     std::printf("  memory:            %.1f MiB resident before, %.1f MiB after, %.1f MiB peak (%.0f bytes per output "
                 "cell)\n",
                 rssBefore, rssAfter, memoryMiB("VmHWM:"), (rssAfter - rssBefore) * 1024 * 1024 / double(cells));
-    return result.started && cli.exitCode() == 0 ? 0 : 1;
+    return result.started && cli.exitCode == 0 ? 0 : 1;
 }

@@ -31,6 +31,17 @@ bool keepCopy(const QString &from, const QString &to)
 Outcome ReplaceTogether(const QString &dir, const QStringList &names,
                         const std::function<Outcome(int index, const QString &path)> &write)
 {
+    return ReplaceTogether(dir, names, [&](const QStringList &stagedPaths) {
+        for (int i = 0; i < stagedPaths.size(); ++i)
+            if (const Outcome written = write(i, stagedPaths[i]); !written)
+                return written;
+        return Outcome::success();
+    });
+}
+
+Outcome ReplaceTogether(const QString &dir, const QStringList &names,
+                        const std::function<Outcome(const QStringList &stagedPaths)> &writeAll)
+{
     QStringList targets;
     for (const QString &name : names) {
         const QString target = AppPaths::join(dir, name);
@@ -45,9 +56,11 @@ Outcome ReplaceTogether(const QString &dir, const QStringList &names,
     QTemporaryDir staging(AppPaths::join(dir, QStringLiteral(".halvoran-staging-XXXXXX")));
     if (!staging.isValid())
         return Outcome::failure(QStringLiteral("Cannot write in %1: %2").arg(dir, staging.errorString()));
-    for (int i = 0; i < names.size(); ++i)
-        if (const Outcome written = write(i, staging.filePath(names[i])); !written)
-            return written;
+    QStringList staged;
+    for (const QString &name : names)
+        staged.append(staging.filePath(name));
+    if (const Outcome written = writeAll(staged); !written)
+        return written;
 
     QStringList kept;
     for (int i = 0; i < names.size(); ++i) {

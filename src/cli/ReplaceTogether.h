@@ -16,3 +16,7 @@
 // back the files already replaced.
 Outcome ReplaceTogether(const QString &dir, const QStringList &names,
                         const std::function<Outcome(int index, const QString &path)> &write);
+// The same with one writer for all of them at once (a compile that writes its
+// outputs as it goes), given the staged paths in the order of names.
+Outcome ReplaceTogether(const QString &dir, const QStringList &names,
+                        const std::function<Outcome(const QStringList &stagedPaths)> &writeAll);

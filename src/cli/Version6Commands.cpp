@@ -7,10 +7,12 @@
 #include "files/workbook/Workbook.h"
 #include "platform/AppPaths.h"
 #include "version6/compile/OutputExport.h"
+#include "version6/compile/OutputTextFiles.h"
 #include "version6/tool/Version6Tool.h"
 
 #include <QDir>
 
+#include <array>
 #include <cstdio>
 
 namespace {
@@ -105,24 +107,39 @@ int runCompile(const QCommandLineParser &parser)
     CompileOptions options;
     options.startLocation = parser.value(kStart);
     options.checkSite = false;
-    const CompileResult result = tool.compile(options);
-
     QStringList names;
     for (const char *name : kOutputNames)
         names.append(QString::fromLatin1(name) + QLatin1Char('.') + format);
     const QString fileType = format.toUpper();
-    const Outcome written = ReplaceTogether(outDir, names, [&](int index, const QString &path) {
-        return Version6Export::WriteOutputGrid(tool.outputs().grid(index), path, fileType);
-    });
     const FileKind kind = KindOfExt(fileType, false, FileUse::Write);
+
+    CompileResult result;
+    std::array<CodePageLoss, OutputGrids::Count> losses;
+    Outcome written = Outcome::success();
+    if (kind == FileKind::Text) {
+        // Text outputs are written as the compile makes their lines.
+        written = ReplaceTogether(outDir, names, [&](const QStringList &stagedPaths) {
+            OutputTextFiles files(stagedPaths);
+            if (Outcome opened = files.open(); !opened)
+                return opened;
+            result = tool.compileInto(files, options);
+            for (int i = 0; i < OutputGrids::Count; ++i)
+                losses[size_t(i)] = files.loss(i);
+            return files.commit();
+        });
+    } else {
+        result = tool.compile(options);
+        written = ReplaceTogether(outDir, names, [&](int index, const QString &path) {
+            return Version6Export::WriteOutputGrid(tool.outputs().grid(index), path, fileType);
+        });
+    }
     if (!written) {
         Version6Export::ReportExport(prompter, kind, outDir, written);
         std::fprintf(stderr, "%s\n", qPrintable(CliTexts::Compile::kNoneReplaced.arg(outDir)));
         return ExitCode::Failed;
     }
     for (int i = 0; i < OutputGrids::Count; ++i)
-        Version6Export::ReportExport(prompter, kind, AppPaths::join(outDir, names[i]), written,
-                                     Version6Export::OutputGridLoss(tool.outputs().grid(i), fileType));
+        Version6Export::ReportExport(prompter, kind, AppPaths::join(outDir, names[i]), written, losses[size_t(i)]);
     const QString pdf = parser.value(kPdfOptionName);
     NoPrinter printer;
     if (!pdf.isEmpty() && !tool.writePdf(printer, pdf))

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace {
 
 QString IsFolderReason(const QString &path)
@@ -29,28 +31,54 @@ QString FollowLinks(const QString &path)
 
 } // namespace
 
+AtomicFileWriter::AtomicFileWriter(QString path) : m_path(std::move(path)) {}
+
+AtomicFileWriter::~AtomicFileWriter() = default;
+
+Outcome AtomicFileWriter::open()
+{
+    if (m_path.isEmpty())
+        return Outcome::failure(QStringLiteral("No file name was given."));
+    const QFileInfo info(m_path);
+    if (info.isDir())
+        return Outcome::failure(IsFolderReason(m_path));
+    if (info.exists() && !info.isWritable())
+        return Outcome::failure(QStringLiteral("%1 is read-only.").arg(m_path));
+
+    auto file = std::make_unique<TemporaryFile>(FollowLinks(m_path));
+    if (Outcome opened = file->open(); !opened)
+        return Outcome::failure(CannotWriteReason(m_path, opened.reason()));
+    m_out = std::make_unique<DescriptorDevice>(file->descriptor());
+    m_file = std::move(file);
+    return Outcome::success();
+}
+
+QIODevice &AtomicFileWriter::device()
+{
+    Q_ASSERT(m_out);
+    return *m_out;
+}
+
+Outcome AtomicFileWriter::commit(bool complete)
+{
+    if (!m_file)
+        return Outcome::failure(CannotWriteReason(m_path, QStringLiteral("the file was not created")));
+    if (m_out->failure() != 0)
+        return Outcome::failure(CannotWriteReason(m_path, m_out->errorString()));
+    if (!complete)
+        return Outcome::failure(CannotWriteReason(m_path, QStringLiteral("the file could not be completed")));
+    if (Outcome committed = m_file->commit(); !committed)
+        return Outcome::failure(CannotWriteReason(m_path, committed.reason()));
+    return Outcome::success();
+}
+
 Outcome WriteFileAtomically(const QString &path, const std::function<bool(QIODevice &)> &write)
 {
-    if (path.isEmpty())
-        return Outcome::failure(QStringLiteral("No file name was given."));
-    const QFileInfo info(path);
-    if (info.isDir())
-        return Outcome::failure(IsFolderReason(path));
-    if (info.exists() && !info.isWritable())
-        return Outcome::failure(QStringLiteral("%1 is read-only.").arg(path));
-
-    TemporaryFile file(FollowLinks(path));
+    AtomicFileWriter file(path);
     if (Outcome opened = file.open(); !opened)
-        return Outcome::failure(CannotWriteReason(path, opened.reason()));
-    DescriptorDevice out(file.descriptor());
-    const bool wrote = write(out);
-    if (out.failure() != 0)
-        return Outcome::failure(CannotWriteReason(path, out.errorString()));
-    if (!wrote)
-        return Outcome::failure(CannotWriteReason(path, QStringLiteral("the file could not be completed")));
-    if (Outcome committed = file.commit(); !committed)
-        return Outcome::failure(CannotWriteReason(path, committed.reason()));
-    return Outcome::success();
+        return opened;
+    const bool wrote = write(file.device());
+    return file.commit(wrote);
 }
 
 Outcome WriteFileAtomically(const QString &path, const QByteArray &bytes)
@@ -78,7 +106,17 @@ Expected<QByteArray> ReadWholeFile(const QString &path, qint64 maxBytes)
                                                  .arg(path)
                                                  .arg((file.size() + 1024 * 1024 - 1) / (1024 * 1024))
                                                  .arg(maxBytes / (1024 * 1024)));
-    QByteArray bytes = file.read(maxBytes + 1);
+    // Read in pieces, not into a buffer of the limit's size: a file of a few
+    // kilobytes needs no more memory than that.
+    QByteArray bytes;
+    if (!file.isSequential())
+        bytes.reserve(qsizetype(std::min(file.size(), maxBytes)) + 1);
+    while (bytes.size() <= maxBytes) {
+        const QByteArray piece = file.read(std::min<qint64>(maxBytes + 1 - bytes.size(), 1 << 20));
+        if (piece.isEmpty())
+            break;
+        bytes += piece;
+    }
     if (file.error() != QFileDevice::NoError)
         return Expected<QByteArray>::failure(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
     if (bytes.size() > maxBytes)

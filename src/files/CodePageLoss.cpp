@@ -21,18 +21,21 @@ CodePageLoss CodePageLoss::find(const GridTable &grid, int columns, int lastRow)
 {
     CodePageLoss loss;
     const int last = lastRow < 0 ? grid.rows() - 1 : std::min(lastRow, grid.rows() - 1);
-    for (int r = 1; r <= last; ++r) {
-        for (int c = 0; c < columns; ++c) {
-            if (fitsCodePage(grid.viewAt(r, c)))
-                continue;
-            if (loss.cells++ == 0) {
-                loss.line = r;
-                loss.field = c + 1;
-                loss.text = grid.textAt(r, c);
-            }
-        }
-    }
+    for (int r = 1; r <= last; ++r)
+        for (int c = 0; c < columns; ++c)
+            loss.note(grid.viewAt(r, c), r, c + 1);
     return loss;
+}
+
+void CodePageLoss::note(QStringView fieldText, int fileLine, int fileField)
+{
+    if (fitsCodePage(fieldText))
+        return;
+    if (cells++ == 0) {
+        line = fileLine;
+        field = fileField;
+        text = fieldText.toString();
+    }
 }
 
 void CodePageLoss::report(Prompter &prompter) const

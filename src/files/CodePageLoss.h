@@ -19,6 +19,8 @@ struct CodePageLoss {
     // Rows 1 .. lastRow (-1: the last row) of the grid, columns 0 .. columns - 1,
     // as WriteTextFile writes them.
     static CodePageLoss find(const GridTable &grid, int columns, int lastRow = -1);
+    // Counts the field of a file being written when windows-1252 cannot hold it.
+    void note(QStringView fieldText, int fileLine, int fileField);
     // The warning, when there is a cell to warn about.
     void report(Prompter &prompter) const;
 };

@@ -12,30 +12,50 @@ Outcome WriteTextFile(const GridTable &grid, const QString &path, int columns, i
                       const std::function<void(int)> &progress)
 {
     const int last = lastRow < 0 ? grid.rows() - 1 : std::min(lastRow, grid.rows() - 1);
-    // Written in large blocks, each cell converted as it is appended.
-    constexpr qsizetype kBlock = 1 << 20;
     return WriteFileAtomically(path, [&](QIODevice &out) {
-        QByteArray block;
-        block.reserve(kBlock + 4096);
+        TextRecordWriter records(out);
         for (int r = 1; r <= last; ++r) {
-            for (int c = 0; c < columns; ++c) {
-                if (c > 0)
-                    block += ',';
-                block += '"';
-                Codec::appendAnsi(block, grid.viewAt(r, c), true);
-                block += '"';
-            }
-            block += "\r\n";
-            if (block.size() >= kBlock || r == last) {
-                if (out.write(block) != block.size())
+            for (int c = 0; c < columns; ++c)
+                records.field(grid.viewAt(r, c));
+            records.endRecord();
+            if (records.full() || r == last) {
+                if (!records.flush())
                     return false;
-                block.resize(0);
                 if (progress)
                     progress(r);
             }
         }
         return true;
     });
+}
+
+TextRecordWriter::TextRecordWriter(QIODevice &out) : m_out(out)
+{
+    m_block.reserve(kBlock + 4096);
+}
+
+void TextRecordWriter::field(QStringView text)
+{
+    if (m_recordStarted)
+        m_block += ',';
+    m_recordStarted = true;
+    m_block += '"';
+    Codec::appendAnsi(m_block, text, true);
+    m_block += '"';
+}
+
+void TextRecordWriter::endRecord()
+{
+    m_block += "\r\n";
+    m_recordStarted = false;
+}
+
+bool TextRecordWriter::flush()
+{
+    if (!m_failed && !m_block.isEmpty() && m_out.write(m_block) != m_block.size())
+        m_failed = true;
+    m_block.resize(0);
+    return !m_failed;
 }
 
 TextFieldReader::TextFieldReader(QString text) : m_text(std::move(text)) {}

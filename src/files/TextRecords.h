@@ -10,6 +10,7 @@
 #include <optional>
 
 class GridTable;
+class QIODevice;
 
 // Writes grid rows 1 .. lastRow (rows() - 1 when lastRow < 0, the spare row
 // included) as text records: columns 0 .. columns - 1 of a row on one line, every
@@ -18,6 +19,26 @@ class GridTable;
 // hears the row number now and then.
 Outcome WriteTextFile(const GridTable &grid, const QString &path, int columns, int lastRow = -1,
                       const std::function<void(int)> &progress = {});
+
+// Text records as WriteTextFile writes them, given field by field and written to
+// a device in large blocks, each field converted as it is appended.
+class TextRecordWriter {
+public:
+    explicit TextRecordWriter(QIODevice &out);
+    void field(QStringView text);
+    void endRecord();
+    // Whether the block is large enough to write.
+    bool full() const { return m_block.size() >= kBlock; }
+    // Writes the block; false when the device failed (now or before).
+    bool flush();
+
+private:
+    static constexpr qsizetype kBlock = 1 << 20;
+    QIODevice &m_out;
+    QByteArray m_block;
+    bool m_recordStarted = false;
+    bool m_failed = false;
+};
 
 // The largest text file read: several times the largest site, while the records
 // of a file of tiny fields still fit in memory many times over.

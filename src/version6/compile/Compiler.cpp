@@ -9,6 +9,7 @@
 #include "version6/compile/TemplateSet.h"
 #include "version6/entry/HandsetColumns.h"
 
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -22,6 +23,28 @@ void OutputGrids::clear()
 {
     for (GridTable &grid : m_grids)
         grid.reset();
+}
+
+void OutputGrids::begin()
+{
+    for (GridTable &grid : m_grids)
+        grid.beginBatch();
+    clear();
+}
+
+void OutputGrids::end()
+{
+    for (GridTable &grid : m_grids)
+        grid.endBatch();
+}
+
+void OutputGrids::append(int index, const QString *cells)
+{
+    GridTable &grid = m_grids[size_t(index)];
+    if (cells)
+        grid.appendRow(cells, 5);
+    else
+        grid.addRow();
 }
 
 QString CompileProgress::label3() const
@@ -86,18 +109,22 @@ Template prepare(const GridTable &grid)
 // One compile from start to end.
 class CompileRun {
 public:
-    CompileRun(SpeedDialStart &start, OutputGrids &outputs, Prompter &prompter, const CompileProgressFn &progress)
+    CompileRun(SpeedDialStart &start, CompileLines &lines, Prompter &prompter, const CompileProgressFn &progress)
         : m_start(start),
-          m_outputs(outputs),
+          m_lines(lines),
           m_prompter(prompter),
           m_progress(progress)
     {
     }
 
     CompileResult run(const GridTable &handsets, const TemplateSet &templates, const CompileOptions &options);
+    // The same into output grids, unless a compile is writing them already.
+    CompileResult runInto(OutputGrids &outputs, const GridTable &handsets, const TemplateSet &templates,
+                          const CompileOptions &options);
 
 private:
-    GridTable &out(int index) { return m_outputs.m_grids[size_t(index)]; }
+    using Line = std::array<QString, 5>;
+    void put(int index, const QString *cells) { m_lines.append(index, cells); }
     void report()
     {
         if (m_progress)
@@ -117,11 +144,13 @@ private:
     GridTable m_handsets;
     TemplateSet m_templates;
     SpeedDialStart &m_start;
-    OutputGrids &m_outputs;
+    CompileLines &m_lines;
     Prompter &m_prompter;
     const CompileProgressFn &m_progress;
     CompileProgress m_state;
     std::vector<Template> m_prepared;
+    // The Personal Speed Dials lines, which end the Master Output too.
+    std::vector<Line> m_speedDialLines;
 };
 
 void CompileRun::askStart(const CompileOptions &options)
@@ -156,8 +185,8 @@ void CompileRun::expand(const Template &lines, const HandsetValues &values, bool
                                   SubstituteInUpperCase(line.cells[3], values),
                                   SubstituteInUpperCase(line.cells[4], values)};
         if (toHandsetData)
-            out(OutputGrids::HandsetData).appendRow(cells, 5);
-        out(OutputGrids::MasterOutput).appendRow(cells, 5);
+            put(CompileLines::HandsetData, cells);
+        put(CompileLines::MasterOutput, cells);
         if (toHandsetData) {
             m_state.current = row;
             report();
@@ -177,9 +206,10 @@ bool CompileRun::allocateSpeedDials(const QString &ext, const QString &speedDial
     report();
 
     m_start.setText(counter.prefix());
-    out(OutputGrids::PersonalSpeedDials)
-        .appendRow({QStringLiteral("73"), ext, prefix + SpeedDialBlocks::BlockCount(locations), QString(), QString()});
-    out(OutputGrids::HandsetData).addRow();
+    const Line line{QStringLiteral("73"), ext, prefix + SpeedDialBlocks::BlockCount(locations), QString(), QString()};
+    put(CompileLines::PersonalSpeedDials, line.data());
+    put(CompileLines::HandsetData, nullptr);
+    m_speedDialLines.push_back(line);
     return true;
 }
 
@@ -229,8 +259,8 @@ void CompileRun::pickupPass()
             ring.append(ring.first());
         for (qsizetype i = 0; i + 1 < ring.size(); ++i) {
             const QString line[5] = {QStringLiteral("160"), ring[i], ring[i + 1], QString(), QString()};
-            out(OutputGrids::PickupGroups).appendRow(line, 5);
-            out(OutputGrids::MasterOutput).appendRow(line, 5);
+            put(CompileLines::PickupGroups, line);
+            put(CompileLines::MasterOutput, line);
         }
         m_state.total = g;
         report();
@@ -241,24 +271,30 @@ void CompileRun::finalise()
 {
     m_state.stage = CompileProgress::Stage::Finalising;
     report();
-    const GridTable &speedDials = out(OutputGrids::PersonalSpeedDials);
-    GridTable &master = out(OutputGrids::MasterOutput);
-    for (int r = 1; r < speedDials.rows(); ++r)
-        master.appendRow(speedDials.rowTexts(r));
+    for (const Line &line : m_speedDialLines)
+        put(CompileLines::MasterOutput, line.data());
+    // and the empty line that follows them in the Personal Speed Dials grid
+    put(CompileLines::MasterOutput, nullptr);
     m_state.stage = CompileProgress::Stage::Done;
     report();
+}
+
+CompileResult CompileRun::runInto(OutputGrids &outputs, const GridTable &handsets, const TemplateSet &templates,
+                                  const CompileOptions &options)
+{
+    if (outputs.m_compiling)
+        return {};
+    outputs.m_compiling = true;
+    struct Finished {
+        OutputGrids &outputs;
+        ~Finished() { outputs.m_compiling = false; }
+    } finished{outputs};
+    return run(handsets, templates, options);
 }
 
 CompileResult CompileRun::run(const GridTable &handsets, const TemplateSet &templates, const CompileOptions &options)
 {
     CompileResult result;
-    if (m_outputs.m_compiling)
-        return result;
-    m_outputs.m_compiling = true;
-    struct Finished {
-        OutputGrids &outputs;
-        ~Finished() { outputs.m_compiling = false; }
-    } finished{m_outputs};
     result.started = true;
     const int messagesBefore = m_start.capacityMessages();
     askStart(options);
@@ -271,13 +307,7 @@ CompileResult CompileRun::run(const GridTable &handsets, const TemplateSet &temp
         if (TemplateSet::isHandsetTypeTab(tab))
             m_prepared[size_t(tab)] = prepare(m_templates.grid(tab));
 
-    // The views hear of each output grid once, when the compile is done.
-    GridTable::Batch handsetData(out(OutputGrids::HandsetData));
-    GridTable::Batch pickupGroups(out(OutputGrids::PickupGroups));
-    GridTable::Batch speedDials(out(OutputGrids::PersonalSpeedDials));
-    GridTable::Batch master(out(OutputGrids::MasterOutput));
-    m_outputs.clear();
-
+    m_lines.begin();
     m_state.stage = CompileProgress::Stage::Starting;
     m_state.totalMaximum = m_handsets.rows() - 1;
     report();
@@ -285,6 +315,7 @@ CompileResult CompileRun::run(const GridTable &handsets, const TemplateSet &temp
     result.aborted = m_start.abort();
     pickupPass();
     finalise();
+    m_lines.end();
     result.capacityExceeded = m_start.capacityMessages() != messagesBefore;
     return result;
 }
@@ -294,5 +325,13 @@ CompileResult CompileOutput(const GridTable &handsets, const TemplateSet &templa
                             const CompileProgressFn &progress)
 {
     CompileRun run(start, outputs, prompter, progress);
+    return run.runInto(outputs, handsets, templates, options);
+}
+
+CompileResult CompileOutput(const GridTable &handsets, const TemplateSet &templates, SpeedDialStart &start,
+                            CompileLines &lines, Prompter &prompter, const CompileOptions &options,
+                            const CompileProgressFn &progress)
+{
+    CompileRun run(start, lines, prompter, progress);
     return run.run(handsets, templates, options);
 }

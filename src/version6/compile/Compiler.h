@@ -13,12 +13,27 @@ class Prompter;
 class SpeedDialStart;
 class TemplateSet;
 
-// The four results of a compile, each a script in the template layout.
-class OutputGrids {
+// Where a compile puts its script lines, in the order it makes them: the output
+// grids of the window, or files written as the compile goes (the command line,
+// which need not hold the whole site's output in memory).
+class CompileLines {
 public:
+    // The four results of a compile, each a script in the template layout.
     enum Index { HandsetData = 0, PickupGroups, PersonalSpeedDials, MasterOutput, Count };
     // Their tabs' captions are CompileTexts::kOutputCaptions.
 
+    virtual ~CompileLines() = default;
+    // Once the start block is known, before the first line; after the last one.
+    virtual void begin() {}
+    virtual void end() {}
+    // A line of result index: five cells (Command, First Data, Second Data and
+    // the rest); an empty line when cells is null.
+    virtual void append(int index, const QString *cells) = 0;
+};
+
+// The four results as grids, each a header, its lines and the spare row.
+class OutputGrids : public CompileLines {
+public:
     OutputGrids();
 
     GridTable &grid(int index) { return m_grids[size_t(index)]; }
@@ -29,6 +44,11 @@ public:
 
     // A compile is writing these grids; another one must not start.
     bool compiling() const { return m_compiling; }
+
+    // A compile empties the grids first; their views hear of them once, at the end.
+    void begin() override;
+    void end() override;
+    void append(int index, const QString *cells) override;
 
 private:
     friend class CompileRun;
@@ -77,7 +97,12 @@ struct CompileResult {
 // finished with the speed-dial lines. The handset grid and the templates are
 // read as they were when the compile started; the start field is read and
 // advanced as the compile goes. Never waits for the event loop: progress reports
-// are the window's chance to repaint.
+// are the window's chance to repaint. The outputs are emptied first and their
+// views hear of them once, when the compile is done.
 CompileResult CompileOutput(const GridTable &handsets, const TemplateSet &templates, SpeedDialStart &start,
                             OutputGrids &outputs, Prompter &prompter, const CompileOptions &options = {},
+                            const CompileProgressFn &progress = {});
+// The same compile, its lines given to lines as they are made.
+CompileResult CompileOutput(const GridTable &handsets, const TemplateSet &templates, SpeedDialStart &start,
+                            CompileLines &lines, Prompter &prompter, const CompileOptions &options = {},
                             const CompileProgressFn &progress = {});

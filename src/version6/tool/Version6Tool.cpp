@@ -330,14 +330,32 @@ CompileResult Version6Tool::compile(const CompileOptions &options)
 {
     if (compiling())
         return {};
-    const CompileResult result =
-        CompileOutput(m_handsets.grid(), m_templates, m_start, m_outputs, m_prompter, options,
-                      [this](const CompileProgress &progress) {
-                          m_compileProgress = progress;
-                          m_status = progress.status();
-                          m_progress = {progress.visible(), progress.total, progress.totalMaximum};
-                          notify();
-                      });
+    return compiled(CompileOutput(m_handsets.grid(), m_templates, m_start, m_outputs, m_prompter, options,
+                                  compileProgressListener()),
+                    options);
+}
+
+CompileResult Version6Tool::compileInto(CompileLines &lines, const CompileOptions &options)
+{
+    if (compiling())
+        return {};
+    return compiled(
+        CompileOutput(m_handsets.grid(), m_templates, m_start, lines, m_prompter, options, compileProgressListener()),
+        options);
+}
+
+CompileProgressFn Version6Tool::compileProgressListener()
+{
+    return [this](const CompileProgress &progress) {
+        m_compileProgress = progress;
+        m_status = progress.status();
+        m_progress = {progress.visible(), progress.total, progress.totalMaximum};
+        notify();
+    };
+}
+
+CompileResult Version6Tool::compiled(const CompileResult &result, const CompileOptions &options)
+{
     if (result.started && options.checkSite) {
         const int errors = CheckSite(m_handsets.grid(), m_templates, result.startBlock).errors();
         if (errors > 0) {

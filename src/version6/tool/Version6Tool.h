@@ -166,6 +166,9 @@ public:
     CompileResult recompile();
     // CompileOutput. Does nothing (started false) while a compile runs.
     CompileResult compile(const CompileOptions &options = {});
+    // The same compile into lines of the caller's (files written as it goes),
+    // leaving the output grids as they are.
+    CompileResult compileInto(CompileLines &lines, const CompileOptions &options);
     bool compiling() const { return m_outputs.compiling(); }
     void exportOutput(int index); // "EXPORT THIS" under output tab index
     bool exportOutputTo(int index, const QString &path);
@@ -203,6 +206,11 @@ public:
     const FileDialogState &dialogState() const { return m_dialog; }
 
 private:
+    // Every compile's progress goes to the window's panel and status bar.
+    CompileProgressFn compileProgressListener();
+    // The end of a compile: the status line counts the site's errors (unless the
+    // options leave the check out).
+    CompileResult compiled(const CompileResult &result, const CompileOptions &options);
     QString dialogFolder() const;
     QString chooseFile(const QString &title);
     using TextReader = Expected<QList<QStringList>> (*)(const QString &path);

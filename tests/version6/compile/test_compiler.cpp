@@ -2,6 +2,8 @@
 #include "support/TestHome.h"
 #include "version6/AddRange.h"
 #include "version6/compile/Compiler.h"
+#include "version6/compile/OutputExport.h"
+#include "version6/compile/OutputTextFiles.h"
 #include "version6/compile/SpeedDialStart.h"
 #include "version6/compile/TemplateSet.h"
 #include "version6/entry/HandsetColumns.h"
@@ -92,6 +94,38 @@ class TestCompiler : public QObject {
     Q_OBJECT
 
 private slots:
+    // The command line's outputs, written as the compile goes, hold the bytes of
+    // the grids' text export, and count the same fields windows-1252 cannot hold.
+    void filesHoldWhatTheGridsExport()
+    {
+        TestHome home;
+        Site site;
+        site.setTemplate(10, {{"20", "%EXT%", "%DR%", "", "Ωmega %ext%"}});
+        site.setHandsets({handset("01000", "2001", "8 ", "10", "5"), handset("01001", "2002", "8 ", "20", "", ""),
+                          handset("01002", "2003", "Data1 ", "", "5")});
+        site.compile();
+        QStringList paths;
+        for (int i = 0; i < OutputGrids::Count; ++i)
+            paths.append(home.file(QStringLiteral("streamed-%1.csv").arg(i)));
+        OutputTextFiles files(paths);
+        QVERIFY(files.open());
+        site.start.setText("000");
+        QVERIFY(CompileOutput(site.handsets, site.templates, site.start, files, site.prompter).started);
+        QVERIFY(files.commit());
+
+        for (int i = 0; i < OutputGrids::Count; ++i) {
+            const QString exported = home.file(QStringLiteral("exported-%1.csv").arg(i));
+            QVERIFY(Version6Export::WriteOutputGrid(site.outputs.grid(i), exported, "CSV"));
+            QCOMPARE(ReadBytes(paths[i]), ReadBytes(exported));
+            const CodePageLoss loss = Version6Export::OutputGridLoss(site.outputs.grid(i), "CSV");
+            QCOMPARE(files.loss(i).cells, loss.cells);
+            QCOMPARE(files.loss(i).line, loss.line);
+            QCOMPARE(files.loss(i).field, loss.field);
+            QCOMPARE(files.loss(i).text, loss.text);
+        }
+        QCOMPARE(files.loss(OutputGrids::MasterOutput).text, QStringLiteral("ΩMEGA 2001"));
+    }
+
     void wholeSite()
     {
         Site site;
