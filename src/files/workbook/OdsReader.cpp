@@ -53,7 +53,10 @@ private:
     bool readTable(XmlPart &xml, SheetCells &cells, const QString &name);
     bool readRow(XmlPart &xml, SheetCells &cells, const QString &name);
     // The text of the cell the parser stands at, as the .xls reader gives it.
-    QString cellText(XmlPart &xml, const QXmlStreamAttributes &attributes);
+    QString cellText(XmlPart &xml);
+    // The text of a cell that its value gives (a number, a date, ...); nullopt
+    // when its paragraphs give it.
+    std::optional<QString> valueText(const XmlAttributes &attributes) const;
     // The text of a paragraph, white space collapsed as OpenDocument does.
     QString paragraph(XmlPart &xml);
 
@@ -123,7 +126,7 @@ QString OdsParser::paragraph(XmlPart &xml)
             continue;
         const bool inText = xml.namespaceUri() == kText;
         if (inText && xml.name() == u"s") {
-            const qint64 count = RepeatCount(xml.attributes().value(kText, QLatin1String("c")), kMaxColumns * 2LL);
+            const qint64 count = RepeatCount(xml.attributes().value(kText, u"c"), kMaxColumns * 2LL);
             if ((m_spaces -= count) < 0) {
                 xml.fail(QStringLiteral("its content repeats more spaces than a sheet of its size holds"));
                 break;
@@ -142,10 +145,37 @@ QString OdsParser::paragraph(XmlPart &xml)
     return text;
 }
 
-QString OdsParser::cellText(XmlPart &xml, const QXmlStreamAttributes &attributes)
+std::optional<QString> OdsParser::valueText(const XmlAttributes &attributes) const
 {
-    const QStringView type = attributes.value(kOffice, QLatin1String("value-type"));
-    const bool error = attributes.value(kCalcExt, QLatin1String("value-type")) == u"error";
+    if (attributes.value(kCalcExt, u"value-type") == u"error")
+        return QString();
+    const QStringView type = attributes.value(kOffice, u"value-type");
+    if (type == u"float" || type == u"percentage" || type == u"currency") {
+        const QStringView value = attributes.value(kOffice, u"value");
+        if (!value.isEmpty())
+            return NumberText(value);
+    } else if (type == u"date") {
+        if (const std::optional<double> serial =
+                DateSerial(attributes.value(kOffice, u"date-value"), m_nullDate, false))
+            return ShortestDecimal(*serial);
+    } else if (type == u"time") {
+        if (const std::optional<double> days = DurationDays(attributes.value(kOffice, u"time-value")))
+            return ShortestDecimal(*days);
+    } else if (type == u"boolean") {
+        const QStringView value = attributes.value(kOffice, u"boolean-value");
+        return value == u"true" || value == u"1" ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
+    } else if (const QStringView value = attributes.value(kOffice, u"string-value"); !value.isNull()) {
+        return value.toString();
+    }
+    return std::nullopt;
+}
+
+QString OdsParser::cellText(XmlPart &xml)
+{
+    if (std::optional<QString> value = valueText(xml.attributes())) {
+        xml.skip();
+        return *std::move(value);
+    }
     QString shown; // the paragraphs, one a line
     bool first = true;
     const int depth = xml.depth();
@@ -163,33 +193,12 @@ QString OdsParser::cellText(XmlPart &xml, const QXmlStreamAttributes &attributes
             xml.skip(); // annotations, drawings, ...
         }
     }
-    if (error)
-        return QString();
-    if (type == u"float" || type == u"percentage" || type == u"currency") {
-        const QStringView value = attributes.value(kOffice, QLatin1String("value"));
-        return value.isEmpty() ? shown : NumberText(value);
-    }
-    if (type == u"date") {
-        const std::optional<double> serial =
-            DateSerial(attributes.value(kOffice, QLatin1String("date-value")), m_nullDate, false);
-        return serial ? ShortestDecimal(*serial) : shown;
-    }
-    if (type == u"time") {
-        const std::optional<double> days = DurationDays(attributes.value(kOffice, QLatin1String("time-value")));
-        return days ? ShortestDecimal(*days) : shown;
-    }
-    if (type == u"boolean") {
-        const QStringView value = attributes.value(kOffice, QLatin1String("boolean-value"));
-        return value == u"true" || value == u"1" ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
-    }
-    if (!attributes.value(kOffice, QLatin1String("string-value")).isNull())
-        return attributes.value(kOffice, QLatin1String("string-value")).toString();
     return shown;
 }
 
 bool OdsParser::readRow(XmlPart &xml, SheetCells &cells, const QString &name)
 {
-    const qint64 repeat = RepeatCount(xml.attributes().value(kTable, QLatin1String("number-rows-repeated")), kMaxRows);
+    const qint64 repeat = RepeatCount(xml.attributes().value(kTable, u"number-rows-repeated"), kMaxRows);
     QList<std::pair<qint64, QString>> texts; // the columns that hold a text, and their texts
     qint64 column = 0;
     const int depth = xml.depth();
@@ -202,10 +211,8 @@ bool OdsParser::readRow(XmlPart &xml, SheetCells &cells, const QString &name)
             xml.skip();
             continue;
         }
-        const QXmlStreamAttributes attributes = xml.attributes();
-        const qint64 columns =
-            RepeatCount(attributes.value(kTable, QLatin1String("number-columns-repeated")), kMaxColumns);
-        const QString text = cellText(xml, attributes);
+        const qint64 columns = RepeatCount(xml.attributes().value(kTable, u"number-columns-repeated"), kMaxColumns);
+        const QString text = cellText(xml); // the attributes are gone from here
         if (!text.isEmpty())
             for (qint64 c = column; c < qMin<qint64>(column + columns, kMaxColumns); ++c)
                 texts.append({c, text});
@@ -268,15 +275,15 @@ WorkbookRecords OdsParser::read(const QString &sheetName)
         if (!xml.isStart())
             continue;
         if (xml.namespaceUri() == kTable && xml.name() == u"null-date") {
-            const QDate date = QDate::fromString(
-                xml.attributes().value(kTable, QLatin1String("date-value")).left(10).toString(), Qt::ISODate);
+            const QDate date =
+                QDate::fromString(xml.attributes().value(kTable, u"date-value").left(10).toString(), Qt::ISODate);
             if (date.isValid())
                 m_nullDate = date;
             continue;
         }
         if (xml.namespaceUri() != kTable || xml.name() != u"table")
             continue;
-        const QString name = xml.attributes().value(kTable, QLatin1String("name")).toString();
+        const QString name = xml.attributes().value(kTable, u"name").toString();
         names.append(name);
         const int rank = SheetNameRank(name, sheetName);
         if (rank < 0 || (bestRank >= 0 && rank >= bestRank)) {

@@ -144,7 +144,7 @@ Expected<QByteArray> BuildOdsFile(const SheetTexts &sheet)
         out += "</table:table-row>";
         if (out.size() >= kFlushBytes) {
             ok = zip.write(out);
-            out.clear();
+            out.resize(0); // the memory reserved stays
         }
     }
     if (sheet.rows == 0)

@@ -137,12 +137,12 @@ Expected<QList<Relationship>> XlsxParser::relationships(const QString &part)
     while (xml.next()) {
         if (!xml.isStart() || xml.name() != u"Relationship")
             continue;
-        const QXmlStreamAttributes attributes = xml.attributes();
-        if (attributes.value(QLatin1String("TargetMode")).compare(u"External", Qt::CaseInsensitive) == 0)
+        const XmlAttributes attributes = xml.attributes();
+        if (attributes.value(u"TargetMode").compare(u"External", Qt::CaseInsensitive) == 0)
             continue;
-        const QStringView type = attributes.value(QLatin1String("Type"));
-        found.append({attributes.value(QLatin1String("Id")).toString(), type.mid(type.lastIndexOf(u'/') + 1).toString(),
-                      ResolvePart(part, attributes.value(QLatin1String("Target")).toString())});
+        const QStringView type = attributes.value(u"Type");
+        found.append({attributes.value(u"Id").toString(), type.mid(type.lastIndexOf(u'/') + 1).toString(),
+                      ResolvePart(part, attributes.value(u"Target").toString())});
     }
     if (const Outcome read = xml.finish(); !read)
         return Result::failure(read.reason());
@@ -161,17 +161,17 @@ std::optional<QString> XlsxParser::readWorkbook(const QString &part)
     while (xml.next()) {
         if (!xml.isStart() || !IsMain(xml.namespaceUri()))
             continue;
-        const QXmlStreamAttributes attributes = xml.attributes();
+        const XmlAttributes attributes = xml.attributes();
         if (xml.name() == u"workbookPr") {
-            const QStringView date1904 = attributes.value(QLatin1String("date1904"));
+            const QStringView date1904 = attributes.value(u"date1904");
             m_date1904 = date1904 == u"1" || date1904 == u"true";
         } else if (xml.name() == u"sheet") {
-            QStringView id = attributes.value(kRelationships, QLatin1String("id"));
+            QStringView id = attributes.value(kRelationships, u"id");
             if (id.isEmpty())
-                id = attributes.value(kStrictRelationships, QLatin1String("id"));
+                id = attributes.value(kStrictRelationships, u"id");
             for (const Relationship &link : *links)
                 if (link.id == id && link.type == u"worksheet") {
-                    m_sheetNames.append(attributes.value(QLatin1String("name")).toString());
+                    m_sheetNames.append(attributes.value(u"name").toString());
                     m_sheetParts.append(link.target);
                 }
         } else if (xml.name() == u"sheetData" || xml.name() == u"definedNames") {
@@ -195,7 +195,9 @@ QString XlsxParser::richText(XmlPart &xml)
             break;
         if (!xml.isStart() || !IsMain(xml.namespaceUri()))
             continue;
-        if (xml.name() == u"t")
+        if (xml.name() == u"t" && text.isEmpty())
+            text = xml.readText(); // the one <t> of most strings
+        else if (xml.name() == u"t")
             text += xml.readText();
         else if (xml.name() == u"rPh" || xml.name() == u"rPr")
             xml.skip();
@@ -228,14 +230,16 @@ WorkbookRecords XlsxParser::readSheet(const QString &part, const QString &sheetN
     SheetCells cells(CellBudget(m_zip.size(part)));
     const QDate epoch = m_date1904 ? QDate(1904, 1, 1) : QDate(1899, 12, 30);
     int row = -1, column = -1;
-    QString value; // the <v> of the cell, its memory kept from cell to cell
+    // The <v> of the cell and its attributes (which last only until the next
+    // token), their memory kept from cell to cell.
+    QString value, ref, type;
     while (xml.next()) {
         if (xml.isEnd() && xml.name() == u"sheetData")
             break;
         if (!xml.isStart() || !IsMain(xml.namespaceUri()))
             continue;
         if (xml.name() == u"row") {
-            const QStringView r = xml.attributes().value(QLatin1String("r"));
+            const QStringView r = xml.attributes().value(u"r");
             bool ok = true;
             const int number = r.isEmpty() ? row + 2 : r.toInt(&ok);
             if (!ok || number < 1 || number > kMaxRows)
@@ -247,18 +251,20 @@ WorkbookRecords XlsxParser::readSheet(const QString &part, const QString &sheetN
         }
         if (xml.name() != u"c")
             continue;
-        const QXmlStreamAttributes attributes = xml.attributes();
-        const QStringView ref = attributes.value(QLatin1String("r"));
+        const XmlAttributes attributes = xml.attributes();
+        ref.resize(0);
+        ref.append(attributes.value(u"r"));
+        type.resize(0);
+        type.append(attributes.value(u"t"));
         if (ref.isEmpty()) {
             row = qMax(row, 0);
             if (++column >= kMaxColumns)
                 return unreadable(QStringLiteral("its sheet \"%1\" has more than %2 cells in a row")
                                       .arg(sheetName, Grouped(kMaxColumns)));
         } else if (!ParseReference(ref, column, row)) {
-            return unreadable(QStringLiteral("its sheet \"%1\" has a cell \"%2\", which no sheet has")
-                                  .arg(sheetName, ref.toString()));
+            return unreadable(
+                QStringLiteral("its sheet \"%1\" has a cell \"%2\", which no sheet has").arg(sheetName, ref));
         }
-        const QStringView type = attributes.value(QLatin1String("t"));
         bool hasValue = false;
         QString inlineText;
         const int depth = xml.depth();
@@ -287,7 +293,7 @@ WorkbookRecords XlsxParser::readSheet(const QString &part, const QString &sheetN
             if (!ok || index < 0 || index >= m_sharedStrings.size())
                 return unreadable(QStringLiteral("its sheet \"%1\" names shared string \"%2\" in cell %3, but the "
                                                  "table holds %4 strings")
-                                      .arg(sheetName, value, ref.toString(), Grouped(m_sharedStrings.size())));
+                                      .arg(sheetName, value, ref, Grouped(m_sharedStrings.size())));
             text = m_sharedStrings[index];
         } else if (type == u"str") {
             text = DecodeXmlEscapes(value);

@@ -108,6 +108,9 @@ bool AddPart(ZipWriter &zip, const QString &name, const char *content)
 // Distinct texts in the order of first use.
 class SharedStrings {
 public:
+    // Room for the texts of that many cells, so that the table is not rebuilt as
+    // it grows (a sheet of many cells is reserved for its first million).
+    explicit SharedStrings(qint64 cells) { m_index.reserve(qsizetype(qMin<qint64>(cells, 1 << 20))); }
     quint32 add(const QString &text)
     {
         ++m_uses;
@@ -193,7 +196,7 @@ Expected<QByteArray> BuildXlsxFile(const SheetTexts &sheet)
     QList<QByteArray> columns;
     for (int c = 0; c < sheet.columns; ++c)
         columns.append(ColumnName(c));
-    SharedStrings strings;
+    SharedStrings strings(qint64(sheet.rows) * sheet.columns);
     QByteArray out(kSheetStart);
     out.reserve(kFlushBytes + 64 * 1024);
     if (sheet.rows > 0 && sheet.columns > 0)
@@ -219,15 +222,16 @@ Expected<QByteArray> BuildXlsxFile(const SheetTexts &sheet)
         out += "</row>";
         if (out.size() >= kFlushBytes) {
             ok = zip.write(out);
-            out.clear();
+            out.resize(0); // the memory reserved stays
         }
     }
     out += "</sheetData></worksheet>";
     ok = ok && zip.write(out) && zip.end();
 
-    out = R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>)"
-          "\n"
-          R"(<sst xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main" count=")";
+    out.resize(0);
+    out += R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>)"
+           "\n"
+           R"(<sst xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main" count=")";
     out +=
         QByteArray::number(strings.uses()) + "\" uniqueCount=\"" + QByteArray::number(strings.strings().size()) + "\">";
     ok = ok && zip.begin(QStringLiteral("xl/sharedStrings.xml"));
@@ -238,7 +242,7 @@ Expected<QByteArray> BuildXlsxFile(const SheetTexts &sheet)
         out += "</t></si>";
         if (out.size() >= kFlushBytes) {
             ok = ok && zip.write(out);
-            out.clear();
+            out.resize(0);
         }
     }
     out += "</sst>";

@@ -10,30 +10,9 @@ namespace {
 
 constexpr qint64 kPiece = 64 * 1024;
 
-constexpr quint64 Packed(const char *text)
-{
-    quint64 value = 0;
-    for (; *text; ++text)
-        value = (value << 8) | quint8(*text);
-    return value;
-}
-
-constexpr quint64 Mask(int bytes)
-{
-    return bytes >= 8 ? ~quint64(0) : (quint64(1) << (8 * bytes)) - 1;
-}
-
-bool Ends(quint64 window, const char *text)
-{
-    return (window & Mask(int(std::strlen(text)))) == Packed(text);
-}
-
 } // namespace
 
-XmlPart::XmlPart(ZipMember &member, QString partName) : m_member(member), m_partName(std::move(partName))
-{
-    m_xml.setNamespaceProcessing(true);
-}
+XmlPart::XmlPart(ZipMember &member, QString partName) : m_member(member), m_partName(std::move(partName)) {}
 
 void XmlPart::fail(const QString &why)
 {
@@ -43,74 +22,97 @@ void XmlPart::fail(const QString &why)
 
 bool XmlPart::feed()
 {
-    QByteArray piece(qsizetype(kPiece), Qt::Uninitialized);
-    const qint64 n = m_member.read(piece.data(), kPiece);
+    if (m_piece.isEmpty())
+        m_piece.resize(qsizetype(kPiece));
+    const qint64 n = m_member.read(m_piece.data(), kPiece);
     if (n < 0) {
         fail(m_member.failure().isEmpty() ? QStringLiteral("it is damaged (its part %1 cannot be read)").arg(m_partName)
                                           : m_member.failure());
         return false;
     }
     if (n == 0) {
-        m_fed = true;
-        return false;
+        m_xml.endOfData();
+        return true;
     }
-    piece.truncate(qsizetype(n));
-    if (!guard(piece.constData(), piece.size()))
-        return false;
-    m_xml.addData(piece);
+    const char *bytes = m_piece.constData();
+    qsizetype size = qsizetype(n);
+    if (m_first) {
+        // The byte order mark: UTF-8's is passed over, UTF-16 is converted.
+        m_first = false;
+        if (size >= 3 && std::memcmp(bytes, "\xEF\xBB\xBF", 3) == 0) {
+            bytes += 3;
+            size -= 3;
+        } else if (size >= 2 && (std::memcmp(bytes, "\xFF\xFE", 2) == 0 || std::memcmp(bytes, "\xFE\xFF", 2) == 0)) {
+            m_utf16.emplace(bytes[0] == '\xFF' ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
+            m_xml.setConvertedFromUtf16();
+        }
+    }
+    if (!m_utf16) {
+        m_xml.addData(bytes, size);
+        return true;
+    }
+    const QByteArray utf8 = QString(m_utf16->decode(QByteArrayView(bytes, size))).toUtf8();
+    if (m_utf16->hasError())
+        m_xml.failMalformed(QStringLiteral("bytes that are not UTF-16"));
+    else
+        m_xml.addData(utf8.constData(), utf8.size());
     return true;
+}
+
+QString XmlPart::reason() const
+{
+    switch (m_xml.failure()) {
+    case XmlTokenizer::Failure::Truncated:
+        return QStringLiteral("it is damaged (its part %1 ends in the middle of its XML)").arg(m_partName);
+    case XmlTokenizer::Failure::DocumentType:
+        return QStringLiteral("its part %1 declares a document type or entities, as no workbook does").arg(m_partName);
+    case XmlTokenizer::Failure::TooDeep:
+        return QStringLiteral("its part %1 nests elements deeper than %2 levels, as no workbook does")
+            .arg(m_partName)
+            .arg(kMaxDepth);
+    case XmlTokenizer::Failure::TooManyAttributes:
+        return QStringLiteral("its part %1 has a tag of more than %2 attributes, as no workbook does")
+            .arg(m_partName)
+            .arg(kMaxAttributes);
+    case XmlTokenizer::Failure::TooManyNamespaces:
+        return QStringLiteral("its part %1 declares more than %2 namespaces, as no workbook does")
+            .arg(m_partName)
+            .arg(kMaxNamespaces);
+    case XmlTokenizer::Failure::MarkupTooLong:
+        return QStringLiteral("its part %1 has a tag longer than %2 MB, as no workbook does")
+            .arg(m_partName)
+            .arg(XmlTokenizer::kMaxMarkupBytes / (1024 * 1024));
+    case XmlTokenizer::Failure::Malformed:
+    case XmlTokenizer::Failure::None:
+        break;
+    }
+    return QStringLiteral("it is damaged (its part %1 is not well-formed XML: %2, line %3)")
+        .arg(m_partName, m_xml.reason())
+        .arg(m_xml.failureLine());
 }
 
 bool XmlPart::next()
 {
     while (m_failure.isEmpty() && !m_done) {
-        switch (m_xml.readNext()) {
-        case QXmlStreamReader::StartElement:
-            if (++m_depth > kMaxDepth) {
-                fail(QStringLiteral("its part %1 nests elements deeper than %2 levels, as no workbook does")
-                         .arg(m_partName)
-                         .arg(kMaxDepth));
-                return false;
-            }
-            // Each declaration costs the reader a look at every later prefix.
-            if (!m_xml.namespaceDeclarations().isEmpty()
-                && (m_namespaces += int(m_xml.namespaceDeclarations().size())) > kMaxNamespaces) {
-                fail(QStringLiteral("its part %1 declares more than %2 namespaces, as no workbook does")
-                         .arg(m_partName)
-                         .arg(kMaxNamespaces));
-                return false;
-            }
+        m_token = m_xml.next();
+        switch (m_token) {
+        case XmlTokenizer::Token::Start:
+        case XmlTokenizer::Token::Text:
             return true;
-        case QXmlStreamReader::EndElement:
-            if (--m_depth == 0)
+        case XmlTokenizer::Token::End:
+            if (m_xml.depth() == 0)
                 m_done = true;
             return true;
-        case QXmlStreamReader::Characters:
-            return true;
-        case QXmlStreamReader::DTD:
-        case QXmlStreamReader::EntityReference:
-            fail(QStringLiteral("its part %1 declares a document type or entities, as no workbook does")
-                     .arg(m_partName));
-            return false;
-        case QXmlStreamReader::EndDocument:
+        case XmlTokenizer::Token::NeedData:
+            if (!feed())
+                return false;
+            break;
+        case XmlTokenizer::Token::EndOfDocument:
             m_done = true;
             return false;
-        case QXmlStreamReader::Invalid:
-            if (m_xml.error() == QXmlStreamReader::PrematureEndOfDocumentError && !m_fed) {
-                if (feed())
-                    continue;
-                if (!m_failure.isEmpty())
-                    return false;
-            }
-            if (m_xml.error() == QXmlStreamReader::PrematureEndOfDocumentError)
-                fail(QStringLiteral("it is damaged (its part %1 ends in the middle of its XML)").arg(m_partName));
-            else
-                fail(QStringLiteral("it is damaged (its part %1 is not well-formed XML: %2, line %3)")
-                         .arg(m_partName, m_xml.errorString())
-                         .arg(m_xml.lineNumber()));
+        case XmlTokenizer::Token::Failed:
+            fail(reason());
             return false;
-        default: // the XML declaration, comments, processing instructions
-            break;
         }
     }
     return false;
@@ -126,20 +128,20 @@ QString XmlPart::readText()
 void XmlPart::readText(QString &text)
 {
     text.resize(0);
-    const int depth = m_depth;
+    const int level = m_xml.depth();
     while (next()) {
         if (isText())
             text += m_xml.text();
-        else if (isEnd() && m_depth < depth)
+        else if (isEnd() && m_xml.depth() < level)
             break;
     }
 }
 
 bool XmlPart::skip()
 {
-    const int depth = m_depth;
+    const int level = m_xml.depth();
     while (next())
-        if (isEnd() && m_depth < depth)
+        if (isEnd() && m_xml.depth() < level)
             return true;
     return false;
 }
@@ -149,91 +151,6 @@ Outcome XmlPart::finish()
     if (!m_failure.isEmpty())
         return Outcome::failure(m_failure);
     return m_member.finish();
-}
-
-// Watches the bytes before the XML reader gets them: how many attributes (and
-// namespace declarations) a tag has, outside quoted values, comments, CDATA
-// sections and processing instructions.
-bool XmlPart::guard(const char *data, qsizetype size)
-{
-    for (qsizetype i = 0; i < size; ++i) {
-        char c = data[i];
-        switch (m_scan) {
-        case Scan::Text: {
-            const void *open = std::memchr(data + i, '<', size_t(size - i));
-            if (!open)
-                return true;
-            i = static_cast<const char *>(open) - data;
-            m_scan = Scan::Open;
-            break;
-        }
-        case Scan::Open:
-            m_window = 0;
-            if (c == '!') {
-                m_scan = Scan::Bang;
-                m_bang = 0;
-            } else if (c == '?') {
-                m_scan = Scan::Instruction;
-            } else {
-                m_scan = Scan::Tag;
-                m_attributes = 0;
-                --i; // the first byte of the tag's name
-            }
-            break;
-        case Scan::Bang:
-            m_window = (m_window << 8) | quint8(c);
-            ++m_bang;
-            if (m_bang == 2 && Ends(m_window, "--")) {
-                m_scan = Scan::Comment;
-                m_window = 0;
-            } else if (m_bang == 7 && Ends(m_window, "[CDATA[")) {
-                m_scan = Scan::CData;
-                m_window = 0;
-            } else if (m_bang >= 7 || (m_bang == 2 && !Ends(m_window, "[C") && !Ends(m_window, "--"))
-                       || (m_bang == 1 && c != '-' && c != '[')) {
-                m_scan = Scan::Tag; // a declaration; the reader refuses a document type itself
-                m_attributes = 0;
-            }
-            break;
-        case Scan::Tag: {
-            // Only quotes, the end of the tag and "=" matter here.
-            while (c != '"' && c != '\'' && c != '>' && c != '=') {
-                if (++i == size)
-                    return true;
-                c = data[i];
-            }
-            if (c == '"' || c == '\'') {
-                m_quote = c;
-                m_scan = Scan::Quoted;
-            } else if (c == '>') {
-                m_scan = Scan::Text;
-            } else if (++m_attributes > kMaxAttributes) {
-                fail(QStringLiteral("its part %1 has a tag of more than %2 attributes, as no workbook does")
-                         .arg(m_partName)
-                         .arg(kMaxAttributes));
-                return false;
-            }
-            break;
-        }
-        case Scan::Quoted: {
-            const void *end = std::memchr(data + i, m_quote, size_t(size - i));
-            if (!end)
-                return true;
-            i = static_cast<const char *>(end) - data;
-            m_scan = Scan::Tag;
-            break;
-        }
-        case Scan::Comment:
-        case Scan::CData:
-        case Scan::Instruction:
-            m_window = (m_window << 8) | quint8(c);
-            if ((m_scan == Scan::Comment && Ends(m_window, "-->")) || (m_scan == Scan::CData && Ends(m_window, "]]>"))
-                || (m_scan == Scan::Instruction && Ends(m_window, "?>")))
-                m_scan = Scan::Text;
-            break;
-        }
-    }
-    return true;
 }
 
 QString NumberText(QStringView number)

@@ -2,25 +2,27 @@
 
 #include "files/Outcome.h"
 
+#include "files/workbook/XmlTokenizer.h"
+
 #include <QDate>
 #include <QString>
+#include <QStringDecoder>
 #include <QStringView>
-#include <QXmlStreamReader>
 
 #include <optional>
 
 class ZipMember;
 
-// One XML part of a zip workbook, read as it is inflated. The XML is refused
-// rather than read when it declares a document type (so no entity is ever
-// expanded), nests deeper than any workbook does, or packs more attributes into
-// a tag or more namespace declarations into the part than a workbook ever has
-// (the XML reader would take quadratic time over them).
+// One XML part of a zip workbook, read as it is inflated, never held whole. The
+// XML is refused rather than read when it declares a document type (so no
+// entity is ever expanded), nests deeper than any workbook does, or packs more
+// attributes into a tag or more namespace declarations into the part than a
+// workbook ever has. A part in UTF-16 (with its byte order mark) is read too.
 class XmlPart {
 public:
-    static constexpr int kMaxDepth = 100;
-    static constexpr int kMaxAttributes = 1000;
-    static constexpr int kMaxNamespaces = 256;
+    static constexpr int kMaxDepth = XmlTokenizer::kMaxDepth;
+    static constexpr int kMaxAttributes = XmlTokenizer::kMaxAttributes;
+    static constexpr int kMaxNamespaces = XmlTokenizer::kMaxNamespaces;
 
     // partName names the part in reasons.
     XmlPart(ZipMember &member, QString partName);
@@ -28,16 +30,18 @@ public:
     // The next start element, end element or text; false at the end of the part,
     // or when it cannot be read (failure() then says why).
     bool next();
-    bool isStart() const { return m_xml.tokenType() == QXmlStreamReader::StartElement; }
-    bool isEnd() const { return m_xml.tokenType() == QXmlStreamReader::EndElement; }
-    bool isText() const { return m_xml.tokenType() == QXmlStreamReader::Characters; }
-    // The local name and namespace of the element, whatever its prefix.
+    bool isStart() const { return m_token == XmlTokenizer::Token::Start; }
+    bool isEnd() const { return m_token == XmlTokenizer::Token::End; }
+    bool isText() const { return m_token == XmlTokenizer::Token::Text; }
+    // The local name and namespace of the element, whatever its prefix. Like
+    // text() and attributes(), valid until the next call of next().
     QStringView name() const { return m_xml.name(); }
     QStringView namespaceUri() const { return m_xml.namespaceUri(); }
     QStringView text() const { return m_xml.text(); }
-    QXmlStreamAttributes attributes() const { return m_xml.attributes(); }
-    // The depth of the current element (the root element is 1).
-    int depth() const { return m_depth; }
+    XmlAttributes attributes() const { return m_xml.attributes(); }
+    // The depth of the current element (the root element is 1; after an end
+    // element, the depth of its parent).
+    int depth() const { return m_xml.depth(); }
 
     // Reads to the end of the current element; its text, children's included.
     QString readText();
@@ -54,24 +58,19 @@ public:
     void fail(const QString &why);
 
 private:
+    // Gives the tokenizer the next piece of the member; false at its end or when
+    // it cannot be read.
     bool feed();
-    bool guard(const char *data, qsizetype size);
+    QString reason() const;
 
     ZipMember &m_member;
     QString m_partName;
-    QXmlStreamReader m_xml;
+    XmlTokenizer m_xml;
+    XmlTokenizer::Token m_token = XmlTokenizer::Token::NeedData;
+    QByteArray m_piece;
+    bool m_first = true;                   // no byte has been read yet
+    std::optional<QStringDecoder> m_utf16; // a part in UTF-16, converted piece by piece
     QString m_failure;
-    int m_depth = 0;
-    bool m_fed = false; // every byte of the member was given to the reader
-
-    // What the guard knows of the bytes so far.
-    enum class Scan { Text, Open, Bang, Tag, Quoted, Comment, CData, Instruction };
-    Scan m_scan = Scan::Text;
-    char m_quote = 0;
-    quint64 m_window = 0; // the last bytes seen, to find "<!--", "-->", "]]>" and "?>"
-    int m_bang = 0;       // bytes seen after "<!"
-    int m_attributes = 0;
-    int m_namespaces = 0;
     bool m_done = false; // the root element has ended
 };
 
@@ -86,13 +85,6 @@ QString NumberText(QStringView number);
 std::optional<double> DateSerial(QStringView iso, QDate epoch, bool lotusLeapDay);
 // The days of an ISO 8601 duration ("PT12H30M00S", "P1DT2H"); nullopt when it is none.
 std::optional<double> DurationDays(QStringView iso);
-
-// Whether a character can stand in an XML document.
-inline bool IsXmlChar(char32_t c)
-{
-    return c == 0x09 || c == 0x0A || c == 0x0D || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD)
-        || (c >= 0x10000 && c <= 0x10FFFF);
-}
 
 // Appends text as XML character data (attribute: quotes escaped too), UTF-8.
 void AppendXmlEscaped(QByteArray &out, QStringView text, bool attribute = false);

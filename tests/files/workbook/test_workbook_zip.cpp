@@ -132,6 +132,7 @@ private slots:
     void cutAtEveryLength_data();
     void cutAtEveryLength();
     void byteFlips();
+    void utf16Part();
     void contentDecidesTheFormat();
 };
 
@@ -375,6 +376,23 @@ void TestWorkbookZip::byteFlips()
             QVERIFY(read.ok() || !read.reason.isEmpty());
         }
     }
+}
+
+// A part in UTF-16 (with its byte order mark) reads as one in UTF-8; a part that
+// only says it is UTF-16 is refused.
+void TestWorkbookZip::utf16Part()
+{
+    const QString sheet = "<?xml version=\"1.0\" encoding=\"UTF-16\"?>\n<worksheet xmlns=\"" + kMain
+        + "\"><sheetData><row><c t=\"inlineStr\"><is><t>\u03A9 \U0001F600</t></is></c></row></sheetData></worksheet>";
+    for (const QStringConverter::Encoding encoding : {QStringConverter::Utf16LE, QStringConverter::Utf16BE}) {
+        QStringEncoder encode(encoding, QStringConverter::Flag::WriteBom);
+        const WorkbookRecords read = Read(Xlsx(QByteArray(), QByteArray(), encode(sheet)));
+        QVERIFY2(read.ok(), qPrintable(read.reason));
+        QCOMPARE(read.records, Records{{QString::fromUtf8("\u03A9 \U0001F600")}});
+    }
+    const WorkbookRecords read = Read(Xlsx(QByteArray(), QByteArray(), sheet.toUtf8()));
+    QVERIFY2(read.reason.contains("encoding \"UTF-16\" is not UTF-8 or UTF-16 (with a byte order mark), line 1"),
+             qPrintable(read.reason));
 }
 
 // What a file holds decides how it is read, whatever its name says.
