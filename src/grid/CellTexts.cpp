@@ -1,8 +1,8 @@
 #include "grid/CellTexts.h"
 
 #include <algorithm>
-#include <utility>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -32,14 +32,18 @@ struct CellTexts::Data : QSharedData {
     void release(const Slot &slot) { unused += lengthOf(slot); }
     Slot store(QStringView text);
     void compactIfWasteful();
+    void compact();
     void copyFrom(const Data &from, qsizetype at, qsizetype count);
 };
 
 Slot CellTexts::Data::store(QStringView text)
 {
     const qsizetype length = std::min<qsizetype>(text.size(), kLengthMask);
+    if (qsizetype(std::max(narrow.size(), wide.size())) + length > kArenaLimit)
+        compact();
+    if (qsizetype(std::max(narrow.size(), wide.size())) + length > kArenaLimit)
+        qFatal("A grid holds more than 4 GB of text.");
     const size_t at = narrow.size();
-    Q_ASSERT(qsizetype(at) + length <= kArenaLimit);
     // Narrowed as it is copied; a character past Latin-1 sends it to the wide arena.
     narrow.resize(at + size_t(length));
     char *to = narrow.data() + at;
@@ -48,7 +52,6 @@ Slot CellTexts::Data::store(QStringView text)
         if (from[i] > 0xFF) {
             narrow.resize(at);
             const size_t wideAt = wide.size();
-            Q_ASSERT(qsizetype(wideAt) + length <= kArenaLimit);
             wide.insert(wide.end(), from, from + length);
             return {quint32(wideAt), quint32(length) | kWide};
         }
@@ -60,8 +63,12 @@ Slot CellTexts::Data::store(QStringView text)
 void CellTexts::Data::compactIfWasteful()
 {
     const qsizetype held = qsizetype(narrow.size() + wide.size());
-    if (unused < 65536 || unused * 2 < held)
-        return;
+    if (unused >= 65536 && unused * 2 >= held)
+        compact();
+}
+
+void CellTexts::Data::compact()
+{
     Data packed;
     packed.copyFrom(*this, 0, qsizetype(cells.size()));
     cells.swap(packed.cells);
@@ -135,7 +142,8 @@ void CellTexts::set(qsizetype i, const QString &text)
 {
     Data &data = *d;
     data.release(data.cells[size_t(i)]);
-    data.cells[size_t(i)] = text.isNull() ? kNullSlot : data.store(text);
+    const Slot stored = text.isNull() ? kNullSlot : data.store(text);
+    data.cells[size_t(i)] = stored;
     data.compactIfWasteful();
 }
 
@@ -143,9 +151,10 @@ void CellTexts::setRange(qsizetype at, const QString *texts, qsizetype count)
 {
     Data &data = *d;
     for (qsizetype i = 0; i < count; ++i) {
-        Slot &slot = data.cells[size_t(at + i)];
-        data.release(slot);
-        slot = texts[i].isNull() ? kNullSlot : data.store(texts[i]);
+        data.release(data.cells[size_t(at + i)]);
+        // Stored before the cell is looked up: storing may compact the cells.
+        const Slot stored = texts[i].isNull() ? kNullSlot : data.store(texts[i]);
+        data.cells[size_t(at + i)] = stored;
     }
     data.compactIfWasteful();
 }
@@ -208,7 +217,7 @@ void CellTexts::clearAll()
 
 namespace {
 
-template<typename Vector>
+template <typename Vector>
 void shrinkIfLoose(Vector &vector)
 {
     if (vector.capacity() > vector.size() + vector.size() / 4)
@@ -220,10 +229,12 @@ void shrinkIfLoose(Vector &vector)
 void CellTexts::squeeze()
 {
     const Data &shared = *std::as_const(d);
+    if (shared.ref.loadRelaxed() != 1)
+        return; // a copy holds it too: shrinking would copy it
     if (shared.cells.capacity() <= shared.cells.size() + shared.cells.size() / 4
         && shared.narrow.capacity() <= shared.narrow.size() + shared.narrow.size() / 4
         && shared.wide.capacity() <= shared.wide.size() + shared.wide.size() / 4)
-        return; // tight already: no copy made of shared cells
+        return;
     Data &data = *d;
     shrinkIfLoose(data.cells);
     shrinkIfLoose(data.narrow);

@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QStatusBar>
 
@@ -20,14 +21,31 @@ void QtPrompter::setBusy(bool busy)
     }
 }
 
-void QtPrompter::widenForTitle(QMessageBox &box, const QString &title)
+int QtPrompter::execWithArrow(QDialog &dialog) const
 {
-    // The window manager draws the title in a bold face, beside its buttons; a box
-    // narrower than that cuts the title short.
+    // A busy pointer must not hide the dialog's buttons.
+    const bool busy = m_busyDepth > 0;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
+    const int result = dialog.exec();
+    if (busy)
+        QApplication::restoreOverrideCursor();
+    return result;
+}
+
+int QtPrompter::titleWidth(const QString &title)
+{
+    // The window manager draws the title in a bold face, beside its buttons; a
+    // window narrower than that cuts the title short.
     constexpr int kTitleBarButtons = 140;
     QFont titleFont = QApplication::font();
     titleFont.setBold(true);
-    const int width = QFontMetrics(titleFont).horizontalAdvance(title) + kTitleBarButtons;
+    return QFontMetrics(titleFont).horizontalAdvance(title) + kTitleBarButtons;
+}
+
+void QtPrompter::widenForTitle(QMessageBox &box, const QString &title)
+{
+    const int width = titleWidth(title);
     if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
         grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
                       grid->columnCount());
@@ -66,13 +84,7 @@ Prompter::Answer QtPrompter::showMessage(const Message &message)
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }
-    // A busy pointer must not hide the box's buttons.
-    const bool busy = m_busyDepth > 0;
-    if (busy)
-        QApplication::setOverrideCursor(Qt::ArrowCursor);
-    const int result = box.exec();
-    if (busy)
-        QApplication::restoreOverrideCursor();
+    const int result = execWithArrow(box);
     if (message.buttons == Buttons::YesNo)
         return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
     return Answer::Ok;
@@ -89,11 +101,16 @@ void QtPrompter::showOnStatusBar(const QString &text) const
 
 std::optional<QString> QtPrompter::askInput(const QString &prompt, const QString &title, const QString &defaultText)
 {
-    bool ok = false;
-    const QString text = QInputDialog::getText(m_parent, title, prompt, QLineEdit::Normal, defaultText, &ok);
-    if (!ok)
+    QInputDialog dialog(m_parent);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(defaultText);
+    // The dialog takes its width from its line, which is widened for the title.
+    if (auto *line = dialog.findChild<QLineEdit *>())
+        line->setMinimumWidth(titleWidth(title));
+    if (execWithArrow(dialog) != QDialog::Accepted)
         return std::nullopt;
-    return text;
+    return dialog.textValue();
 }
 
 Prompter::FileAnswer QtPrompter::askFile(const FileRequest &request)

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QWidget>
 
+class QDialog;
 class QMessageBox;
 
 // Message boxes, input boxes and file dialogs of the desktop, modal to a window.
@@ -23,6 +24,10 @@ protected:
 
 private:
     void showOnStatusBar(const QString &text) const;
+    // dialog.exec() with the ordinary pointer over it while an action is busy.
+    int execWithArrow(QDialog &dialog) const;
+    // How wide a window must be to show its whole title.
+    static int titleWidth(const QString &title);
     static void widenForTitle(QMessageBox &box, const QString &title);
 
     QPointer<QWidget> m_parent;
